@@ -1,5 +1,7 @@
 #include "geometry/ContourOrder.h"
 
+#include "platform/Conversions.h"
+
 #include <algorithm>
 
 namespace {
@@ -14,20 +16,21 @@ int startRow(const std::vector<Vertex> &vertices)
     return start;
 }
 
-void moveRows(const std::vector<int> &rows, ListBox &fromX, ListBox &fromY, ListBox &toX, ListBox &toY)
+QStringList pick(const QStringList &texts, const std::vector<int> &rows)
 {
-    for (int r : rows) {
-        toX.AddItem(fromX.List(r));
-        toY.AddItem(fromY.List(r));
-    }
+    QStringList picked;
+    picked.reserve(int(rows.size()));
+    for (int r : rows)
+        picked += texts[r];
+    return picked;
 }
 
-void moveAll(ListBox &fromX, ListBox &fromY, ListBox &toX, ListBox &toY)
+// Appends every row of a pair of scratch lists to a pair of coordinate lists
+// and empties the scratch lists.
+void moveBack(ListBox &fromX, ListBox &fromY, ListBox &toX, ListBox &toY)
 {
-    for (int r = 0, n = fromX.ListCount(); r < n; ++r) {
-        toX.AddItem(fromX.List(r));
-        toY.AddItem(fromY.List(r));
-    }
+    toX.AddItems(fromX.Items());
+    toY.AddItems(fromY.Items());
     fromX.Clear();
     fromY.Clear();
 }
@@ -54,18 +57,22 @@ void OrderContour(Board &board)
 {
     ListBox &xs = board.List1[0];
     ListBox &ys = board.List1[1];
-    const int n = xs.ListCount();
-    std::vector<Vertex> vertices(n);
-    for (int r = 0; r < n; ++r)
-        vertices[r] = board.VertexAt(r);
+    const QStringList xTexts = xs.Items();
+    const QStringList yTexts = ys.Items();
+    std::vector<Vertex> vertices(xTexts.size());
+    for (int r = 0; r < int(vertices.size()); ++r)
+        vertices[r] = {Val(xTexts[r]), Val(yTexts[r])};
     const Contour contour = ContourOrder(vertices);
 
+    // The sets go to the scratch lists and come back as the new rows.
     for (ListBox &scratch : board.List2)
         scratch.Clear();
-    moveRows(contour.up, xs, ys, board.List2[0], board.List2[1]);
-    moveRows(contour.down, xs, ys, board.List2[2], board.List2[3]);
+    board.List2[0].AddItems(pick(xTexts, contour.up));
+    board.List2[1].AddItems(pick(yTexts, contour.up));
+    board.List2[2].AddItems(pick(xTexts, contour.down));
+    board.List2[3].AddItems(pick(yTexts, contour.down));
     xs.Clear();
     ys.Clear();
-    moveAll(board.List2[0], board.List2[1], xs, ys);
-    moveAll(board.List2[2], board.List2[3], xs, ys);
+    moveBack(board.List2[0], board.List2[1], xs, ys);
+    moveBack(board.List2[2], board.List2[3], xs, ys);
 }

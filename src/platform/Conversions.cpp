@@ -2,125 +2,168 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <string>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
 
 namespace {
 
-bool isSkippedBlank(QChar c)
+bool isSkippedBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// The separators of the user's regional settings, looked up once for as long
+// as the default locale stays the same (the report asks for them 400,000
+// times for a large polygon).
+struct Separators {
+    QLocale locale;
+    QString decimalPoint;
+    QString groupSeparator;
+    QString negativeSign;
+};
+
+const Separators &separators()
 {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+    static thread_local Separators cached{QLocale::c(), QStringLiteral("."), QStringLiteral(","),
+                                          QStringLiteral("-")};
+    const QLocale current;
+    if (!(current == cached.locale))
+        cached = {current, current.decimalPoint(), current.groupSeparator(), current.negativeSign()};
+    return cached;
 }
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-
-// Digits and exponent of |value| rounded to `digits` significant digits,
-// trailing zeros of the mantissa dropped: 0.000123 -> {"123", -4}.
+// |value| rounded to `significant` digits: the digits without trailing zeros
+// and the decimal exponent of the first one (0.000123 -> "123", -4).
 struct Decimal {
-    std::string digits;
+    char digits[24] = {};
+    int count = 0;
     int exponent = 0;
 };
 
-Decimal roundToSignificant(double magnitude, int digits)
+Decimal roundToSignificant(double magnitude, int significant)
 {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific, digits - 1);
-    const std::string text(buffer, result.ptr);
-    const auto e = text.find('e');
+    char text[48];
+    const auto end = std::to_chars(text, text + sizeof text, magnitude,
+                                   std::chars_format::scientific, significant - 1).ptr;
     Decimal d;
-    for (std::size_t i = 0; i < e; ++i)
-        if (text[i] != '.')
-            d.digits += text[i];
-    d.exponent = std::stoi(text.substr(e + 1));
-    while (d.digits.size() > 1 && d.digits.back() == '0')
-        d.digits.pop_back();
+    const char *p = text;
+    for (; *p != 'e'; ++p)
+        if (*p != '.')
+            d.digits[d.count++] = *p;
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), end, d.exponent);
+    while (d.count > 1 && d.digits[d.count - 1] == '0')
+        --d.count;
     return d;
 }
 
-// The runtime's plain number form shared by single and double precision.
-QString plainNumber(double value, int significant, int largestFixedExponent, QChar decimalPoint)
+// A whole number below 10^digits: its bare digits.
+std::optional<QString> wholeNumber(double value, int digits)
 {
-    if (value == 0 || !std::isfinite(value))
-        return value == 0 ? QStringLiteral("0") : QString::number(value);
+    if (value != std::floor(value) || std::fabs(value) >= std::pow(10.0, digits))
+        return std::nullopt;
+    char text[24];
+    const char *end = std::to_chars(text, text + sizeof text, static_cast<long long>(value)).ptr;
+    return QString::fromLatin1(text, int(end - text));
+}
 
+// The runtime's plain number form, shared by single and double precision.
+QString plainNumber(double value, int significant, const QString &point)
+{
+    if (!std::isfinite(value))
+        return QString::number(value);
+    if (value == 0)
+        return QStringLiteral("0");
     const Decimal d = roundToSignificant(std::fabs(value), significant);
-    QString text = value < 0 ? QStringLiteral("-") : QString();
-    const QString digits = QString::fromStdString(d.digits);
-
-    if (d.exponent < -4 || d.exponent > largestFixedExponent) {
+    const QLatin1String digits(d.digits, d.count);
+    QString text;
+    text.reserve(d.count + 8);
+    if (value < 0)
+        text += u'-';
+    if (d.exponent < -4 || d.exponent >= significant) {
         text += digits.left(1);
-        if (digits.size() > 1)
-            text += decimalPoint + digits.mid(1);
-        text += QStringLiteral("E%1%2")
-                    .arg(d.exponent < 0 ? u'-' : u'+')
-                    .arg(std::abs(d.exponent), 2, 10, QLatin1Char('0'));
+        if (d.count > 1)
+            text += point + digits.mid(1);
+        char exponent[16];
+        std::snprintf(exponent, sizeof exponent, "E%c%02d", d.exponent < 0 ? '-' : '+', std::abs(d.exponent));
+        text += QLatin1String(exponent);
     } else if (d.exponent < 0) {
-        text += u'0' + QString(decimalPoint) + QString(-d.exponent - 1, u'0') + digits;
-    } else if (digits.size() <= d.exponent + 1) {
-        text += digits + QString(d.exponent + 1 - digits.size(), u'0');
+        text += u'0' + point + QString(-d.exponent - 1, u'0') + digits;
+    } else if (d.count <= d.exponent + 1) {
+        text += digits + QString(d.exponent + 1 - d.count, u'0');
     } else {
-        text += digits.left(d.exponent + 1) + decimalPoint + digits.mid(d.exponent + 1);
+        text += digits.left(d.exponent + 1) + point + digits.mid(d.exponent + 1);
     }
     return text;
 }
 
-QString groupDigits(const QString &digits, const QString &separator)
+void appendGrouped(QString &text, QLatin1String digits, const QString &separator)
 {
-    QString grouped;
-    grouped.reserve(digits.size() + digits.size() / 3 * separator.size());
     for (int i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0)
-            grouped += separator;
-        grouped += digits[i];
+            text += separator;
+        text += QLatin1Char(digits[i]);
     }
-    return grouped;
 }
 
 } // namespace
 
 double Val(const QString &text)
 {
-    std::string number;
+    // The number's characters, blanks left out, as from_chars reads them.
+    char number[128];
+    int length = 0;
     bool seenDigit = false, seenPoint = false, inExponent = false, exponentDigit = false;
-    for (QChar c : text) {
+    for (const QChar qc : text) {
+        const char16_t c = qc.unicode();
         if (isSkippedBlank(c))
             continue;
+        if (length == int(sizeof number) - 1)
+            break; // longer than any number a double can tell apart
         if (isDigit(c)) {
-            number += char(c.unicode());
             (inExponent ? exponentDigit : seenDigit) = true;
-        } else if ((c == u'+' || c == u'-')
-                   && (number.empty() || (inExponent && (number.back() == 'e')))) {
-            number += char(c.unicode());
+        } else if (c == u'+' || c == u'-') {
+            if (!(length == 0 || (inExponent && number[length - 1] == 'e')))
+                break;
         } else if (c == u'.' && !seenPoint && !inExponent) {
-            number += '.';
             seenPoint = true;
         } else if ((c == u'e' || c == u'E' || c == u'd' || c == u'D') && seenDigit && !inExponent) {
-            number += 'e';
             inExponent = true;
+            number[length++] = 'e';
+            continue;
         } else {
             break;
         }
+        number[length++] = char(c);
     }
     if (!seenDigit)
         return 0;
     if (inExponent && !exponentDigit) // "12E" or "12E-": the exponent adds nothing
-        number.erase(number.find('e'));
+        length = int(std::strchr(number, 'e') - number);
+    number[length] = '\0';
 
+    const char *first = number[0] == '+' ? number + 1 : number;
+    if (!seenPoint && !inExponent && length <= 15) { // a whole number, exactly
+        long long whole = 0;
+        for (const char *p = first + (*first == '-'); p < number + length; ++p)
+            whole = whole * 10 + (*p - '0');
+        return *first == '-' ? -double(whole) : double(whole);
+    }
     double value = 0;
-    const char *first = number.c_str();
-    if (*first == '+')
-        ++first;
-    const auto result = std::from_chars(first, number.c_str() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
-        return (*first == '-') ? -HUGE_VAL : HUGE_VAL;
+    const auto result = std::from_chars(first, number + length, value);
+    if (result.ec == std::errc::result_out_of_range) // +-inf or 0; strtod would follow the user's decimal comma
+        return QLocale::c().toDouble(QLatin1String(first));
     return value;
 }
 
 QString SingleToText(float value)
 {
-    return plainNumber(value, 7, 6, u'.');
+    static const QString point = QStringLiteral(".");
+    if (auto whole = wholeNumber(value, 7))
+        return *whole;
+    return plainNumber(value, 7, point);
 }
 
 QString IntegerToText(qint16 value)
@@ -130,14 +173,17 @@ QString IntegerToText(qint16 value)
 
 QString DoubleToText(double value)
 {
-    return plainNumber(value, 15, 14, QLocale().decimalPoint().at(0));
+    // Most of the report's numbers are whole: they need no separator.
+    if (auto whole = wholeNumber(value, 15))
+        return *whole;
+    return plainNumber(value, 15, separators().decimalPoint);
 }
 
 QString FormatNumber(double value, int decimals)
 {
-    const QLocale locale;
     if (!std::isfinite(value))
         return QString::number(value);
+    const Separators &locale = separators();
 
     // to_chars rounds an exact tie to even. A value lies exactly halfway at
     // `decimals` places only if it is an odd multiple of 2^-(decimals + 1);
@@ -148,17 +194,17 @@ QString FormatNumber(double value, int decimals)
         magnitude = std::nextafter(magnitude, HUGE_VAL);
 
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::fixed, decimals);
-    const QString text = QString::fromLatin1(buffer, int(result.ptr - buffer));
-    const int point = text.indexOf(u'.');
-    const QString whole = point < 0 ? text : text.left(point);
-    const QString fraction = point < 0 ? QString() : text.mid(point + 1);
+    const char *end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                    std::chars_format::fixed, decimals).ptr;
+    const char *point = decimals > 0 ? end - decimals - 1 : end;
+    const bool roundsToZero = std::all_of(static_cast<const char *>(buffer), end, [](char c) { return c == '0' || c == '.'; });
 
-    const bool isZero = text.count(u'0') + (point < 0 ? 0 : 1) == text.size();
-    QString formatted = (value < 0 && !isZero) ? locale.negativeSign() : QString();
-    formatted += groupDigits(whole, locale.groupSeparator());
+    QString text;
+    text.reserve(int(end - buffer) + 8);
+    if (value < 0 && !roundsToZero)
+        text += locale.negativeSign;
+    appendGrouped(text, QLatin1String(buffer, point), locale.groupSeparator);
     if (decimals > 0)
-        formatted += locale.decimalPoint() + fraction;
-    return formatted;
+        text += locale.decimalPoint + QLatin1String(point + 1, end);
+    return text;
 }

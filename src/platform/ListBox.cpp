@@ -24,17 +24,31 @@ void ListBox::AddItem(const QString &text)
     m_view->addItem(text);
 }
 
+void ListBox::AddItems(const QStringList &texts)
+{
+    if (!m_view || texts.isEmpty())
+        return;
+    const QScopedValueRollback quiet(m_quiet, true);
+    m_view->addItems(texts);
+}
+
 void ListBox::RemoveItem(int row)
 {
     if (!m_view || row < 0 || row >= ListCount())
         return;
     const QScopedValueRollback quiet(m_quiet, true);
-    const bool wasSelected = row == ListIndex();
-    delete m_view->takeItem(row);
-    if (wasSelected) {
+    QListWidgetItem *const selected = m_view->item(ListIndex());
+    QListWidgetItem *const removed = m_view->takeItem(row);
+    // Removing the current row makes the view select a neighbour, even when
+    // the current row was not selected; the selection stays where it was.
+    if (selected && selected != removed) {
+        if (!selected->isSelected())
+            m_view->setCurrentItem(selected, QItemSelectionModel::ClearAndSelect);
+    } else {
         m_view->clearSelection();
         m_view->setCurrentRow(-1, QItemSelectionModel::NoUpdate);
     }
+    delete removed;
 }
 
 void ListBox::Clear()
@@ -56,6 +70,16 @@ QString ListBox::List(int row) const
 int ListBox::ListCount() const
 {
     return m_view ? m_view->count() : 0;
+}
+
+QStringList ListBox::Items() const
+{
+    QStringList texts;
+    const int n = ListCount();
+    texts.reserve(n);
+    for (int row = 0; row < n; ++row)
+        texts += m_view->item(row)->text();
+    return texts;
 }
 
 int ListBox::ListIndex() const

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 class QListWidget;
 class QWidget;
@@ -25,11 +26,13 @@ public:
     ~ListBox() override;
 
     void AddItem(const QString &text);
+    void AddItems(const QStringList &texts); // as AddItem of each, in one go
     void RemoveItem(int row);
     void Clear();
 
     QString List(int row) const;
     int ListCount() const;
+    QStringList Items() const;
 
     int ListIndex() const;
     void SetListIndex(int row);

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -15,14 +16,43 @@ QRgb toQRgb(qint32 colour)
     return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-Qt::PenStyle penStyle(int drawStyle)
+// The dash patterns: which pixels along the line are drawn, repeating.
+struct Pattern {
+    std::array<bool, 9> on;
+    int period;
+};
+
+const Pattern &patternOf(int drawStyle)
 {
-    switch (drawStyle) {
-    case PictureBox::Dash: return Qt::DashLine;
-    case PictureBox::Dot: return Qt::DotLine;
-    case PictureBox::DashDot: return Qt::DashDotLine;
-    default: return Qt::SolidLine;
+    constexpr bool X = true, _ = false;
+    static const std::array<Pattern, 4> patterns{{
+        {{X}, 1},                         // solid
+        {{X, X, X, X, _, _}, 6},          // dash
+        {{X, _, _}, 3},                   // dot
+        {{X, X, X, X, _, _, X, _, _}, 9}, // dash-dot
+    }};
+    return patterns[drawStyle];
+}
+
+// Liang-Barsky: the part of the segment from p to p + d inside `box`, as the
+// interval [t0, t1] of its parameter; false when nothing is inside.
+bool clipSegment(QPointF p, QPointF d, const QRectF &box, double &t0, double &t1)
+{
+    t0 = 0;
+    t1 = 1;
+    const double q[4] = {p.x() - box.left(), box.right() - p.x(), p.y() - box.top(), box.bottom() - p.y()};
+    const double r[4] = {-d.x(), d.x(), -d.y(), d.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (r[i] == 0) {
+            if (q[i] < 0)
+                return false;
+        } else if (r[i] < 0) {
+            t0 = std::max(t0, q[i] / r[i]);
+        } else {
+            t1 = std::min(t1, q[i] / r[i]);
+        }
     }
+    return t0 <= t1;
 }
 
 } // namespace
@@ -34,7 +64,6 @@ PictureBox::PictureBox(QObject *parent)
 
 PictureBox::~PictureBox()
 {
-    endPainting();
     delete m_view; // null once a window that adopted the view has deleted it
 }
 
@@ -61,7 +90,6 @@ void PictureBox::SetDrawStyle(int style)
 
 void PictureBox::Cls()
 {
-    endPainting();
     m_image.fill(toQRgb(m_backColor));
     damage(QRect(QPoint(0, 0), m_size));
 }
@@ -81,7 +109,6 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, qint32 colour)
 
 const QImage &PictureBox::Image()
 {
-    endPainting();
     return m_image;
 }
 
@@ -89,7 +116,6 @@ void PictureBox::Resize(QSize logicalSize, qreal devicePixelRatio)
 {
     if (logicalSize == m_size && devicePixelRatio == m_image.devicePixelRatio())
         return;
-    endPainting();
     QImage resized(logicalSize * devicePixelRatio, QImage::Format_RGB32);
     resized.setDevicePixelRatio(devicePixelRatio);
     resized.fill(toQRgb(m_backColor));
@@ -102,25 +128,12 @@ void PictureBox::Resize(QSize logicalSize, qreal devicePixelRatio)
     damage(QRect(QPoint(0, 0), m_size));
 }
 
-QPainter &PictureBox::painter()
-{
-    if (!m_painter)
-        m_painter = std::make_unique<QPainter>(&m_image);
-    return *m_painter;
-}
-
-void PictureBox::endPainting()
-{
-    m_painter.reset();
-}
-
 // A round dot as wide as the pen, centred on the pixel (x, y): the device
 // pixels whose centres lie within half the pen width of the pixel's centre.
 void PictureBox::plotDot(float x, float y, qint32 colour)
 {
     if (m_image.isNull())
         return;
-    endPainting();
     const double ratio = m_image.devicePixelRatio();
     const double cx = (double(x) + 0.5) * ratio;
     const double cy = (double(y) + 0.5) * ratio;
@@ -150,14 +163,79 @@ void PictureBox::drawLine(float x1, float y1, float x2, float y2, qint32 colour)
 {
     if (m_image.isNull())
         return;
-    // Lines wider than one pixel are always solid.
-    const Qt::PenStyle style = m_drawWidth > 1 ? Qt::SolidLine : penStyle(m_drawStyle);
-    QPainter &p = painter();
-    p.setPen(QPen(QColor(toQRgb(colour)), m_drawWidth, style));
-    p.drawLine(QLineF(x1, y1, x2, y2));
+    if (m_drawWidth > 1) {
+        drawWideLine(x1, y1, x2, y2, colour);
+        return;
+    }
+    // Only the part that can touch the picture is walked: a line far outside
+    // costs nothing.
+    const QPointF from(x1, y1), delta(x2 - x1, y2 - y1);
+    double t0, t1;
+    if (!clipSegment(from, delta, QRectF(QPointF(-1, -1), QPointF(m_size.width(), m_size.height())), t0, t1))
+        return;
+    const QPoint start = (from + t0 * delta).toPoint();
+    const QPoint end = (from + t1 * delta).toPoint();
+    drawThinLine(start, end, colour);
+    damage(QRect(start, end).normalized());
+}
 
+// A one-pixel line in the draw style (Bresenham), both end pixels included;
+// the pattern starts afresh at the first pixel.
+void PictureBox::drawThinLine(QPoint from, QPoint to, qint32 colour)
+{
+    const Pattern &pattern = patternOf(m_drawStyle);
+    const QRgb pixel = toQRgb(colour);
+    const int dx = std::abs(to.x() - from.x()), sx = from.x() < to.x() ? 1 : -1;
+    const int dy = -std::abs(to.y() - from.y()), sy = from.y() < to.y() ? 1 : -1;
+    const bool direct = m_image.devicePixelRatio() == 1;
+    QRgb *bits = reinterpret_cast<QRgb *>(m_image.bits());
+    const qsizetype stride = m_image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const QRect inside = m_image.rect();
+    int error = dx + dy;
+    int phase = 0;
+    for (QPoint p = from;;) {
+        if (pattern.on[phase]) {
+            if (!direct)
+                fillLogicalPixel(p.x(), p.y(), pixel);
+            else if (inside.contains(p))
+                bits[p.y() * stride + p.x()] = pixel;
+        }
+        if (p == to)
+            break;
+        phase = phase + 1 == pattern.period ? 0 : phase + 1;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            p.rx() += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            p.ry() += sy;
+        }
+    }
+}
+
+// Pens wider than one pixel draw solid lines with round ends.
+void PictureBox::drawWideLine(float x1, float y1, float x2, float y2, qint32 colour)
+{
+    QPainter painter(&m_image);
+    painter.setPen(QPen(QColor(toQRgb(colour)), m_drawWidth, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QLineF(x1, y1, x2, y2));
     const QRectF span = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
     damage(span.toAlignedRect().adjusted(-m_drawWidth, -m_drawWidth, m_drawWidth, m_drawWidth));
+}
+
+// A logical pixel on a high-DPI picture: a block of device pixels.
+void PictureBox::fillLogicalPixel(int x, int y, QRgb pixel)
+{
+    const double ratio = m_image.devicePixelRatio();
+    const int size = std::max(1, int(std::lround(ratio)));
+    const int left = int(std::lround(x * ratio)), top = int(std::lround(y * ratio));
+    for (int j = std::max(0, top); j < std::min(m_image.height(), top + size); ++j) {
+        QRgb *line = reinterpret_cast<QRgb *>(m_image.scanLine(j));
+        for (int i = std::max(0, left); i < std::min(m_image.width(), left + size); ++i)
+            line[i] = pixel;
+    }
 }
 
 // Damage is gathered into one rectangle and handed on once control returns
