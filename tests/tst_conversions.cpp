@@ -1,0 +1,217 @@
+#include "platform/Conversions.h"
+
+#include <QLocale>
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+class TestConversions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void val_data();
+    void val();
+    void singleToText_data();
+    void singleToText();
+    void integerToText_data();
+    void integerToText();
+    void doubleToText_data();
+    void doubleToText();
+    void formatNumber_data();
+    void formatNumber();
+    void rgb_data();
+    void rgb();
+
+private:
+    static void addLocaleRows(const char *tag, double value, const QString &english);
+};
+
+void TestConversions::val_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("whole") << "463" << 463.0;
+    QTest::newRow("leading blanks, tab, line feed") << " \t\n 12.5" << 12.5;
+    QTest::newRow("blanks inside the number") << "1 2 3" << 123.0;
+    QTest::newRow("stops at a letter") << "12abc" << 12.0;
+    QTest::newRow("comma does not separate decimals") << "3,75" << 3.0;
+    QTest::newRow("second point ends it") << "1.5.2" << 1.5;
+    QTest::newRow("minus") << "-8.25" << -8.25;
+    QTest::newRow("plus") << "+4" << 4.0;
+    QTest::newRow("no leading digit") << "-.5" << -0.5;
+    QTest::newRow("sign inside ends it") << "5-3" << 5.0;
+    QTest::newRow("two signs") << "--5" << 0.0;
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("point only") << "." << 0.0;
+    QTest::newRow("sign only") << "-" << 0.0;
+    QTest::newRow("no number") << "abc" << 0.0;
+    QTest::newRow("exponent") << "2E3" << 2000.0;
+    QTest::newRow("negative exponent") << "2.5e-2" << 0.025;
+    QTest::newRow("signed exponent then junk") << "1e+2x" << 100.0;
+    QTest::newRow("exponent without digits") << "4E" << 4.0;
+    QTest::newRow("exponent sign without digits") << "4E-" << 4.0;
+    QTest::newRow("too small is zero") << "1e-400" << 0.0;
+    QTest::newRow("too large") << "1e400" << std::numeric_limits<double>::infinity();
+    QTest::newRow("too large negative") << "-1e400" << -std::numeric_limits<double>::infinity();
+}
+
+void TestConversions::val()
+{
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QCOMPARE(Val(text), expected);
+}
+
+void TestConversions::singleToText_data()
+{
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("zero") << 0.0f << "0";
+    QTest::newRow("whole") << 463.0f << "463";
+    QTest::newRow("negative whole") << -5.0f << "-5";
+    QTest::newRow("tenth") << 0.1f << "0.1";
+    QTest::newRow("seven digits") << 123.456789f << "123.4568";
+    QTest::newRow("float noise carries") << 0.01f << "0.01";
+    QTest::newRow("seven nines stay") << std::nextafter(1.0f, 0.0f) << "0.9999999";
+    QTest::newRow("largest plain") << 1234567.0f << "1234567";
+    QTest::newRow("1E+07") << 1e7f << "1E+07";
+    QTest::newRow("0.0001 plain") << 0.0001f << "0.0001";
+    QTest::newRow("1E-05") << 1e-5f << "1E-05";
+}
+
+void TestConversions::singleToText()
+{
+    QFETCH(float, value);
+    QFETCH(QString, expected);
+    QLocale::setDefault(QLocale("bg_BG")); // stored texts keep "." whatever the user's settings
+    QCOMPARE(SingleToText(value), expected);
+}
+
+void TestConversions::integerToText_data()
+{
+    QTest::addColumn<qint16>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("zero") << qint16(0) << "0";
+    QTest::newRow("negative") << qint16(-7) << "-7";
+    QTest::newRow("largest") << qint16(32767) << "32767";
+    QTest::newRow("smallest") << qint16(-32768) << "-32768";
+}
+
+void TestConversions::integerToText()
+{
+    QFETCH(qint16, value);
+    QFETCH(QString, expected);
+    QCOMPARE(IntegerToText(value), expected);
+}
+
+// One row per locale; `english` is the en_US text, turned into bg_BG by
+// swapping the separators ("." decimal, "," grouping).
+void TestConversions::addLocaleRows(const char *tag, double value, const QString &english)
+{
+    const QString bgGroup = QLocale("bg_BG").groupSeparator();
+    QString bulgarian;
+    for (QChar c : english)
+        bulgarian += c == u'.' ? QString(u',') : c == u',' ? bgGroup : QString(c);
+    QTest::addRow("en_US %s", tag) << "en_US" << value << english;
+    QTest::addRow("bg_BG %s", tag) << "bg_BG" << value << bulgarian;
+}
+
+void TestConversions::doubleToText_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+
+    addLocaleRows("15 digits", 14.142135623730951, "14.142135623731");
+    addLocaleRows("rounds to whole", 3999.9999999999973, "4000");
+    addLocaleRows("whole", 600, "600");
+    addLocaleRows("zero", 0, "0");
+    addLocaleRows("no grouping", 123456789012345, "123456789012345");
+    addLocaleRows("carry 9.99..", 9.9999999999999999, "10");
+    addLocaleRows("carry below 10", 9.999999999999998, "10");
+    addLocaleRows("carry 0.99..", 0.99999999999999999, "1");
+    addLocaleRows("carry below 1", 0.9999999999999999, "1");
+    addLocaleRows("carry stays plain", 99999999999999.99, "100000000000000");
+    addLocaleRows("carry into exponent", 999999999999999.9, "1E+15");
+    addLocaleRows("1E+15", 1e15, "1E+15");
+    addLocaleRows("large exponent", 1.5e300, "1.5E+300");
+    addLocaleRows("0.0001 plain", 0.0001, "0.0001");
+    addLocaleRows("carry out of exponent", 0.00009999999999999995, "0.0001");
+    addLocaleRows("1E-05", 0.00001, "1E-05");
+    addLocaleRows("small with digits", 6.59032143842795E-05, "6.59032143842795E-05");
+    addLocaleRows("binary noise", 0.1 + 0.2, "0.3");
+    addLocaleRows("negative", -14.142135623730951, "-14.142135623731");
+    addLocaleRows("negative half", -0.5, "-0.5");
+    addLocaleRows("negative exponent form", -1e-5, "-1E-05");
+}
+
+void TestConversions::doubleToText()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    QLocale::setDefault(QLocale(locale));
+    QCOMPARE(DoubleToText(value), expected);
+}
+
+void TestConversions::formatNumber_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+
+    addLocaleRows("exact half rounds up", 0.0625, "0.063");
+    addLocaleRows("exact half negative", -0.0625, "-0.063");
+    addLocaleRows("exact half grouped", 1234567.0625, "1,234,567.063");
+    addLocaleRows("just over half", 0.0005, "0.001");
+    addLocaleRows("rounds down", 85.44003745317531, "85.440");
+    addLocaleRows("whole", 50, "50.000");
+    addLocaleRows("zero", 0, "0.000");
+    addLocaleRows("grouping", 1234.5678, "1,234.568");
+    addLocaleRows("negative grouping", -1234.5678, "-1,234.568");
+    addLocaleRows("carry to 1", 0.9995, "1.000");
+    addLocaleRows("carry into a group", 999.9995, "1,000.000");
+    addLocaleRows("tiny", 0.0004, "0.000");
+    addLocaleRows("tiny negative has no sign", -0.0004, "0.000");
+}
+
+void TestConversions::formatNumber()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    QLocale::setDefault(QLocale(locale));
+    QCOMPARE(FormatNumber(value, 3), expected);
+}
+
+void TestConversions::rgb_data()
+{
+    QTest::addColumn<int>("r");
+    QTest::addColumn<int>("g");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<qint32>("expected");
+
+    QTest::newRow("black") << 0 << 0 << 0 << 0;
+    QTest::newRow("white") << 255 << 255 << 255 << 16777215;
+    QTest::newRow("red") << 255 << 0 << 0 << 255;
+    QTest::newRow("green") << 0 << 255 << 0 << 65280;
+    QTest::newRow("blue") << 0 << 0 << 255 << 16711680;
+    QTest::newRow("mixed") << 1 << 2 << 3 << 197121;
+}
+
+void TestConversions::rgb()
+{
+    QFETCH(int, r);
+    QFETCH(int, g);
+    QFETCH(int, b);
+    QFETCH(qint32, expected);
+    QCOMPARE(RGB(r, g, b), expected);
+}
+
+QTEST_GUILESS_MAIN(TestConversions)
+#include "tst_conversions.moc"
