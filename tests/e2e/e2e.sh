@@ -1,0 +1,241 @@
+#!/usr/bin/env bash
+# End to end: runs the real program in a virtual X server, places vertices
+# with real mouse presses, presses the buttons, and checks the drawing on the
+# screen and the report copied out of the report box through the clipboard.
+# usage: e2e.sh path/to/zarvelon
+set -uo pipefail
+
+binary=${1:?usage: $0 path/to/zarvelon}
+for tool in Xvfb xdotool xclip import convert od timeout; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed (scripts/setup.sh test installs it)" >&2
+        exit 77
+    fi
+done
+if [ ! -x "$binary" ]; then
+    echo "FAIL: no program at $binary" >&2
+    exit 1
+fi
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+# Where a failing run leaves its last screenshot and the program's output.
+artifacts=${E2E_ARTIFACTS:-$PWD}
+
+stop() { # pid: ends a process this script started, and waits for it
+    [ -n "$1" ] || return 0
+    kill "$1" 2>/dev/null
+    for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+}
+cleanup() {
+    stop "$app_pid"
+    stop "$xvfb_pid"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$work/shot.png" ] && cp "$work/shot.png" "$artifacts/e2e-failure.png" \
+        && echo "  last screenshot: $artifacts/e2e-failure.png" >&2
+    [ -s "$work/app.log" ] && cp "$work/app.log" "$artifacts/e2e-failure.log" \
+        && echo "  program output: $artifacts/e2e-failure.log" >&2
+    exit 1
+}
+
+wait_until() { # seconds, command...: true as soon as the command succeeds
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# --- the virtual X server ----------------------------------------------------
+
+xvfb_ready() { # display number
+    local owner
+    kill -0 "$xvfb_pid" 2>/dev/null || return 1
+    # The lock names the server that holds the display: ours, not another one.
+    read -r owner 2>/dev/null <"/tmp/.X$1-lock" || return 1
+    [ "$owner" = "$xvfb_pid" ] && timeout 2 xdotool getdisplaygeometry >/dev/null 2>&1
+}
+
+start_xvfb() {
+    local n
+    for n in $(seq 90 189); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        xvfb_pid=$!
+        export DISPLAY=":$n"
+        wait_until 10 xvfb_ready "$n" && return 0
+        # Taken by another server meanwhile, or too slow: try the next one.
+        stop "$xvfb_pid"
+        xvfb_pid=
+    done
+    fail "could not start Xvfb on any display from :90 to :189"
+}
+
+# --- the screen --------------------------------------------------------------
+
+screen_width=1024
+
+screenshot() {
+    timeout 10 import -window root "$work/shot.png" 2>/dev/null \
+        && timeout 10 convert "$work/shot.png" -depth 8 "rgb:$work/shot.rgb"
+}
+
+pixel() { # screen x, y: the colour of the last screenshot as rrggbb
+    od -An -tx1 -j $((($2 * screen_width + $1) * 3)) -N3 "$work/shot.rgb" | tr -d ' \n'
+}
+
+# The client area of the window and the inner area of the canvas on the screen.
+client_x=0
+client_y=0
+canvas_x() { echo $((client_x + 10 + $1)); }
+canvas_y() { echo $((client_y + 34 + $1)); }
+
+canvas_pixel() { pixel "$(canvas_x "$1")" "$(canvas_y "$2")"; }
+
+canvas_pixel_is() { # colour, x, y
+    screenshot && [ "$(canvas_pixel "$2" "$3")" = "$1" ]
+}
+
+# --- mouse, keyboard and clipboard --------------------------------------------
+
+# One xdotool call, so the press cannot overtake the move; no --sync, which
+# can wait for ever when the pointer is there already.
+click_at() { # screen x, y[, button]
+    timeout 5 xdotool mousemove "$1" "$2" click --delay 0 "${3:-1}" \
+        || fail "xdotool could not click at ($1, $2)"
+}
+click_client() { click_at $((client_x + $1)) $((client_y + $2)) "${3:-1}"; }
+click_canvas() { click_at "$(canvas_x "$1")" "$(canvas_y "$2")" "${3:-1}"; }
+
+# Buttons by their client area: left, top, width, height.
+press_in_order() { click_client $((416 + 57 / 2)) $((8 + 25 / 2)); }
+press_clear() { click_client $((256 + 57 / 2)) $((248 + 25 / 2)); }
+
+no_copy_yet=$'\x01nothing copied\x01'
+
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+clipboard_changed() { [ "$(clipboard)" != "$no_copy_yet" ]; }
+
+# Selects all in the report box and copies it; the clipboard then holds the
+# report with LF line ends, or still the marker when the box is empty.
+copy_report() {
+    printf '%s' "$no_copy_yet" | timeout 5 xclip -i -selection clipboard >/dev/null 2>&1 \
+        || fail "xclip could not set the clipboard"
+    click_client $((8 + 465 / 2)) $((280 + 137 / 2))
+    timeout 5 xdotool key --clearmodifiers ctrl+a ctrl+c || fail "xdotool could not press Ctrl+A, Ctrl+C"
+}
+
+expect_report() { # description, expected lines...
+    local what=$1
+    shift
+    printf '%s\n' "$@" >"$work/expected.txt"
+    copy_report
+    wait_until 5 clipboard_changed || fail "$what: Ctrl+A, Ctrl+C in the report box copied nothing"
+    clipboard >"$work/report.txt"
+    if ! cmp -s "$work/expected.txt" "$work/report.txt"; then
+        echo "$what: the report differs from the expected one (- expected, + shown):" >&2
+        diff -u "$work/expected.txt" "$work/report.txt" | tail -n +3 >&2
+        fail "$what: wrong report"
+    fi
+    echo "ok: $what"
+}
+
+# --- the run -----------------------------------------------------------------
+
+start_xvfb
+read -r screen_width _ < <(timeout 5 xdotool getdisplaygeometry)
+
+# C.UTF-8 gives a point as the decimal separator; LANG and LANGUAGE go too,
+# so that the run depends on no setting of the machine.
+env -u LANG -u LANGUAGE LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb "$binary" >"$work/app.log" 2>&1 &
+app_pid=$!
+
+window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Zarvelon$' 2>/dev/null | head -n 1)
+[ -n "$window" ] || fail "no visible window named Zarvelon within 15 s"
+eval "$(timeout 5 xdotool getwindowgeometry --shell "$window")"
+# No window manager: the window has no frame, and the menu bar sits above the
+# client area of 481 x 424.
+menu_height=$((HEIGHT - 424))
+[ "$WIDTH" -eq 481 ] && [ "$menu_height" -ge 10 ] && [ "$menu_height" -le 60 ] \
+    || fail "the window is $WIDTH x $HEIGHT; expected 481 wide and a menu bar above 424 rows"
+client_x=$X
+client_y=$((Y + menu_height))
+wait_until 10 canvas_pixel_is ffffff 5 5 || fail "the canvas is not shown white"
+
+# A right triangle, legs 30 and 40, in the order of entry.
+triangle=("20 20" "50 20" "20 60")
+for vertex in "${triangle[@]}"; do
+    click_canvas $vertex
+done
+press_in_order
+wait_until 5 canvas_pixel_is 000000 35 20 || fail "no side drawn after \"Поред\""
+
+failures=()
+expect_pixel() { # colour, canvas x, y, what
+    local actual
+    actual=$(canvas_pixel "$2" "$3")
+    [ "$actual" = "$1" ] || failures+=("$4 at ($2, $3) is #$actual, expected #$1")
+}
+for vertex in "${triangle[@]}"; do
+    read -r x y <<<"$vertex"
+    # A thick dot: five pixels across in both directions.
+    for offset in "0 0" "-2 0" "2 0" "0 -2" "0 2"; do
+        read -r dx dy <<<"$offset"
+        expect_pixel 000000 $((x + dx)) $((y + dy)) "the dot of vertex ($x, $y)"
+    done
+done
+for point in "30 20" "40 20" "20 30" "20 50" "47 24" "41 32" "35 40" "29 48"; do
+    expect_pixel 000000 $point "a side"
+done
+for point in "30 30" "26 40" "35 25" "35 16" "14 40" "45 40" "100 100" "450 180"; do
+    expect_pixel ffffff $point "the white canvas"
+done
+if [ ${#failures[@]} -ne 0 ]; then
+    printf '  %s\n' "${failures[@]}" >&2
+    fail "the drawing of the triangle is wrong"
+fi
+echo "ok: the triangle is drawn: sides, thick dots, white around"
+
+expect_report "report of the triangle" \
+    "Върхове: 123 с координати: 20,20; 50,20; 20,60" \
+    "Страни: a = 50.000; b = 40.000; c = 30.000" \
+    "Лице по Херон = 600; Лице ориентирано = 600" \
+    "" \
+    "Лице на изпъкналия многоъгълник = 600"
+
+press_clear
+wait_until 5 canvas_pixel_is ffffff 20 20 || fail "the canvas still shows the triangle after \"Чисти\""
+copy_report
+# An empty box has nothing to select, so the copy leaves the clipboard alone.
+sleep 1
+[ "$(clipboard)" = "$no_copy_yet" ] || fail "the report box is not empty after \"Чисти\": $(clipboard)"
+echo "ok: \"Чисти\" empties the canvas and the report box"
+
+# Every mouse button places a vertex: a 60 x 80 rectangle.
+click_canvas 100 30 1
+click_canvas 160 30 3
+click_canvas 160 110 2
+click_canvas 100 110 1
+press_in_order
+expect_report "report of a rectangle placed with the left, right and middle buttons" \
+    "Върхове: 123 с координати: 100,30; 160,30; 160,110" \
+    "Страни: a = 80.000; b = 100.000; c = 60.000" \
+    "Лице по Херон = 2400; Лице ориентирано = 2400" \
+    "" \
+    "Върхове: 134 с координати: 100,30; 160,110; 100,110" \
+    "Страни: a = 60.000; b = 80.000; c = 100.000" \
+    "Лице по Херон = 2400; Лице ориентирано = 2400" \
+    "" \
+    "Лице на изпъкналия многоъгълник = 4800"
+
+kill -0 "$app_pid" 2>/dev/null || fail "the program ended during the run"
+echo "PASS"
