@@ -1,10 +1,15 @@
 // Times the program's commands on the real window (offscreen platform):
-// vertex entry, "Контур" (reset, order, compute, replot, with the report set
-// into the real text box and the canvas repainted), selection and deletion.
+// vertex entry by mouse events, "Контур" by its button (reset, order,
+// compute, replot, with the report set into the real text box and the window
+// repainted), selection and deletion.
 #include "ui/Commands.h"
 #include "ui/Zarvelon.h"
 
+#include "platform/CanvasWidget.h"
+
 #include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 
@@ -38,13 +43,18 @@ double median(std::vector<double> samples)
     return samples[samples.size() / 2];
 }
 
+// Presses on the canvas at random points, each delivered as a mouse event.
 void fillBoard(Board &board, int n, quint32 seed)
 {
     QRandomGenerator random(seed);
-    const QSize size = board.Picture1.Size();
-    for (int i = 0; i < n; ++i)
-        board.Picture1_MouseDown(1, 0, float(random.bounded(size.width())),
-                                 float(random.bounded(size.height())));
+    CanvasWidget *canvas = board.Picture1.widget();
+    const QRect inner = canvas->contentsRect();
+    for (int i = 0; i < n; ++i) {
+        const QPointF at(inner.left() + random.bounded(inner.width()), inner.top() + random.bounded(inner.height()));
+        QMouseEvent press(QEvent::MouseButtonPress, at, canvas->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas, &press);
+    }
 }
 
 double contourCommand(int n)
@@ -56,7 +66,7 @@ double contourCommand(int n)
         settle();
         fillBoard(window.board(), n, 1000 + run);
         settle();
-        samples.push_back(millisecondsOf([&] { window.Command1_Click(OrderAndReport); }));
+        samples.push_back(millisecondsOf([&] { window.Command1(OrderAndReport)->click(); }));
     }
     return median(samples);
 }
@@ -85,11 +95,11 @@ int main(int argc, char *argv[])
     Board &board = window.board();
     std::printf("32,767 canvas presses in a row: %.1f ms\n",
                 millisecondsOf([&] { fillBoard(board, Board::MaxVertices, 7); }));
-    window.Command1_Click(OrderAndReport);
+    window.Command1(OrderAndReport)->click();
     settle();
     std::printf("select a row on a board of 32,767 vertices: %.2f ms\n",
                 millisecondsOf([&] { board.List1[2].SetListIndex(16000); }));
     std::printf("delete that vertex: %.2f ms\n",
-                millisecondsOf([&] { window.Command1_Click(DeleteSelected); }));
+                millisecondsOf([&] { window.Command1(DeleteSelected)->click(); }));
     return 0;
 }

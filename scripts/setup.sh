@@ -49,6 +49,10 @@ test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
     configure_and_build "$build"
     (cd "$build" && ctest --output-on-failure -j "$jobs")
+    # The same tests once more, built with AddressSanitizer and
+    # UndefinedBehaviorSanitizer: any finding fails the run.
+    configure_and_build "$root/build-sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARVELON_SANITIZE=ON
+    (cd "$root/build-sanitize" && ctest --output-on-failure -j "$jobs")
     ;;
 *)
     echo "usage: $0 run|test" >&2
