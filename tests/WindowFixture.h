@@ -3,6 +3,7 @@
 // Helpers for the tests that drive the real window with mouse and keyboard
 // events, and a snapshot of everything a command can change.
 
+#include "BoardFixture.h"
 #include "platform/CanvasWidget.h"
 #include "ui/Zarvelon.h"
 
@@ -47,14 +48,6 @@ inline void ClickRow(Zarvelon &window, int list, int row)
     Settle();
 }
 
-inline QStringList Rows(const ListBox &list)
-{
-    QStringList rows;
-    for (int r = 0; r < list.ListCount(); ++r)
-        rows << list.List(r);
-    return rows;
-}
-
 // Everything the user's actions can change.
 struct Snapshot {
     QStringList x, y, numbers;
@@ -77,7 +70,7 @@ struct Snapshot {
 inline Snapshot Snap(Zarvelon &window)
 {
     Board &b = window.board();
-    return {Rows(b.List1[0]), Rows(b.List1[1]), Rows(b.List1[2]),
+    return {Texts(b.List1[0]), Texts(b.List1[1]), Texts(b.List1[2]),
             b.List1[0].ListIndex(), b.List1[1].ListIndex(), b.List1[2].ListIndex(),
             b.PointCount, b.Closed, b.Picture1.DrawWidth(), b.Text1.Text(), b.Picture1.Image()};
 }

@@ -177,12 +177,9 @@ void CommandsTest::commandResults()
     Play(window, script);
 
     Board &board = window.board();
-    QStringList pairs;
-    for (int r = 0; r < board.List1[0].ListCount(); ++r)
-        pairs << board.List1[0].List(r) + u',' + board.List1[1].List(r);
-    QCOMPARE(pairs.join(u' '), rows);
-    QCOMPARE(Rows(board.List1[2]).size(), pairs.size());
-    QCOMPARE(int(board.PointCount), pairs.size());
+    QCOMPARE(Rows(board), rows);
+    QCOMPARE(Texts(board.List1[2]), Numbers(board.List1[0].ListCount()));
+    QCOMPARE(int(board.PointCount), board.List1[0].ListCount());
 
     const QStringList report = board.Text1.Text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(report.value(0), firstLine);
@@ -262,8 +259,8 @@ void CommandsTest::deletionRenumbersAndReopens()
     window.show();
     Play(window, script);
     Board &board = window.board();
-    QCOMPARE(Rows(board.List1[0]).join(u' '), x);
-    QCOMPARE(Rows(board.List1[2]).join(u' '), numbers);
+    QCOMPARE(Texts(board.List1[0]).join(u' '), x);
+    QCOMPARE(Texts(board.List1[2]).join(u' '), numbers);
     QCOMPARE(int(board.PointCount), board.List1[1].ListCount());
     QCOMPARE(board.Closed, closed);
     for (const ListBox &l : board.List1)

@@ -229,8 +229,8 @@ void WindowTest::pressOnInnerCornerIsOrigin()
     PressCanvas(*m_window, QPoint(0, 0));
     PressCanvas(*m_window, QPoint(462, 195));
     const Board &b = m_window->board();
-    QCOMPARE(Rows(b.List1[0]), QStringList({"0", "462"}));
-    QCOMPARE(Rows(b.List1[1]), QStringList({"0", "195"}));
+    QCOMPARE(Texts(b.List1[0]), QStringList({"0", "462"}));
+    QCOMPARE(Texts(b.List1[1]), QStringList({"0", "195"}));
 }
 
 QTEST_MAIN(WindowTest)
