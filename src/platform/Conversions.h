@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRgb>
 #include <QString>
 #include <QtGlobal>
 
@@ -33,3 +34,9 @@ QString FormatNumber(double value, int decimals);
 
 // A colour as one number: r + 256 g + 65536 b.
 constexpr qint32 RGB(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+
+// The same colour as Qt's opaque pixel value.
+constexpr QRgb ToQRgb(qint32 colour)
+{
+    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}

@@ -1,6 +1,7 @@
 #include "platform/PictureBox.h"
 
 #include "platform/CanvasWidget.h"
+#include "platform/Conversions.h"
 
 #include <QMetaObject>
 #include <QPainter>
@@ -10,11 +11,6 @@
 #include <cmath>
 
 namespace {
-
-QRgb toQRgb(qint32 colour)
-{
-    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
 
 // The dash patterns: which pixels along the line are drawn, repeating.
 struct Pattern {
@@ -90,7 +86,7 @@ void PictureBox::SetDrawStyle(int style)
 
 void PictureBox::Cls()
 {
-    m_image.fill(toQRgb(m_backColor));
+    m_image.fill(ToQRgb(m_backColor));
     damage(QRect(QPoint(0, 0), m_size));
 }
 
@@ -107,18 +103,13 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, qint32 colour)
     drawLine(x1, y1, x2, y2, colour);
 }
 
-const QImage &PictureBox::Image()
-{
-    return m_image;
-}
-
 void PictureBox::Resize(QSize logicalSize, qreal devicePixelRatio)
 {
     if (logicalSize == m_size && devicePixelRatio == m_image.devicePixelRatio())
         return;
     QImage resized(logicalSize * devicePixelRatio, QImage::Format_RGB32);
     resized.setDevicePixelRatio(devicePixelRatio);
-    resized.fill(toQRgb(m_backColor));
+    resized.fill(ToQRgb(m_backColor));
     if (!m_image.isNull()) {
         QPainter keep(&resized);
         keep.drawImage(QPointF(0, 0), m_image); // what was drawn stays
@@ -145,7 +136,7 @@ void PictureBox::plotDot(float x, float y, qint32 colour)
     if (left > right || top > bottom)
         return;
 
-    const QRgb pixel = toQRgb(colour);
+    const QRgb pixel = ToQRgb(colour);
     for (int j = top; j <= bottom; ++j) {
         QRgb *line = reinterpret_cast<QRgb *>(m_image.scanLine(j));
         const double dy = j + 0.5 - cy;
@@ -184,7 +175,7 @@ void PictureBox::drawLine(float x1, float y1, float x2, float y2, qint32 colour)
 void PictureBox::drawThinLine(QPoint from, QPoint to, qint32 colour)
 {
     const Pattern &pattern = patternOf(m_drawStyle);
-    const QRgb pixel = toQRgb(colour);
+    const QRgb pixel = ToQRgb(colour);
     const int dx = std::abs(to.x() - from.x()), sx = from.x() < to.x() ? 1 : -1;
     const int dy = -std::abs(to.y() - from.y()), sy = from.y() < to.y() ? 1 : -1;
     const bool direct = m_image.devicePixelRatio() == 1;
@@ -219,7 +210,7 @@ void PictureBox::drawThinLine(QPoint from, QPoint to, qint32 colour)
 void PictureBox::drawWideLine(float x1, float y1, float x2, float y2, qint32 colour)
 {
     QPainter painter(&m_image);
-    painter.setPen(QPen(QColor(toQRgb(colour)), m_drawWidth, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(QColor(ToQRgb(colour)), m_drawWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QLineF(x1, y1, x2, y2));
     const QRectF span = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
     damage(span.toAlignedRect().adjusted(-m_drawWidth, -m_drawWidth, m_drawWidth, m_drawWidth));

@@ -44,7 +44,7 @@ public:
     void Line(float x1, float y1, float x2, float y2, qint32 colour);
 
     // The picture as it stands, at the device pixel ratio.
-    const QImage &Image();
+    const QImage &Image() const { return m_image; }
     // Size of the drawing area in logical pixels.
     QSize Size() const { return m_size; }
     void Resize(QSize logicalSize, qreal devicePixelRatio);

@@ -26,7 +26,7 @@ QRect twips(int left, int top, int width, int height)
 
 QString cssColour(qint32 colour)
 {
-    return QStringLiteral("rgb(%1, %2, %3)").arg(colour & 0xFF).arg((colour >> 8) & 0xFF).arg((colour >> 16) & 0xFF);
+    return QColor(ToQRgb(colour)).name();
 }
 
 // A plain background colour is washed out by the style's button gradient; a
@@ -34,7 +34,7 @@ QString cssColour(qint32 colour)
 // pressed.
 QString buttonStyle(qint32 colour)
 {
-    const QColor face(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    const QColor face(ToQRgb(colour));
     return QStringLiteral("QPushButton { background-color: %1; color: palette(button-text);"
                           " border: 2px outset %2; }"
                           " QPushButton:pressed { border-style: inset; }"
