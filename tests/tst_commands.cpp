@@ -56,8 +56,6 @@ private slots:
     void selectingARowFromEachList_data();
     void selectingARowFromEachList();
     void keyboardSelectionSelectsInAllLists();
-    void deletionRenumbersAndReopens_data();
-    void deletionRenumbersAndReopens();
     void vertexLimitShowsMessageAndKeepsEverything();
 };
 
@@ -228,43 +226,6 @@ void CommandsTest::keyboardSelectionSelectsInAllLists()
     for (const ListBox &l : window.board().List1)
         QCOMPARE(l.ListIndex(), 1);
     QCOMPARE(CanvasPixel(window, 120, 30), QRgb(0xFF0000));
-}
-
-void CommandsTest::deletionRenumbersAndReopens_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("x");
-    QTest::addColumn<QString>("numbers");
-    QTest::addColumn<bool>("closed");
-
-    QTest::newRow("middle vertex") << Pentagon + QStringLiteral("; s 2,1; b 3") << "200 340 120 280" << "1 2 3 4" << false;
-    QTest::newRow("last vertex") << Pentagon + QStringLiteral("; s 0,4; m 3") << "200 60 340 120" << "1 2 3 4" << false;
-    QTest::newRow("only vertex") << QStringLiteral("p 5,5; s 1,0; b 3") << "" << "" << false;
-    QTest::newRow("closed board reopens") << Triangle + QStringLiteral("; b 1; s 0,0; b 1; s 1,0; b 3")
-                                          << "120 60" << "1 2" << false;
-    QTest::newRow("no selection: nothing") << Triangle + QStringLiteral("; b 3; m 3") << "20 120 60" << "1 2 3" << false;
-    QTest::newRow("no selection on a closed board: still closed")
-        << Triangle + QStringLiteral("; b 1; b 3; m 3") << "20 120 60" << "1 2 3" << true;
-    QTest::newRow("next vertex numbered after the rest")
-        << Pentagon + QStringLiteral("; s 1,0; b 3; p 1,1") << "60 340 120 280 1" << "1 2 3 4 5" << false;
-}
-
-void CommandsTest::deletionRenumbersAndReopens()
-{
-    QFETCH(QString, script);
-    QFETCH(QString, x);
-    QFETCH(QString, numbers);
-    QFETCH(bool, closed);
-    Zarvelon window;
-    window.show();
-    Play(window, script);
-    Board &board = window.board();
-    QCOMPARE(Texts(board.List1[0]).join(u' '), x);
-    QCOMPARE(Texts(board.List1[2]).join(u' '), numbers);
-    QCOMPARE(int(board.PointCount), board.List1[1].ListCount());
-    QCOMPARE(board.Closed, closed);
-    for (const ListBox &l : board.List1)
-        QCOMPARE(l.ListIndex(), -1); // a further deletion needs a new selection
 }
 
 // The 32,768th vertex is refused with a message; the board keeps them all.
