@@ -46,7 +46,6 @@ void Board::ClearAll()
         list.Clear();
     for (ListBox &list : List2)
         list.Clear();
-    Closed = false;
 }
 
 void Board::ResetOutput()
@@ -109,9 +108,12 @@ void Board::DeleteVertex()
     List1[1].RemoveItem(k);
     const int n = List1[0].ListCount();
     Picture1.Cls();
-    List1[2].Clear();
+    QStringList numbers;
+    numbers.reserve(n);
     for (int i = 1; i <= n; ++i)
-        List1[2].AddItem(IntegerToText(qint16(i)));
+        numbers += IntegerToText(qint16(i));
+    List1[2].Clear();
+    List1[2].AddItems(numbers);
     plotVertices(Black);
     Closed = false;
     --PointCount;

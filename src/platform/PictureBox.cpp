@@ -129,6 +129,10 @@ void PictureBox::plotDot(float x, float y, qint32 colour)
     const double cx = (double(x) + 0.5) * ratio;
     const double cy = (double(y) + 0.5) * ratio;
     const double radius = m_drawWidth * ratio / 2;
+    // Far outside (or not a number): nothing to plot, and no integer overflow.
+    if (!(cx + radius >= 0 && cy + radius >= 0 && cx - radius < m_image.width()
+          && cy - radius < m_image.height()))
+        return;
     const int left = std::max(0, int(std::floor(cx - radius)));
     const int top = std::max(0, int(std::floor(cy - radius)));
     const int right = std::min(m_image.width() - 1, int(std::ceil(cx + radius)));
@@ -152,7 +156,7 @@ void PictureBox::plotDot(float x, float y, qint32 colour)
 
 void PictureBox::drawLine(float x1, float y1, float x2, float y2, qint32 colour)
 {
-    if (m_image.isNull())
+    if (m_image.isNull() || !std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return;
     if (m_drawWidth > 1) {
         drawWideLine(x1, y1, x2, y2, colour);
@@ -212,8 +216,9 @@ void PictureBox::drawWideLine(float x1, float y1, float x2, float y2, qint32 col
     QPainter painter(&m_image);
     painter.setPen(QPen(QColor(ToQRgb(colour)), m_drawWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(QLineF(x1, y1, x2, y2));
-    const QRectF span = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
-    damage(span.toAlignedRect().adjusted(-m_drawWidth, -m_drawWidth, m_drawWidth, m_drawWidth));
+    const double pad = m_drawWidth;
+    const QRectF span = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized().adjusted(-pad, -pad, pad, pad);
+    damage(span.intersected(QRectF(QPointF(0, 0), QSizeF(m_size))).toAlignedRect());
 }
 
 // A logical pixel on a high-DPI picture: a block of device pixels.
