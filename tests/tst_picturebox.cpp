@@ -58,6 +58,7 @@ private slots:
     void mouseDown();
     void canvasShowsDrawing();
     void drawingSurvivesResize();
+    void highDpiPictureKeepsLogicalCoordinates();
 
 private:
     PictureBox *m_box = nullptr;
@@ -308,6 +309,26 @@ void TestPictureBox::drawingSurvivesResize()
     QCOMPARE(image.pixel(10, 10), Black);
     QCOMPARE(image.pixel(150, 90), Black);
     QCOMPARE(image.pixel(300, 150), White); // the new area is blank
+}
+
+// At two device pixels to the logical pixel the picture has twice the
+// pixels, and dots and lines keep their logical size and place.
+void TestPictureBox::highDpiPictureKeepsLogicalCoordinates()
+{
+    m_box->Resize(QSize(80, 40), 2.0);
+    QCOMPARE(m_box->Image().size(), QSize(160, 80));
+    m_box->SetDrawWidth(5);
+    m_box->PSet(10, 10);
+    m_box->SetDrawWidth(1);
+    m_box->Line(0, 30, 40, 30);
+    const QImage &image = m_box->Image();
+    QCOMPARE(image.pixel(21, 21), Black);          // the dot's centre
+    QCOMPARE(image.pixel(21 - 4, 21), Black);      // ten device pixels across
+    QCOMPARE(image.pixel(21 + 5, 21), White);
+    for (const QPoint p : {QPoint(0, 60), QPoint(81, 61), QPoint(80, 60)})
+        QCOMPARE(image.pixel(p), Black);           // the line: two device pixels thick
+    QCOMPARE(image.pixel(82, 60), White);
+    QCOMPARE(image.pixel(40, 62), White);
 }
 
 QTEST_MAIN(TestPictureBox)
