@@ -3,8 +3,6 @@
 // events.
 #include "WindowFixture.h"
 
-#include "platform/Conversions.h"
-
 #include <QMessageBox>
 
 namespace {
@@ -56,7 +54,7 @@ private slots:
     void selectingARowFromEachList_data();
     void selectingARowFromEachList();
     void keyboardSelectionSelectsInAllLists();
-    void vertexLimitShowsMessageAndKeepsEverything();
+    void fullBoardRefusesAPressAndTakesEveryCommand();
 };
 
 // Every command gives the same result by button and by menu, in every state.
@@ -228,29 +226,47 @@ void CommandsTest::keyboardSelectionSelectsInAllLists()
     QCOMPARE(CanvasPixel(window, 120, 30), QRgb(0xFF0000));
 }
 
-// The 32,768th vertex is refused with a message; the board keeps them all.
-void CommandsTest::vertexLimitShowsMessageAndKeepsEverything()
+// A full board: the 32,768th press is refused with a message and loses
+// nothing; every command, a selection and a deletion still work on it.
+void CommandsTest::fullBoardRefusesAPressAndTakesEveryCommand()
 {
     Zarvelon window;
     window.show();
     Board &board = window.board();
-    QStringList numbers;
-    for (int i = 1; i <= Board::MaxVertices; ++i)
-        numbers << IntegerToText(qint16(i));
-    board.List1[0].AddItems(QStringList(Board::MaxVertices, QStringLiteral("7")));
-    board.List1[1].AddItems(QStringList(Board::MaxVertices, QStringLiteral("9")));
-    board.List1[2].AddItems(numbers);
+    QStringList xs, ys;
+    for (int i = 0; i < Board::MaxVertices; ++i) {
+        xs << QString::number(i % 461);
+        ys << QString::number(i % 193);
+    }
+    board.List1[0].AddItems(xs);
+    board.List1[1].AddItems(ys);
+    board.List1[2].AddItems(Numbers(Board::MaxVertices));
     board.PointCount = Board::MaxVertices;
-    const Snapshot before = Snap(window);
+    const Snapshot full = Snap(window);
 
     PressCanvas(window, QPoint(100, 100));
     Settle();
-    QCOMPARE(Snap(window), before);
+    QCOMPARE(Snap(window), full);
     auto *message = window.findChild<QMessageBox *>();
-    QVERIFY(message);
-    QVERIFY(message->isVisible());
+    QVERIFY(message && message->isVisible());
     QVERIFY(message->text().contains(QStringLiteral("32767")));
     message->accept();
+
+    PressButton(window, 1);
+    QCOMPARE(board.Text1.Text().count(QStringLiteral("Върхове: 1")), Board::MaxVertices - 2);
+    QVERIFY(board.Text1.Text().contains(QStringLiteral("Върхове: 13276632767 с координати: ")));
+    board.List1[1].SetListIndex(20000);
+    PressButton(window, 3);
+    QCOMPARE(int(board.PointCount), Board::MaxVertices - 1);
+    PressCanvas(window, QPoint(5, 6));
+    QCOMPARE(board.List1[2].List(Board::MaxVertices - 1), QStringLiteral("32767"));
+    QCOMPARE(board.List1[0].List(Board::MaxVertices - 1), QStringLiteral("5"));
+    PressButton(window, 0);
+    QVERIFY(board.Closed);
+    QCOMPARE(board.Text1.Text().count(QStringLiteral("Върхове: 1")), Board::MaxVertices - 2);
+    PressButton(window, 2);
+    QCOMPARE(Snap(window).pointCount, 0);
+    QVERIFY(board.Text1.Text().isEmpty());
 }
 
 QTEST_MAIN(CommandsTest)
