@@ -3,6 +3,7 @@
 // manners.
 #include "WindowFixture.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -54,6 +55,7 @@ private slots:
     void taskDescriptionIsExact();
     void reportBoxRefusesTypingButSelects();
     void pressOnInnerCornerIsOrigin();
+    void everyVisibleControlHasAName();
 
 private:
     std::unique_ptr<Zarvelon> m_window;
@@ -231,6 +233,23 @@ void WindowTest::pressOnInnerCornerIsOrigin()
     const Board &b = m_window->board();
     QCOMPARE(Texts(b.List1[0]), QStringList({"0", "462"}));
     QCOMPARE(Texts(b.List1[1]), QStringList({"0", "195"}));
+}
+
+// Screen readers, and tests driven through accessibility, find every control
+// by a name.
+void WindowTest::everyVisibleControlHasAName()
+{
+    const QList<QWidget *> controls = m_window->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(controls.size(), 18);
+    for (QWidget *control : controls) {
+        if (!control->isVisible())
+            continue;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(accessible);
+        QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), control->metaObject()->className());
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_window->board().List1[2].widget())->text(QAccessible::Name),
+             QStringLiteral("Номер"));
 }
 
 QTEST_MAIN(WindowTest)
