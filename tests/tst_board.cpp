@@ -39,6 +39,15 @@ void MakeUsed(Board &board, const QString &rows)
     board.Picture1.SetDrawWidth(UntouchedPen);
 }
 
+// A selection reopens the board and redraws it; this puts the closed state
+// and the stray mark back, so that what follows must undo them itself.
+void SelectThenCloseAgain(Board &board, int list, int row)
+{
+    board.List1[list].SetListIndex(row);
+    board.Closed = true;
+    board.Picture1.PSet(Stray.x(), Stray.y());
+}
+
 void VerifyInvariants(const Board &board)
 {
     QCOMPARE(board.List1[0].ListCount(), int(board.PointCount));
@@ -284,9 +293,7 @@ void TestBoard::select()
     Board board;
     StartBoard(board);
     MakeUsed(board, rows);
-    board.List1[0].SetListIndex(previous);
-    board.Closed = true;
-    board.Picture1.PSet(Stray.x(), Stray.y());
+    SelectThenCloseAgain(board, 0, previous);
 
     // Raises the click event, which selects the row in the other lists and
     // so raises theirs inside it.
@@ -327,9 +334,7 @@ void TestBoard::deleteVertex()
     Board board;
     StartBoard(board);
     MakeUsed(board, rows);
-    board.List1[2].SetListIndex(selected);
-    board.Closed = true;
-    board.Picture1.PSet(Stray.x(), Stray.y());
+    SelectThenCloseAgain(board, 2, selected);
 
     board.DeleteVertex();
 
