@@ -1,78 +1,34 @@
-#include "geometry/ContourOrder.h"
-
-#include "platform/Conversions.h"
+#include "ContourOrder.h"
 
 #include <algorithm>
 
 namespace {
 
-// The first row with the greatest Y; row 0 of an empty board.
-int startRow(const std::vector<Vertex> &vertices)
+// The first point with the greatest Y.
+int lowestOnCanvas(const std::vector<Point> &points)
 {
     int start = 0;
-    for (int r = 1; r < int(vertices.size()); ++r)
-        if (vertices[r].y > vertices[start].y)
-            start = r;
+    for (int i = 1; i < int(points.size()); ++i)
+        if (points[i].y > points[start].y)
+            start = i;
     return start;
-}
-
-QStringList pick(const QStringList &texts, const std::vector<int> &rows)
-{
-    QStringList picked;
-    picked.reserve(int(rows.size()));
-    for (int r : rows)
-        picked += texts[r];
-    return picked;
-}
-
-// Appends every row of a pair of scratch lists to a pair of coordinate lists
-// and empties the scratch lists.
-void moveBack(ListBox &fromX, ListBox &fromY, ListBox &toX, ListBox &toY)
-{
-    toX.AddItems(fromX.Items());
-    toY.AddItems(fromY.Items());
-    fromX.Clear();
-    fromY.Clear();
 }
 
 } // namespace
 
-Contour ContourOrder(const std::vector<Vertex> &vertices)
+std::vector<int> contourOrder(const std::vector<Point> &points)
 {
-    Contour contour;
-    if (vertices.empty())
-        return contour;
-    const double xn = vertices[startRow(vertices)].x;
-    for (int r = 0; r < int(vertices.size()); ++r)
-        (vertices[r].x <= xn ? contour.up : contour.down).push_back(r);
-
-    const auto higher = [&](int a, int b) { return vertices[a].y > vertices[b].y; };
-    const auto lower = [&](int a, int b) { return vertices[a].y < vertices[b].y; };
-    std::stable_sort(contour.up.begin(), contour.up.end(), higher);
-    std::stable_sort(contour.down.begin(), contour.down.end(), lower);
-    return contour;
-}
-
-void OrderContour(Board &board)
-{
-    ListBox &xs = board.List1[0];
-    ListBox &ys = board.List1[1];
-    const QStringList xTexts = xs.Items();
-    const QStringList yTexts = ys.Items();
-    std::vector<Vertex> vertices(xTexts.size());
-    for (int r = 0; r < int(vertices.size()); ++r)
-        vertices[r] = {Val(xTexts[r]), Val(yTexts[r])};
-    const Contour contour = ContourOrder(vertices);
-
-    // The sets go to the scratch lists and come back as the new rows.
-    for (ListBox &scratch : board.List2)
-        scratch.Clear();
-    board.List2[0].AddItems(pick(xTexts, contour.up));
-    board.List2[1].AddItems(pick(yTexts, contour.up));
-    board.List2[2].AddItems(pick(xTexts, contour.down));
-    board.List2[3].AddItems(pick(yTexts, contour.down));
-    xs.Clear();
-    ys.Clear();
-    moveBack(board.List2[0], board.List2[1], xs, ys);
-    moveBack(board.List2[2], board.List2[3], xs, ys);
+    if (points.empty())
+        return {};
+    const double xn = points[lowestOnCanvas(points)].x;
+    std::vector<int> order(points.size());
+    for (int i = 0; i < int(points.size()); ++i)
+        order[i] = i;
+    // Left side first, each side in its own direction; stable, so ties keep
+    // their order.
+    const auto leftSide = [&](int i) { return points[i].x <= xn; };
+    const auto rightBegin = std::stable_partition(order.begin(), order.end(), leftSide);
+    std::stable_sort(order.begin(), rightBegin, [&](int a, int b) { return points[a].y > points[b].y; });
+    std::stable_sort(rightBegin, order.end(), [&](int a, int b) { return points[a].y < points[b].y; });
+    return order;
 }

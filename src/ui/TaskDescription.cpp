@@ -1,4 +1,4 @@
-#include "ui/TaskDescription.h"
+#include "TaskDescription.h"
 
 #include <QStringList>
 
@@ -17,7 +17,7 @@ QString linesEndedByCrLf(const QStringList &lines)
 // Every blank counts: lines 1 and 4 hold a double blank, lines 16 and 18 end
 // with a blank. Line 15 names set "B" with a Latin letter; elsewhere "А" and
 // "В" are Cyrillic.
-QString TaskDescription()
+QString taskDescription()
 {
     return linesEndedByCrLf({
         QStringLiteral("При проучвания за проектиране и строителство често срещана задача е изчисляване площ на неправилен изпъкнал многоъгълник. Входни данни са  координати на триангулачни точки - координати на върховете му."),
@@ -41,14 +41,5 @@ QString TaskDescription()
         QStringLiteral("След сортиране се добавя към началното списъчно поле в новата наредба."),
         QStringLiteral("Използва се новата наредба на точките, построяват се линии между всеки две съседни точки, включително между последната и първа точки."),
         QStringLiteral("Алгоритъмът не работи коректно при неизпъкнал или самопресичащ се многоъгълник. Прочетете допълнителен материал за метод на трапеците."),
-    });
-}
-
-QString Quotation()
-{
-    return linesEndedByCrLf({
-        QStringLiteral("Всяка точка е начало на нова фигура. "),
-        QStringLiteral("Всяка отсечка свързва две точки, всеки триъгълник - три. "),
-        QStringLiteral("А всеки изпъкнал многоъгълник е сбор от триъгълници. "),
     });
 }

@@ -4,7 +4,4 @@
 
 // The task that the report box shows when the program starts: 21 lines,
 // each ended by CR LF.
-QString TaskDescription();
-
-// The quotation kept in the hidden second text box.
-QString Quotation();
+QString taskDescription();

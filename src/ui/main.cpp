@@ -1,4 +1,4 @@
-#include "ui/Zarvelon.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 
@@ -6,7 +6,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zarvelon"));
-    Zarvelon window;
+    MainWindow window;
     window.show();
     return app.exec();
 }

@@ -1,4 +1,4 @@
-#include "ui/Zarvelon.h"
+#include "MainWindow.h"
 
 #include <QFile>
 #include <QImage>
@@ -61,7 +61,7 @@ void TestResources::programFileIconHas256Colours()
 
 void TestResources::windowShowsTheIcon()
 {
-    Zarvelon window;
+    MainWindow window;
     const QImage shown = window.windowIcon().pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(shown, reference());
 }

@@ -1,4 +1,4 @@
-#include "platform/Conversions.h"
+#include "NumberText.h"
 
 #include <QLocale>
 
@@ -69,7 +69,8 @@ std::optional<QString> wholeNumber(double value, int digits)
     return QString::fromLatin1(text, int(end - text));
 }
 
-// The runtime's plain number form, shared by single and double precision.
+// The plain number form, shared by single and double precision: exponent
+// form outside the range the significant digits can show.
 QString plainNumber(double value, int significant, const QString &point)
 {
     if (!std::isfinite(value))
@@ -110,7 +111,7 @@ void appendGrouped(QString &text, QLatin1String digits, const QString &separator
 
 } // namespace
 
-double Val(const QString &text)
+double parseLeadingNumber(QStringView text)
 {
     // The number's characters, blanks left out, as from_chars reads them.
     char number[128];
@@ -158,7 +159,7 @@ double Val(const QString &text)
     return value;
 }
 
-QString SingleToText(float value)
+QString coordinateText(float value)
 {
     static const QString point = QStringLiteral(".");
     if (auto whole = wholeNumber(value, 7))
@@ -166,12 +167,7 @@ QString SingleToText(float value)
     return plainNumber(value, 7, point);
 }
 
-QString IntegerToText(qint16 value)
-{
-    return QString::number(value);
-}
-
-QString DoubleToText(double value)
+QString standardNumberText(double value)
 {
     // Most of the report's numbers are whole: they need no separator.
     if (auto whole = wholeNumber(value, 15))
@@ -179,7 +175,7 @@ QString DoubleToText(double value)
     return plainNumber(value, 15, separators().decimalPoint);
 }
 
-QString FormatNumber(double value, int decimals)
+QString fixedDecimalsText(double value, int decimals)
 {
     if (!std::isfinite(value))
         return QString::number(value);

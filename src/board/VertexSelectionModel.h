@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QItemSelectionModel>
+
+class VertexModel;
+
+// The selection of one vertex list, kept equal to the board's selected row:
+// a row the user picks in the list (mouse or keyboard) becomes the board's
+// selected row, and the list shows, as current and selected, whichever row
+// the board has selected. So the three lists never disagree, and the user
+// cannot clear the selection (Ctrl+click, Ctrl+Space).
+class VertexSelectionModel : public QItemSelectionModel
+{
+    Q_OBJECT
+
+public:
+    // For a list that shows `column` of the vertices.
+    VertexSelectionModel(VertexModel *vertices, int column, QObject *parent = nullptr);
+
+    using QItemSelectionModel::select;
+    void select(const QItemSelection &selection, QItemSelectionModel::SelectionFlags command) override;
+
+private:
+    void showSelectedRow(int row);
+
+    VertexModel *m_vertices;
+    int m_column;
+    bool m_showing = false; // the change comes from the board, not the list
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Point.h"
+
+#include <vector>
+
+// Sides and areas of a triangle (A, B, C).
+struct TriangleMeasures {
+    double a = 0;           // |BC|
+    double b = 0;           // |AC|
+    double c = 0;           // |AB|
+    double heron = 0;       // by Heron's formula; 0 for a degenerate triangle
+    double determinant = 0; // signed, by the coordinate formula
+};
+
+TriangleMeasures measureTriangle(Point A, Point B, Point C);
+
+// Triangle (1, k, k + 1) of the fan from vertex 1, with k counted from 1.
+struct FanTriangle {
+    int k = 2;
+    Point A; // vertex 1
+    Point B; // vertex k
+    Point C; // vertex k + 1
+    TriangleMeasures measures;
+};
+
+// The polygon of the points in their order, split into the fan of triangles
+// that share vertex 1.
+struct Fan {
+    std::vector<FanTriangle> triangles;
+    // The sum of the triangles' unsigned determinant areas.
+    double total = 0;
+    // The closing side, from the last vertex back to vertex 1; (0, 0) to
+    // (0, 0) without vertices.
+    Point closingFrom;
+    Point closingTo;
+};
+
+Fan fanOf(const std::vector<Point> &points);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Command.h"
+#include "FigurePainter.h"
+
+#include <QObject>
+#include <QPoint>
+
+class Canvas;
+class ReportView;
+class VertexModel;
+
+// What the user's actions do to the board: a press on the canvas places a
+// vertex, a selected vertex is marked, and the commands order, measure,
+// clear and delete. It keeps the canvas and the report in step with the
+// vertex model.
+class BoardController : public QObject
+{
+    Q_OBJECT
+
+public:
+    BoardController(VertexModel &vertices, Canvas &canvas, ReportView &report, QObject *parent = nullptr);
+
+    void run(Command command);
+    // A vertex at a canvas position, unless the board is closed or full.
+    void placeVertex(QPoint position);
+
+signals:
+    // A press was refused because the board holds the most vertices it can.
+    void vertexLimitReached();
+
+private:
+    void showSelection(int row);
+    void resetOutput();
+    void reportArea();
+    void redrawVertices(int marked = -1);
+
+    VertexModel &m_vertices;
+    Canvas &m_canvas;
+    ReportView &m_report;
+    FigurePainter m_figure;
+};

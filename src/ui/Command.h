@@ -1,0 +1,9 @@
+#pragma once
+
+// The four commands of the window, each offered by a button and a menu item.
+enum class Command {
+    OrderAndReport, // put the vertices in contour order, then draw and report
+    ReportInOrder,  // draw and report with the vertices in their present order
+    ClearAll,       // clear the board and the report
+    DeleteVertex,   // delete the selected vertex
+};

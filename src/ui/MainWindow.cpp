@@ -1,0 +1,130 @@
+#include "MainWindow.h"
+
+#include "ui_MainWindow.h"
+
+#include "Canvas.h"
+#include "FittingTextDelegate.h"
+#include "ReportView.h"
+#include "TaskDescription.h"
+#include "VertexSelectionModel.h"
+
+#include <QLayout>
+#include <QMessageBox>
+
+namespace {
+
+const QColor Lavender(192, 192, 255);
+const QColor LabelFace(255, 192, 128);
+
+// A plain background colour is washed out by the style's button gradient; a
+// style sheet with a border shows it as it is, with an edge that sinks when
+// pressed.
+QString buttonStyle(const QColor &face)
+{
+    return QStringLiteral("QPushButton { background-color: %1; color: palette(button-text);"
+                          " border: 2px outset %2; }"
+                          " QPushButton:pressed { border-style: inset; }"
+                          " QPushButton:focus { border-color: %3; }")
+        .arg(face.name(), face.darker(150).name(), face.darker(250).name());
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      m_ui(std::make_unique<Ui::MainWindow>())
+{
+    m_ui->setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zarvelon.png")));
+    paintColours();
+    showVertexViews();
+
+    m_controller = std::make_unique<BoardController>(m_vertices, *m_ui->canvas, *m_ui->report);
+    connectCommands();
+    connect(m_ui->canvas, &Canvas::pressed, m_controller.get(), &BoardController::placeVertex);
+    connect(m_controller.get(), &BoardController::vertexLimitReached, this, &MainWindow::showVertexLimit);
+
+    m_ui->report->setText(taskDescription());
+    m_ui->report->setFocus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction *MainWindow::action(Command command) const
+{
+    switch (command) {
+    case Command::OrderAndReport: return m_ui->orderContourAction;
+    case Command::ReportInOrder: return m_ui->connectInOrderAction;
+    case Command::ClearAll: return m_ui->clearAllAction;
+    case Command::DeleteVertex: return m_ui->deleteVertexAction;
+    }
+    return nullptr;
+}
+
+// Each command's button and menu item trigger its one action.
+void MainWindow::connectCommands()
+{
+    const std::pair<QPushButton *, Command> buttons[] = {
+        {m_ui->contourButton, Command::OrderAndReport},
+        {m_ui->inOrderButton, Command::ReportInOrder},
+        {m_ui->clearButton, Command::ClearAll},
+        {m_ui->deleteButton, Command::DeleteVertex},
+    };
+    for (const auto &[button, command] : buttons) {
+        QAction *commandAction = action(command);
+        connect(button, &QPushButton::clicked, commandAction, &QAction::trigger);
+        connect(commandAction, &QAction::triggered, m_controller.get(), [this, command = command] { m_controller->run(command); });
+    }
+}
+
+// The three lists show the X, Y and number columns of the board, and share
+// its one selected vertex.
+void MainWindow::showVertexViews()
+{
+    const std::pair<QListView *, VertexModel::Column> lists[] = {
+        {m_ui->xList, VertexModel::XColumn},
+        {m_ui->yList, VertexModel::YColumn},
+        {m_ui->numberList, VertexModel::NumberColumn},
+    };
+    for (const auto &[list, column] : lists) {
+        list->setModel(&m_vertices);
+        list->setModelColumn(column);
+        list->setItemDelegate(new FittingTextDelegate(list));
+        QItemSelectionModel *own = list->selectionModel();
+        list->setSelectionModel(new VertexSelectionModel(&m_vertices, column, list));
+        delete own;
+    }
+}
+
+void MainWindow::paintColours()
+{
+    QPalette background = centralWidget()->palette();
+    background.setColor(QPalette::Window, Lavender);
+    centralWidget()->setPalette(background);
+
+    const QString labelStyle = QStringLiteral("background-color: %1;").arg(LabelFace.name());
+    for (QLabel *label : {m_ui->titleLabel, m_ui->numberLabel, m_ui->xLabel, m_ui->yLabel})
+        label->setStyleSheet(labelStyle);
+
+    const std::pair<QPushButton *, QColor> buttons[] = {
+        {m_ui->contourButton, QColor(255, 128, 0)},
+        {m_ui->inOrderButton, QColor(0, 255, 0)},
+        {m_ui->clearButton, QColor(255, 0, 0)},
+        {m_ui->deleteButton, QColor(255, 0, 255)},
+    };
+    for (const auto &[button, face] : buttons)
+        button->setStyleSheet(buttonStyle(face));
+}
+
+void MainWindow::showVertexLimit()
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(),
+                                QStringLiteral("Дъската вече съдържа най-много върхове: %1.\n"
+                                               "Изтрийте точка или изчистете всичко, за да добавите нова.")
+                                    .arg(VertexModel::MaxVertices),
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}

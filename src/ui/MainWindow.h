@@ -1,0 +1,41 @@
+#pragma once
+
+#include "BoardController.h"
+#include "Command.h"
+#include "VertexModel.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace Ui {
+class MainWindow;
+}
+
+class QAction;
+
+// The program's one window: the title, four coloured command buttons, the
+// canvas, the three one-row vertex lists with their letter labels, the
+// report box and a menu bar of the same four commands. Each command is one
+// action, triggered by its button and by its menu item.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    const VertexModel &vertices() const { return m_vertices; }
+    QAction *action(Command command) const;
+
+private:
+    void connectCommands();
+    void showVertexViews();
+    void paintColours();
+    void showVertexLimit();
+
+    std::unique_ptr<Ui::MainWindow> m_ui;
+    VertexModel m_vertices;
+    std::unique_ptr<BoardController> m_controller;
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+#include <QRect>
+#include <QVector>
+
+// The white drawing board: a sunken frame whose inner area shows a picture
+// that keeps what is drawn on it until it is cleared.
+//
+// Coordinates are logical pixels from the top-left corner of the inner area.
+// The picture is kept at the screen's device pixel ratio, so that it stays
+// crisp on high-DPI screens. Dots and one-pixel lines are written straight
+// into the picture: a polygon of 32,767 vertices draws 65,000 lines, and a
+// painter's dashed lines cost ten times as much.
+class Canvas : public QFrame
+{
+    Q_OBJECT
+
+public:
+    enum class LineStyle { Solid, Dash, Dot, DashDot };
+
+    explicit Canvas(QWidget *parent = nullptr);
+
+    // Erases the picture to white.
+    void clear();
+    // A round dot `width` pixels across, centred on the pixel at `centre`.
+    void drawDot(QPointF centre, int width, const QColor &colour);
+    // A line with both end pixels; wider than one pixel it is solid.
+    void drawLine(QPointF from, QPointF to, int width, LineStyle style, const QColor &colour);
+
+    // The picture as it stands, at the device pixel ratio.
+    const QImage &picture() const { return m_picture; }
+
+signals:
+    // A mouse button was pressed on the inner area, at a whole pixel.
+    void pressed(QPoint position, Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    struct DotStamp {
+        int width = 0;
+        qreal ratio = 0;
+        QPointF fraction;
+        QSize box;
+        QVector<QPoint> pixels; // from the top-left corner of the box
+    };
+
+    void fitPicture();
+    const DotStamp &stampFor(int width, qreal ratio, QPointF fraction);
+    void drawThinLine(QPoint from, QPoint to, LineStyle style, QRgb pixel);
+    void drawWideLine(QPointF from, QPointF to, int width, const QColor &colour);
+    void fillLogicalPixel(int x, int y, QRgb pixel);
+    void damage(const QRect &area);
+    void showDamage();
+
+    QSize m_size; // of the picture, in logical pixels
+    QImage m_picture;
+    QRect m_damage;
+    DotStamp m_stamp;
+};
