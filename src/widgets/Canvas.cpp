@@ -63,6 +63,7 @@ Canvas::Canvas(QWidget *parent)
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     fitPicture();
 }
 
