@@ -1,57 +1,68 @@
-#include "BoardFixture.h"
-#include "geometry/ContourOrder.h"
-#include "platform/Conversions.h"
+#include "ContourOrder.h"
+#include "NumberText.h"
 
+#include <QList>
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QStringList>
+#include <QTest>
 
-#include <utility>
 #include <vector>
 
 namespace {
 
-using Row = std::pair<QString, QString>; // X text, Y text
-using TextRows = std::vector<Row>;
+// Vertex rows are written "x,y x,y ...", each coordinate a text as the
+// vertex lists hold it and read as the program reads it.
+double xOf(const QString &pair) { return parseLeadingNumber(pair.section(u',', 0, 0)); }
+double yOf(const QString &pair) { return parseLeadingNumber(pair.section(u',', 1)); }
 
-// The ordering done the long way, by repeated scans over text rows: the
-// first row with the greatest Y gives Xn; rows with X <= Xn go up by
-// decreasing Y, the others down by increasing Y; a tie goes to the earlier
-// row.
-TextRows ScanOrder(TextRows rows)
+std::vector<Point> pointsOf(const QStringList &pairs)
 {
-    const auto x = [](const Row &row) { return Val(row.first); };
-    const auto y = [](const Row &row) { return Val(row.second); };
-    TextRows a, b, ordered;
-    if (!rows.empty()) {
-        size_t start = 0;
-        for (size_t r = 0; r < rows.size(); ++r)
-            if (y(rows[r]) > y(rows[start]))
-                start = r;
-        const double xn = x(rows[start]);
-        for (const Row &row : rows)
-            (x(row) <= xn ? a : b).push_back(row);
-    }
-    const auto drain = [&](TextRows &set, bool greatestFirst) {
-        while (!set.empty()) {
-            size_t k = 0;
-            for (size_t r = 0; r < set.size(); ++r)
-                if (greatestFirst ? y(set[r]) > y(set[k]) : y(set[r]) < y(set[k]))
-                    k = r;
-            ordered.push_back(set[k]);
-            set.erase(set.begin() + k);
-        }
-    };
-    drain(a, true);
-    drain(b, false);
-    return ordered;
+    std::vector<Point> points;
+    for (const QString &pair : pairs)
+        points.push_back({xOf(pair), yOf(pair)});
+    return points;
 }
 
-QString Join(const TextRows &rows)
+// The rows in contour order, as they were written.
+QStringList ordered(const QStringList &pairs)
 {
-    QStringList pairs;
-    for (const Row &row : rows)
-        pairs << row.first + u',' + row.second;
-    return pairs.join(u' ');
+    QStringList rows;
+    for (int i : contourOrder(pointsOf(pairs)))
+        rows << (i >= 0 && i < pairs.size() ? pairs[i] : QStringLiteral("(row %1?)").arg(i));
+    return rows;
+}
+
+// The ordering done the long way, by repeated scans that read every value
+// from its text at the moment of the comparison: the first row with the
+// greatest Y is the start; rows with X at most the start's go up by
+// decreasing Y, the others down by increasing Y; a tie goes to the earlier
+// row. Returns the row indices.
+QList<int> scanOrder(const QStringList &pairs)
+{
+    QList<int> left, right, order;
+    if (!pairs.isEmpty()) {
+        int start = 0;
+        for (int r = 0; r < pairs.size(); ++r)
+            if (yOf(pairs[r]) > yOf(pairs[start]))
+                start = r;
+        const double startX = xOf(pairs[start]);
+        for (int r = 0; r < pairs.size(); ++r)
+            (xOf(pairs[r]) <= startX ? left : right) << r;
+    }
+    const auto drain = [&](QList<int> &set, bool greatestFirst) {
+        while (!set.isEmpty()) {
+            int k = 0;
+            for (int r = 0; r < set.size(); ++r) {
+                const double y = yOf(pairs[set[r]]), best = yOf(pairs[set[k]]);
+                if (greatestFirst ? y > best : y < best)
+                    k = r;
+            }
+            order << set.takeAt(k);
+        }
+    };
+    drain(left, true);
+    drain(right, false);
+    return order;
 }
 
 } // namespace
@@ -63,7 +74,7 @@ class TestContourOrder : public QObject
 private slots:
     void order_data();
     void order();
-    void leavesTheRestOfTheBoard();
+    void matchesRepeatedScans_data();
     void matchesRepeatedScans();
 };
 
@@ -85,78 +96,51 @@ void TestContourOrder::order_data()
                                                  << "0,100 20,0 80,0 100,100";
     QTest::newRow("lowest side, right end first") << "100,100 0,100 20,0 80,0"
                                                   << "100,100 0,100 20,0 80,0";
-    QTest::newRow("ties keep list order") << "0,100 100,100 80,0 20,0" << "0,100 80,0 20,0 100,100";
-    QTest::newRow("X equal to Xn is on the left") << "50,100 90,20 50,60" << "50,100 50,60 90,20";
+    QTest::newRow("ties keep row order") << "0,100 100,100 80,0 20,0" << "0,100 80,0 20,0 100,100";
+    QTest::newRow("X equal to the start's is on the left") << "50,100 90,20 50,60" << "50,100 50,60 90,20";
     QTest::newRow("duplicates") << "10,50 30,90 10.0,50 60,40 10,50"
                                 << "30,90 10,50 10.0,50 10,50 60,40";
     QTest::newRow("point inside the hull") << "0,100 100,100 100,0 0,0 50,50"
                                            << "0,100 0,0 100,0 50,50 100,100";
-    QTest::newRow("texts moved unchanged") << "12.5,30 40,007 3,1e1 x,20"
-                                           << "12.5,30 x,20 3,1e1 40,007";
+    QTest::newRow("coordinates read from their texts") << "12.5,30 40,007 3,1e1 x,20"
+                                                       << "12.5,30 x,20 3,1e1 40,007";
 }
 
 void TestContourOrder::order()
 {
     QFETCH(QString, rows);
     QFETCH(QString, expected);
-    Board board;
-    StartBoard(board);
-    SetRows(board, rows);
 
-    OrderContour(board);
-    QCOMPARE(Rows(board), expected);
-
-    OrderContour(board); // its own result is already in order
-    QCOMPARE(Rows(board), expected);
-}
-
-void TestContourOrder::leavesTheRestOfTheBoard()
-{
-    Board board;
-    StartBoard(board);
-    SetRows(board, "200,40 60,120 340,100 120,190 280,180");
-    board.List1[2].SetListIndex(3);
-    board.Closed = true;
-    board.Text1.SetText(QStringLiteral("отчет"));
-    for (ListBox &scratch : board.List2)
-        scratch.AddItem(QStringLiteral("999"));
-    const QImage canvas = board.Picture1.Image();
-
-    OrderContour(board);
-
-    QCOMPARE(Texts(board.List1[2]), Numbers(5));
-    QCOMPARE(board.List1[2].ListIndex(), 3);
-    QCOMPARE(board.List1[0].ListIndex(), -1);
-    QCOMPARE(board.List1[1].ListIndex(), -1);
-    for (const ListBox &scratch : board.List2)
-        QCOMPARE(scratch.ListCount(), 0);
-    QCOMPARE(board.PointCount, 5);
-    QCOMPARE(board.Closed, true);
-    QCOMPARE(board.Text1.Text(), QStringLiteral("отчет"));
-    QCOMPARE(board.Picture1.Image(), canvas);
+    const QStringList once = ordered(rows.split(u' ', Qt::SkipEmptyParts));
+    QCOMPARE(once.join(u' '), expected);
+    QCOMPARE(ordered(once).join(u' '), expected); // its own result is already in order
 }
 
 // Small coordinate ranges give many ties, duplicates and equal X.
-void TestContourOrder::matchesRepeatedScans()
+void TestContourOrder::matchesRepeatedScans_data()
 {
-    Board board;
-    StartBoard(board);
+    QTest::addColumn<QString>("rows");
+
     for (quint32 seed = 1; seed <= 400; ++seed) {
         QRandomGenerator random(seed);
         const int n = random.bounded(41);
         const int range = 1 + random.bounded(8);
-        TextRows rows;
+        QStringList pairs;
         for (int i = 0; i < n; ++i)
-            rows.emplace_back(QString::number(random.bounded(range)), QString::number(random.bounded(range)));
-        SetRows(board, Join(rows));
-
-        OrderContour(board);
-
-        const QByteArray context = "seed " + QByteArray::number(seed) + ": " + Join(rows).toUtf8();
-        QVERIFY2(Rows(board) == Join(ScanOrder(rows)), context.constData());
-        QVERIFY2(board.List1[1].ListCount() == n, context.constData());
+            pairs << QStringLiteral("%1,%2").arg(random.bounded(range)).arg(random.bounded(range));
+        QTest::addRow("seed %u", seed) << pairs.join(u' ');
     }
 }
 
-QTEST_MAIN(TestContourOrder)
+void TestContourOrder::matchesRepeatedScans()
+{
+    QFETCH(QString, rows);
+    const QStringList pairs = rows.split(u' ', Qt::SkipEmptyParts);
+
+    const std::vector<int> order = contourOrder(pointsOf(pairs));
+
+    QCOMPARE(QList<int>(order.begin(), order.end()), scanOrder(pairs));
+}
+
+QTEST_GUILESS_MAIN(TestContourOrder)
 #include "tst_contourorder.moc"

@@ -1,4 +1,4 @@
-#include "platform/Conversions.h"
+#include "NumberText.h"
 
 #include <QLocale>
 #include <QTest>
@@ -6,29 +6,33 @@
 #include <cmath>
 #include <limits>
 
-class TestConversions : public QObject
+class TestNumberText : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void val_data();
-    void val();
-    void singleToText_data();
-    void singleToText();
-    void integerToText_data();
-    void integerToText();
-    void doubleToText_data();
-    void doubleToText();
-    void formatNumber_data();
-    void formatNumber();
-    void rgb_data();
-    void rgb();
+    void init();
+    void leadingNumber_data();
+    void leadingNumber();
+    void coordinate_data();
+    void coordinate();
+    void standardNumber_data();
+    void standardNumber();
+    void fixedDecimals_data();
+    void fixedDecimals();
 
 private:
     static void addLocaleRows(const char *tag, double value, const QString &english);
 };
 
-void TestConversions::val_data()
+// The coordinate texts are stored with "." and read back the same way
+// whatever the user's settings: test them under a decimal comma.
+void TestNumberText::init()
+{
+    QLocale::setDefault(QLocale("bg_BG"));
+}
+
+void TestNumberText::leadingNumber_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
@@ -58,14 +62,14 @@ void TestConversions::val_data()
     QTest::newRow("too large negative") << "-1e400" << -std::numeric_limits<double>::infinity();
 }
 
-void TestConversions::val()
+void TestNumberText::leadingNumber()
 {
     QFETCH(QString, text);
     QFETCH(double, expected);
-    QCOMPARE(Val(text), expected);
+    QCOMPARE(parseLeadingNumber(text), expected);
 }
 
-void TestConversions::singleToText_data()
+void TestNumberText::coordinate_data()
 {
     QTest::addColumn<float>("value");
     QTest::addColumn<QString>("expected");
@@ -83,35 +87,16 @@ void TestConversions::singleToText_data()
     QTest::newRow("1E-05") << 1e-5f << "1E-05";
 }
 
-void TestConversions::singleToText()
+void TestNumberText::coordinate()
 {
     QFETCH(float, value);
     QFETCH(QString, expected);
-    QLocale::setDefault(QLocale("bg_BG")); // stored texts keep "." whatever the user's settings
-    QCOMPARE(SingleToText(value), expected);
-}
-
-void TestConversions::integerToText_data()
-{
-    QTest::addColumn<qint16>("value");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("zero") << qint16(0) << "0";
-    QTest::newRow("negative") << qint16(-7) << "-7";
-    QTest::newRow("largest") << qint16(32767) << "32767";
-    QTest::newRow("smallest") << qint16(-32768) << "-32768";
-}
-
-void TestConversions::integerToText()
-{
-    QFETCH(qint16, value);
-    QFETCH(QString, expected);
-    QCOMPARE(IntegerToText(value), expected);
+    QCOMPARE(coordinateText(value), expected);
 }
 
 // One row per locale; `english` is the en_US text, turned into bg_BG by
 // swapping the separators ("." decimal, "," grouping).
-void TestConversions::addLocaleRows(const char *tag, double value, const QString &english)
+void TestNumberText::addLocaleRows(const char *tag, double value, const QString &english)
 {
     const QString bgGroup = QLocale("bg_BG").groupSeparator();
     QString bulgarian;
@@ -121,7 +106,7 @@ void TestConversions::addLocaleRows(const char *tag, double value, const QString
     QTest::addRow("bg_BG %s", tag) << "bg_BG" << value << bulgarian;
 }
 
-void TestConversions::doubleToText_data()
+void TestNumberText::standardNumber_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<double>("value");
@@ -150,16 +135,16 @@ void TestConversions::doubleToText_data()
     addLocaleRows("negative exponent form", -1e-5, "-1E-05");
 }
 
-void TestConversions::doubleToText()
+void TestNumberText::standardNumber()
 {
     QFETCH(QString, locale);
     QFETCH(double, value);
     QFETCH(QString, expected);
     QLocale::setDefault(QLocale(locale));
-    QCOMPARE(DoubleToText(value), expected);
+    QCOMPARE(standardNumberText(value), expected);
 }
 
-void TestConversions::formatNumber_data()
+void TestNumberText::fixedDecimals_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<double>("value");
@@ -180,38 +165,14 @@ void TestConversions::formatNumber_data()
     addLocaleRows("tiny negative has no sign", -0.0004, "0.000");
 }
 
-void TestConversions::formatNumber()
+void TestNumberText::fixedDecimals()
 {
     QFETCH(QString, locale);
     QFETCH(double, value);
     QFETCH(QString, expected);
     QLocale::setDefault(QLocale(locale));
-    QCOMPARE(FormatNumber(value, 3), expected);
+    QCOMPARE(fixedDecimalsText(value, 3), expected);
 }
 
-void TestConversions::rgb_data()
-{
-    QTest::addColumn<int>("r");
-    QTest::addColumn<int>("g");
-    QTest::addColumn<int>("b");
-    QTest::addColumn<qint32>("expected");
-
-    QTest::newRow("black") << 0 << 0 << 0 << 0;
-    QTest::newRow("white") << 255 << 255 << 255 << 16777215;
-    QTest::newRow("red") << 255 << 0 << 0 << 255;
-    QTest::newRow("green") << 0 << 255 << 0 << 65280;
-    QTest::newRow("blue") << 0 << 0 << 255 << 16711680;
-    QTest::newRow("mixed") << 1 << 2 << 3 << 197121;
-}
-
-void TestConversions::rgb()
-{
-    QFETCH(int, r);
-    QFETCH(int, g);
-    QFETCH(int, b);
-    QFETCH(qint32, expected);
-    QCOMPARE(RGB(r, g, b), expected);
-}
-
-QTEST_GUILESS_MAIN(TestConversions)
-#include "tst_conversions.moc"
+QTEST_GUILESS_MAIN(TestNumberText)
+#include "tst_numbertext.moc"

@@ -20,13 +20,13 @@ std::vector<int> contourOrder(const std::vector<Point> &points)
 {
     if (points.empty())
         return {};
-    const double xn = points[lowestOnCanvas(points)].x;
+    const double startX = points[lowestOnCanvas(points)].x;
     std::vector<int> order(points.size());
     for (int i = 0; i < int(points.size()); ++i)
         order[i] = i;
     // Left side first, each side in its own direction; stable, so ties keep
     // their order.
-    const auto leftSide = [&](int i) { return points[i].x <= xn; };
+    const auto leftSide = [&](int i) { return points[i].x <= startX; };
     const auto rightBegin = std::stable_partition(order.begin(), order.end(), leftSide);
     std::stable_sort(order.begin(), rightBegin, [&](int a, int b) { return points[a].y > points[b].y; });
     std::stable_sort(rightBegin, order.end(), [&](int a, int b) { return points[a].y < points[b].y; });

@@ -6,8 +6,8 @@
 
 // The contour of a convex set of points, found by a split and two sorts: the
 // start vertex is the first point with the greatest Y (the lowest on the
-// canvas) and Xn its X. The points with X <= Xn go up the left side by
-// decreasing Y, starting with the start vertex; the others come down the
+// canvas). The points with X at most the start vertex's X go up the left side
+// by decreasing Y, starting with the start vertex; the others come down the
 // right side by increasing Y. Points of one side with equal Y keep their
 // order. Returns the indices of the points in contour order.
 //
