@@ -65,6 +65,9 @@ bool VertexModel::removeSelectedVertex()
     const int row = m_selectedRow;
     if (row < 0)
         return false;
+    // The selection goes first: a list whose current row is removed would
+    // otherwise move it to a neighbour and select that one on the way.
+    clearSelection();
     beginRemoveRows({}, row, row);
     m_rows.remove(row);
     endRemoveRows();
@@ -72,7 +75,6 @@ bool VertexModel::removeSelectedVertex()
     if (row < vertexCount())
         emit dataChanged(index(row, NumberColumn), index(vertexCount() - 1, NumberColumn), {Qt::DisplayRole});
     m_closed = false;
-    clearSelection();
     return true;
 }
 

@@ -28,6 +28,7 @@ void VertexSelectionModel::showSelectedRow(int row)
     const QModelIndex index = m_vertices->index(row, m_column);
     if (!index.isValid()) {
         clearSelection();
+        clearCurrentIndex();
         return;
     }
     select(index, ClearAndSelect);

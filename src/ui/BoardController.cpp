@@ -25,12 +25,12 @@ void BoardController::run(Command command)
         resetOutput();
         reportArea();
         break;
-    case Command::ClearAll:
+    case Command::ClearBoard:
         m_vertices.clear();
         m_canvas.clear();
         m_report.setText(QString());
         break;
-    case Command::DeleteVertex:
+    case Command::DeleteSelected:
         // Without a selected vertex nothing changes, not even a closed board.
         if (m_vertices.removeSelectedVertex())
             redrawVertices();

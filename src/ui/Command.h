@@ -4,6 +4,6 @@
 enum class Command {
     OrderAndReport, // put the vertices in contour order, then draw and report
     ReportInOrder,  // draw and report with the vertices in their present order
-    ClearAll,       // clear the board and the report
-    DeleteVertex,   // delete the selected vertex
+    ClearBoard,     // clear the board and the report
+    DeleteSelected, // delete the selected vertex
 };

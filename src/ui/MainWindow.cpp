@@ -57,8 +57,8 @@ QAction *MainWindow::action(Command command) const
     switch (command) {
     case Command::OrderAndReport: return m_ui->orderContourAction;
     case Command::ReportInOrder: return m_ui->connectInOrderAction;
-    case Command::ClearAll: return m_ui->clearAllAction;
-    case Command::DeleteVertex: return m_ui->deleteVertexAction;
+    case Command::ClearBoard: return m_ui->clearAllAction;
+    case Command::DeleteSelected: return m_ui->deleteVertexAction;
     }
     return nullptr;
 }
@@ -69,8 +69,8 @@ void MainWindow::connectCommands()
     const std::pair<QPushButton *, Command> buttons[] = {
         {m_ui->contourButton, Command::OrderAndReport},
         {m_ui->inOrderButton, Command::ReportInOrder},
-        {m_ui->clearButton, Command::ClearAll},
-        {m_ui->deleteButton, Command::DeleteVertex},
+        {m_ui->clearButton, Command::ClearBoard},
+        {m_ui->deleteButton, Command::DeleteSelected},
     };
     for (const auto &[button, command] : buttons) {
         QAction *commandAction = action(command);
