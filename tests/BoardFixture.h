@@ -1,54 +1,75 @@
 #pragma once
 
-// Helpers shared by the board and geometry tests: boards written as text,
-// read back as text, and looked at pixel by pixel.
+// A board wired as the window wires it, without the window: the vertices, a
+// canvas with an inner area of known size, the report and the controller
+// between them. Helpers write and read vertex rows as text and look at the
+// picture pixel by pixel.
 
-#include "board/Board.h"
+#include "BoardController.h"
+#include "Canvas.h"
+#include "ReportView.h"
+#include "VertexModel.h"
 
 #include <QImage>
 #include <QStringList>
+#include <QTest>
 
-// A canvas of known size at one device pixel per logical pixel, then the
-// program's own start-up.
-inline void StartBoard(Board &board)
-{
-    board.Picture1.Resize(QSize(400, 300), 1);
-    board.Form_Load();
-}
+struct Board {
+    static constexpr QSize InnerSize{400, 300};
 
-// Vertex rows written as "x,y x,y ...", numbered 1, 2, ... as the program
-// numbers them; PointCount follows.
-inline void SetRows(Board &board, const QString &rows)
-{
-    for (ListBox &list : board.List1)
-        list.Clear();
-    for (const QString &pair : rows.split(u' ', Qt::SkipEmptyParts)) {
-        board.List1[0].AddItem(pair.section(u',', 0, 0));
-        board.List1[1].AddItem(pair.section(u',', 1));
-        board.List1[2].AddItem(QString::number(board.List1[0].ListCount()));
+    Board()
+    {
+        QObject::connect(&canvas, &Canvas::pressed, &controller, &BoardController::placeVertex);
+        canvas.resize(InnerSize + (canvas.size() - canvas.contentsRect().size()));
+        // A hidden widget gets its new size, and so its picture, when shown.
+        canvas.setAttribute(Qt::WA_DontShowOnScreen);
+        canvas.show();
     }
-    board.PointCount = qint16(board.List1[0].ListCount());
+
+    VertexModel vertices;
+    Canvas canvas;
+    ReportView report;
+    BoardController controller{vertices, canvas, report};
+};
+
+// A press at a position of the canvas's inner area.
+inline void pressCanvas(Canvas &canvas, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+                        Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::mouseClick(&canvas, button, modifiers, canvas.contentsRect().topLeft() + at);
 }
 
-inline QStringList Texts(const ListBox &list)
+// Vertex rows written as "x,y x,y ...", placed in that order on an empty
+// board; nothing is drawn.
+inline void setRows(VertexModel &vertices, const QString &rows)
+{
+    vertices.clear();
+    for (const QString &pair : rows.split(u' ', Qt::SkipEmptyParts))
+        vertices.appendVertex(pair.section(u',', 0, 0).toFloat(), pair.section(u',', 1).toFloat());
+}
+
+// The texts a vertex list shows, row by row.
+inline QStringList columnTexts(const VertexModel &vertices, int column)
 {
     QStringList texts;
-    for (int r = 0; r < list.ListCount(); ++r)
-        texts << list.List(r);
+    for (int r = 0; r < vertices.rowCount(); ++r)
+        texts << vertices.index(r, column).data().toString();
     return texts;
 }
 
-// The coordinate rows in the form SetRows takes.
-inline QString Rows(const Board &board)
+// The X and Y lists read together, in the form setRows takes.
+inline QString rows(const VertexModel &vertices)
 {
+    const QStringList xs = columnTexts(vertices, VertexModel::XColumn);
+    const QStringList ys = columnTexts(vertices, VertexModel::YColumn);
     QStringList pairs;
-    for (int r = 0; r < board.List1[0].ListCount(); ++r)
-        pairs << board.List1[0].List(r) + u',' + board.List1[1].List(r);
+    for (int r = 0; r < xs.size(); ++r)
+        pairs << xs[r] + u',' + ys[r];
     return pairs.join(u' ');
 }
 
-// "1", "2", ... "n": the vertex numbers of a board of n rows.
-inline QStringList Numbers(int n)
+// "1", "2", ... "n": the number list of a board of n vertices.
+inline QStringList numbersUpTo(int n)
 {
     QStringList numbers;
     for (int i = 1; i <= n; ++i)
@@ -56,17 +77,11 @@ inline QStringList Numbers(int n)
     return numbers;
 }
 
-inline QRgb Pixel(Board &board, int x, int y)
+inline bool isBlank(const QImage &picture)
 {
-    return board.Picture1.Image().pixel(x, y);
-}
-
-inline bool IsBlank(Board &board)
-{
-    const QImage &image = board.Picture1.Image();
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) != qRgb(255, 255, 255))
                 return false;
     return true;
 }

@@ -1,5 +1,8 @@
 #include "BoardFixture.h"
 
+#include "AreaReport.h"
+#include "Fan.h"
+
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -11,51 +14,48 @@ const QRgb Red = qRgb(255, 0, 0);
 
 // Vertices far apart, so that every dot has pixels of its own.
 const QStringList Spread = {"40,50", "200,120", "330,240", "100,200", "250,30"};
-// A pen width no routine sets: still there afterwards means "unchanged".
-constexpr int UntouchedPen = 3;
 // A mark away from every vertex, standing for a drawn polygon.
 const QPoint Stray(380, 280);
+const QString OldReport = QStringLiteral("отчет");
 
-QString FirstVertices(int n)
+QString firstVertices(int n)
 {
     return Spread.mid(0, n).join(u' ');
 }
 
-QPoint VertexPoint(const QString &pair)
+QPoint pointOf(const QString &pair)
 {
     return {pair.section(u',', 0, 0).toInt(), pair.section(u',', 1).toInt()};
 }
 
-// A used board: vertices, a mark on the canvas, a report, scratch rows,
-// closed, and a pen width of its own.
-void MakeUsed(Board &board, const QString &rows)
+// A used board: vertices, the given one selected, a mark on the canvas and a
+// report. The selection opened the board; `closed` closes it again, as a
+// computation after it would.
+void makeUsed(Board &board, const QString &rows, int selected, bool closed)
 {
-    SetRows(board, rows);
-    for (ListBox &scratch : board.List2)
-        scratch.AddItem(QStringLiteral("7"));
-    board.Picture1.PSet(Stray.x(), Stray.y());
-    board.Text1.SetText(QStringLiteral("отчет"));
-    board.Closed = true;
-    board.Picture1.SetDrawWidth(UntouchedPen);
+    setRows(board.vertices, rows);
+    board.vertices.selectRow(selected);
+    board.canvas.drawDot(Stray, 1, Qt::black);
+    board.report.setText(OldReport);
+    board.vertices.setClosed(closed);
 }
 
-// A selection reopens the board and redraws it; this puts the closed state
-// and the stray mark back, so that what follows must undo them itself.
-void SelectThenCloseAgain(Board &board, int list, int row)
+// Every vertex of `rows` shows as a whole dot in its colour, the marked one
+// red over the plain one, and the mark of an earlier figure is gone.
+void verifyDots(const Board &board, const QString &rows, int marked)
 {
-    board.List1[list].SetListIndex(row);
-    board.Closed = true;
-    board.Picture1.PSet(Stray.x(), Stray.y());
+    const QImage &picture = board.canvas.picture();
+    const QStringList pairs = rows.split(u' ', Qt::SkipEmptyParts);
+    for (int r = 0; r < pairs.size(); ++r) {
+        const QPoint p = pointOf(pairs[r]);
+        const QRgb expected = r == marked ? Red : Black;
+        QCOMPARE(picture.pixel(p), expected);
+        QCOMPARE(picture.pixel(p + QPoint(-2, 1)), expected);
+    }
+    QCOMPARE(picture.pixel(Stray), White);
 }
 
-void VerifyInvariants(const Board &board)
-{
-    QCOMPARE(board.List1[0].ListCount(), int(board.PointCount));
-    QCOMPARE(board.List1[1].ListCount(), int(board.PointCount));
-    QCOMPARE(Texts(board.List1[2]), Numbers(board.PointCount));
-}
-
-enum Action { FormLoad, ClearCanvas, ClearAll, ResetOutput, DrawVertices, Press, SelectRow, Delete };
+enum Action { Clear, OrderAndReport, ReportInOrder, Press, SelectRow, Delete };
 
 } // namespace
 
@@ -64,14 +64,13 @@ class TestBoard : public QObject
     Q_OBJECT
 
 private slots:
-    void clearing_data();
-    void clearing();
     void transitions_data();
     void transitions();
+    void clearing_data();
+    void clearing();
     void press_data();
     void press();
     void pressOnOneSpotTwice();
-    void drawVerticesPlotsEveryRow();
     void fullBoardRefusesPress();
     void select_data();
     void select();
@@ -79,240 +78,195 @@ private slots:
     void deleteVertex();
     void refusedChangesNothing_data();
     void refusedChangesNothing();
-    void nextNumberAfterDeletion();
 };
 
-void TestBoard::clearing_data()
-{
-    QTest::addColumn<int>("action");
-    QTest::addColumn<QString>("rows");
-    QTest::newRow("Form_Load") << int(FormLoad) << FirstVertices(3);
-    QTest::newRow("ClearAll") << int(ClearAll) << FirstVertices(3);
-    QTest::newRow("ClearAll, empty board") << int(ClearAll) << QString();
-    QTest::newRow("ResetOutput") << int(ResetOutput) << FirstVertices(3);
-}
-
-void TestBoard::clearing()
-{
-    QFETCH(int, action);
-    QFETCH(QString, rows);
-    Board board;
-    StartBoard(board);
-    MakeUsed(board, rows);
-    board.DrawVertices();
-    board.Closed = true;
-
-    const bool reset = action == ResetOutput; // keeps the vertices, empties the report
-    action == FormLoad ? board.Form_Load() : reset ? board.ResetOutput() : board.ClearAll();
-
-    QCOMPARE(Rows(board), reset ? rows : QString());
-    VerifyInvariants(board);
-    for (const ListBox &scratch : board.List2)
-        QCOMPARE(scratch.ListCount(), reset ? 1 : 0);
-    QCOMPARE(board.Closed, false);
-    QCOMPARE(board.Picture1.DrawWidth(), reset ? 1 : 5);
-    QVERIFY(IsBlank(board));
-    QCOMPARE(board.Text1.Text(), reset ? QString() : QStringLiteral("отчет"));
-    QVERIFY(board.Picture1.AutoRedraw());
-}
-
+// The vertex count, the closed flag and the selection after each action.
 void TestBoard::transitions_data()
 {
     QTest::addColumn<int>("vertices");
+    QTest::addColumn<int>("selected");
     QTest::addColumn<bool>("closed");
     QTest::addColumn<int>("action");
-    QTest::addColumn<int>("pointCount");
+    QTest::addColumn<int>("vertexCount");
+    QTest::addColumn<int>("selectedAfter");
     QTest::addColumn<bool>("closedAfter");
-    QTest::addColumn<int>("pen");
 
-    QTest::newRow("Form_Load") << 3 << true << int(FormLoad) << 0 << false << 5;
-    QTest::newRow("ClearCanvas") << 3 << true << int(ClearCanvas) << 3 << false << UntouchedPen;
-    QTest::newRow("ClearAll") << 3 << true << int(ClearAll) << 0 << false << 5;
-    QTest::newRow("ResetOutput") << 3 << true << int(ResetOutput) << 3 << false << 1;
-    QTest::newRow("DrawVertices") << 3 << true << int(DrawVertices) << 3 << true << 1;
-    QTest::newRow("DrawVertices, empty") << 0 << false << int(DrawVertices) << 0 << false << 1;
-    QTest::newRow("press, open") << 3 << false << int(Press) << 4 << false << 1;
-    QTest::newRow("press, closed") << 3 << true << int(Press) << 3 << true << UntouchedPen;
-    QTest::newRow("select, closed") << 3 << true << int(SelectRow) << 3 << false << 1;
-    QTest::newRow("delete selected, closed") << 3 << true << int(Delete) << 2 << false << 1;
+    QTest::newRow("clear all, closed") << 3 << 1 << true << int(Clear) << 0 << -1 << false;
+    QTest::newRow("contour order, open") << 3 << -1 << false << int(OrderAndReport) << 3 << -1 << true;
+    QTest::newRow("contour order, closed, selected") << 3 << 1 << true << int(OrderAndReport) << 3 << -1 << true;
+    QTest::newRow("in order, closed, selected") << 3 << 1 << true << int(ReportInOrder) << 3 << 1 << true;
+    QTest::newRow("in order, two vertices") << 2 << -1 << false << int(ReportInOrder) << 2 << -1 << true;
+    QTest::newRow("in order, empty board") << 0 << -1 << false << int(ReportInOrder) << 0 << -1 << true;
+    QTest::newRow("press, open") << 3 << -1 << false << int(Press) << 4 << -1 << false;
+    QTest::newRow("press, open, selected") << 3 << 1 << false << int(Press) << 4 << 1 << false;
+    QTest::newRow("press, closed") << 3 << -1 << true << int(Press) << 3 << -1 << true;
+    QTest::newRow("press, closed empty board") << 0 << -1 << true << int(Press) << 0 << -1 << true;
+    QTest::newRow("select, closed") << 3 << -1 << true << int(SelectRow) << 3 << 2 << false;
+    QTest::newRow("select, two vertices, closed") << 2 << 0 << true << int(SelectRow) << 2 << 1 << false;
+    QTest::newRow("delete selected, closed") << 3 << 1 << true << int(Delete) << 2 << -1 << false;
 }
 
 void TestBoard::transitions()
 {
     QFETCH(int, vertices);
+    QFETCH(int, selected);
     QFETCH(bool, closed);
     QFETCH(int, action);
     Board board;
-    StartBoard(board);
-    SetRows(board, FirstVertices(vertices));
-    if (action == Delete)
-        board.List1[0].SetListIndex(1);
-    board.Closed = closed;
-    board.Picture1.SetDrawWidth(UntouchedPen);
+    makeUsed(board, firstVertices(vertices), selected, closed);
 
     switch (Action(action)) {
-    case FormLoad: board.Form_Load(); break;
-    case ClearCanvas: board.ClearCanvas(); break;
-    case ClearAll: board.ClearAll(); break;
-    case ResetOutput: board.ResetOutput(); break;
-    case DrawVertices: board.DrawVertices(); break;
-    case Press: board.Picture1_MouseDown(1, 0, 10, 10); break;
-    case SelectRow: board.List1[2].SetListIndex(1); break;
-    case Delete: board.DeleteVertex(); break;
+    case Clear: board.controller.run(Command::ClearBoard); break;
+    case OrderAndReport: board.controller.run(Command::OrderAndReport); break;
+    case ReportInOrder: board.controller.run(Command::ReportInOrder); break;
+    case Press: pressCanvas(board.canvas, QPoint(10, 10)); break;
+    case SelectRow: board.vertices.selectRow(vertices - 1); break;
+    case Delete: board.controller.run(Command::DeleteSelected); break;
     }
 
-    QTEST(int(board.PointCount), "pointCount");
-    QTEST(board.Closed, "closedAfter");
-    QTEST(board.Picture1.DrawWidth(), "pen");
-    VerifyInvariants(board);
+    QTEST(board.vertices.vertexCount(), "vertexCount");
+    QTEST(board.vertices.selectedRow(), "selectedAfter");
+    QTEST(board.vertices.isClosed(), "closedAfter");
+    QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(board.vertices.vertexCount()));
+}
+
+// What clearing and the computations keep and what they erase.
+void TestBoard::clearing_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<bool>("keepsRows");
+
+    QTest::newRow("clear all") << int(Command::ClearBoard) << firstVertices(3) << false;
+    QTest::newRow("clear all, empty board") << int(Command::ClearBoard) << QString() << false;
+    QTest::newRow("in order") << int(Command::ReportInOrder) << firstVertices(3) << true;
+}
+
+void TestBoard::clearing()
+{
+    QFETCH(int, command);
+    QFETCH(QString, rows);
+    QFETCH(bool, keepsRows);
+    Board board;
+    makeUsed(board, rows, 0, true);
+
+    board.controller.run(Command(command));
+
+    QCOMPARE(board.vertices.selectedRow(), keepsRows ? 0 : -1);
+    if (!keepsRows) {
+        QCOMPARE(::rows(board.vertices), QString());
+        QVERIFY(isBlank(board.canvas.picture()));
+        QCOMPARE(board.report.text(), QString());
+        QVERIFY(!board.vertices.isClosed());
+        return;
+    }
+    // A computation starts on an empty canvas and report; the vertex dots
+    // end up black over the figure, the selected one too.
+    QCOMPARE(::rows(board.vertices), rows);
+    verifyDots(board, rows, -1);
+    QCOMPARE(board.report.text(), areaReport(fanOf(board.vertices.points())));
 }
 
 void TestBoard::press_data()
 {
-    QTest::addColumn<int>("button");
-    QTest::addColumn<int>("shift");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<bool>("closed");
-    QTest::newRow("left") << 1 << 0 << false;
-    QTest::newRow("right") << 2 << 0 << false;
-    QTest::newRow("middle") << 4 << 0 << false;
-    QTest::newRow("left with Shift") << 1 << 1 << false;
-    QTest::newRow("right with Ctrl and Alt") << 2 << 6 << false;
-    QTest::newRow("closed board") << 1 << 0 << true;
+
+    QTest::newRow("left") << Qt::LeftButton << Qt::KeyboardModifiers() << false;
+    QTest::newRow("right") << Qt::RightButton << Qt::KeyboardModifiers() << false;
+    QTest::newRow("middle") << Qt::MiddleButton << Qt::KeyboardModifiers() << false;
+    QTest::newRow("left with Shift") << Qt::LeftButton << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
+    QTest::newRow("right with Ctrl and Alt")
+        << Qt::RightButton << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::AltModifier) << false;
+    QTest::newRow("closed board") << Qt::LeftButton << Qt::KeyboardModifiers() << true;
 }
 
 void TestBoard::press()
 {
-    QFETCH(int, button);
-    QFETCH(int, shift);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(bool, closed);
     Board board;
-    StartBoard(board);
-    board.Closed = closed;
-    board.Picture1.SetDrawWidth(UntouchedPen);
+    board.vertices.setClosed(closed);
 
-    board.Picture1_MouseDown(button, shift, 120, 85);
+    pressCanvas(board.canvas, QPoint(120, 85), button, modifiers);
 
-    const QStringList added = closed ? QStringList() : QStringList{"1"};
-    QCOMPARE(Texts(board.List1[0]), closed ? QStringList() : QStringList{"120"});
-    QCOMPARE(Texts(board.List1[1]), closed ? QStringList() : QStringList{"85"});
-    QCOMPARE(Texts(board.List1[2]), added);
-    QCOMPARE(int(board.PointCount), added.size());
-    QCOMPARE(board.Closed, closed);
-    QCOMPARE(board.Picture1.DrawWidth(), closed ? UntouchedPen : 1);
-    QCOMPARE(board.List1[0].ListIndex(), -1);
+    QCOMPARE(::rows(board.vertices), closed ? QString() : QStringLiteral("120,85"));
+    QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(closed ? 0 : 1));
+    QCOMPARE(board.vertices.isClosed(), closed);
+    QCOMPARE(board.vertices.selectedRow(), -1);
+    const QImage &picture = board.canvas.picture();
     if (closed) {
-        QVERIFY(IsBlank(board));
+        QVERIFY(isBlank(picture));
         return;
     }
     // A round dot five pixels across, centred on the press.
     for (QPoint p : {QPoint(120, 85), QPoint(118, 85), QPoint(122, 85), QPoint(120, 83), QPoint(121, 87)})
-        QCOMPARE(Pixel(board, p.x(), p.y()), Black);
+        QCOMPARE(picture.pixel(p), Black);
     for (QPoint p : {QPoint(123, 85), QPoint(120, 88), QPoint(122, 87), QPoint(117, 83)})
-        QCOMPARE(Pixel(board, p.x(), p.y()), White);
+        QCOMPARE(picture.pixel(p), White);
 }
 
 void TestBoard::pressOnOneSpotTwice()
 {
     Board board;
-    StartBoard(board);
-    SetRows(board, FirstVertices(2));
-    board.List1[0].SetListIndex(0);
+    setRows(board.vertices, firstVertices(2));
 
-    board.Picture1_MouseDown(1, 0, 60, 70);
-    board.Picture1_MouseDown(1, 0, 60, 70);
+    pressCanvas(board.canvas, QPoint(60, 70));
+    pressCanvas(board.canvas, QPoint(60, 70));
 
-    QCOMPARE(Rows(board), FirstVertices(2) + " 60,70 60,70");
-    VerifyInvariants(board);
-    QCOMPARE(board.PointCount, 4);
-    for (const ListBox &list : board.List1) // appending selects nothing
-        QCOMPARE(list.ListIndex(), 0);
+    QCOMPARE(rows(board.vertices), firstVertices(2) + " 60,70 60,70");
+    QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(4));
 }
 
-void TestBoard::drawVerticesPlotsEveryRow()
-{
-    Board board;
-    StartBoard(board);
-    board.DrawVertices();
-    QVERIFY(IsBlank(board));
-
-    SetRows(board, FirstVertices(5));
-    board.DrawVertices();
-    for (const QString &pair : Spread) {
-        const QPoint p = VertexPoint(pair);
-        QCOMPARE(Pixel(board, p.x() + 2, p.y()), Black);
-    }
-    QCOMPARE(board.Picture1.DrawWidth(), 1);
-}
-
-// The 16-bit vertex count ends at 32767: a full board keeps every vertex and
-// reports the refusal instead of failing.
+// Vertex numbers are 16-bit and end at 32767: a full board keeps every
+// vertex and reports the refusal instead of failing.
 void TestBoard::fullBoardRefusesPress()
 {
     Board board;
-    StartBoard(board);
-    for (int i = 1; i <= Board::MaxVertices; ++i) {
-        board.List1[0].AddItem(QString::number(i % 400));
-        board.List1[1].AddItem(QString::number(i % 300));
-        board.List1[2].AddItem(QString::number(i));
-    }
-    board.PointCount = Board::MaxVertices;
-    board.Picture1.SetDrawWidth(UntouchedPen);
-    const QStringList xs = Texts(board.List1[0]), ys = Texts(board.List1[1]);
-    QSignalSpy refused(&board, &Board::VertexLimitReached);
+    for (int i = 1; i <= VertexModel::MaxVertices; ++i)
+        board.vertices.appendVertex(float(i % 400), float(i % 300));
+    const QString before = rows(board.vertices);
+    QSignalSpy refused(&board.controller, &BoardController::vertexLimitReached);
 
-    board.Picture1_MouseDown(1, 0, 399, 299);
+    pressCanvas(board.canvas, QPoint(399, 299));
 
     QCOMPARE(refused.count(), 1);
-    QCOMPARE(board.PointCount, Board::MaxVertices);
-    QCOMPARE(board.Picture1.DrawWidth(), UntouchedPen);
-    QVERIFY(IsBlank(board));
-    QCOMPARE(Texts(board.List1[0]), xs);
-    QCOMPARE(Texts(board.List1[1]), ys);
-    VerifyInvariants(board);
+    QCOMPARE(board.vertices.vertexCount(), VertexModel::MaxVertices);
+    QCOMPARE(rows(board.vertices), before);
+    QVERIFY(isBlank(board.canvas.picture()));
 }
 
 void TestBoard::select_data()
 {
     QTest::addColumn<QString>("rows");
     QTest::addColumn<int>("previous");
-    QTest::addColumn<int>("list");
     QTest::addColumn<int>("row");
-    QTest::newRow("X list") << FirstVertices(3) << -1 << 0 << 0;
-    QTest::newRow("Y list") << FirstVertices(3) << -1 << 1 << 1;
-    QTest::newRow("number list") << FirstVertices(3) << -1 << 2 << 2;
-    QTest::newRow("one vertex") << FirstVertices(1) << -1 << 1 << 0;
-    QTest::newRow("another row after a selection") << FirstVertices(3) << 0 << 2 << 1;
+
+    QTest::newRow("first row") << firstVertices(3) << -1 << 0;
+    QTest::newRow("last row") << firstVertices(3) << -1 << 2;
+    QTest::newRow("one vertex") << firstVertices(1) << -1 << 0;
+    QTest::newRow("another row after a selection") << firstVertices(3) << 0 << 1;
 }
 
+// Selecting a vertex redraws every vertex with the selected one red, erases
+// the figure, keeps the report and reopens the board.
 void TestBoard::select()
 {
     QFETCH(QString, rows);
     QFETCH(int, previous);
-    QFETCH(int, list);
     QFETCH(int, row);
     Board board;
-    StartBoard(board);
-    MakeUsed(board, rows);
-    SelectThenCloseAgain(board, 0, previous);
+    makeUsed(board, rows, previous, true);
 
-    // Raises the click event, which selects the row in the other lists and
-    // so raises theirs inside it.
-    board.List1[list].SetListIndex(row);
+    board.vertices.selectRow(row);
 
-    for (const ListBox &each : board.List1)
-        QCOMPARE(each.ListIndex(), row);
-    const QStringList pairs = rows.split(u' ');
-    for (int r = 0; r < pairs.size(); ++r) {
-        const QPoint p = VertexPoint(pairs[r]);
-        const QRgb expected = r == row ? Red : Black;
-        QCOMPARE(Pixel(board, p.x(), p.y()), expected);
-        QCOMPARE(Pixel(board, p.x() - 2, p.y() + 1), expected); // the red dot covers the plain one
-    }
-    QCOMPARE(Pixel(board, Stray.x(), Stray.y()), White);
-    QCOMPARE(board.Picture1.DrawWidth(), 1);
-    QCOMPARE(board.Closed, false);
-    QCOMPARE(board.Text1.Text(), QStringLiteral("отчет"));
-    VerifyInvariants(board);
+    QCOMPARE(board.vertices.selectedRow(), row);
+    verifyDots(board, rows, row);
+    QVERIFY(!board.vertices.isClosed());
+    QCOMPARE(board.report.text(), OldReport);
+    QCOMPARE(::rows(board.vertices), rows);
 }
 
 void TestBoard::deleteVertex_data()
@@ -320,102 +274,90 @@ void TestBoard::deleteVertex_data()
     QTest::addColumn<QString>("rows");
     QTest::addColumn<int>("selected");
     QTest::addColumn<QString>("remaining");
-    QTest::newRow("middle") << FirstVertices(4) << 1 << "40,50 330,240 100,200";
-    QTest::newRow("first") << FirstVertices(4) << 0 << "200,120 330,240 100,200";
-    QTest::newRow("last") << FirstVertices(4) << 3 << FirstVertices(3);
-    QTest::newRow("only") << FirstVertices(1) << 0 << QString();
+
+    QTest::newRow("middle") << firstVertices(4) << 1 << "40,50 330,240 100,200";
+    QTest::newRow("first") << firstVertices(4) << 0 << "200,120 330,240 100,200";
+    QTest::newRow("last") << firstVertices(4) << 3 << firstVertices(3);
+    QTest::newRow("only") << firstVertices(1) << 0 << QString();
 }
 
+// The selected vertex goes, the others keep their order and are numbered
+// afresh, all drawn black; nothing stays selected and the board is open, so
+// the next press gets the number after the last.
 void TestBoard::deleteVertex()
 {
     QFETCH(QString, rows);
     QFETCH(int, selected);
     QFETCH(QString, remaining);
     Board board;
-    StartBoard(board);
-    MakeUsed(board, rows);
-    SelectThenCloseAgain(board, 2, selected);
+    makeUsed(board, rows, selected, true);
 
-    board.DeleteVertex();
+    board.controller.run(Command::DeleteSelected);
 
-    QCOMPARE(Rows(board), remaining);
-    QCOMPARE(int(board.PointCount), rows.split(u' ').size() - 1);
-    VerifyInvariants(board);
-    for (const ListBox &list : board.List1)
-        QCOMPARE(list.ListIndex(), -1);
-    const QPoint gone = VertexPoint(rows.split(u' ')[selected]);
-    QCOMPARE(Pixel(board, gone.x(), gone.y()), White);
-    for (const QString &pair : remaining.split(u' ', Qt::SkipEmptyParts)) {
-        const QPoint p = VertexPoint(pair);
-        QCOMPARE(Pixel(board, p.x(), p.y()), Black);
-    }
-    QCOMPARE(Pixel(board, Stray.x(), Stray.y()), White);
-    QCOMPARE(board.Closed, false);
-    QCOMPARE(board.Picture1.DrawWidth(), 1);
-    QCOMPARE(board.Text1.Text(), QStringLiteral("отчет"));
+    QCOMPARE(::rows(board.vertices), remaining);
+    const int n = board.vertices.vertexCount();
+    QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(n));
+    QCOMPARE(board.vertices.selectedRow(), -1);
+    QCOMPARE(board.canvas.picture().pixel(pointOf(rows.split(u' ')[selected])), White);
+    verifyDots(board, remaining, -1);
+    QVERIFY(!board.vertices.isClosed());
+    QCOMPARE(board.report.text(), OldReport);
+
+    pressCanvas(board.canvas, QPoint(10, 290));
+    QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(n + 1));
+    QCOMPARE(board.vertices.xText(n), QStringLiteral("10"));
 }
 
-// A click event on a list without a selected row, and a deletion without a
-// selected vertex, leave the board exactly as it was.
+// Deleting without a selected vertex, or selecting no new row, leaves the
+// board exactly as it was, a closed board closed.
 void TestBoard::refusedChangesNothing_data()
 {
-    QTest::addColumn<int>("list"); // the list whose click event is raised; -1: delete
     QTest::addColumn<QString>("rows");
-    QTest::addColumn<bool>("numberSelected");
+    QTest::addColumn<int>("selected");
     QTest::addColumn<bool>("closed");
-    QTest::newRow("click X list") << 0 << FirstVertices(3) << false << true;
-    QTest::newRow("click Y list") << 1 << FirstVertices(3) << false << true;
-    QTest::newRow("click number list") << 2 << FirstVertices(3) << false << true;
-    QTest::newRow("click X list, number list selected") << 0 << FirstVertices(3) << true << true;
-    QTest::newRow("delete, nothing selected") << -1 << FirstVertices(3) << false << false;
-    QTest::newRow("delete, nothing selected, closed") << -1 << FirstVertices(3) << false << true;
-    QTest::newRow("delete, empty board, closed") << -1 << QString() << false << true;
-    QTest::newRow("delete, number list selected, closed") << -1 << FirstVertices(3) << true << true;
+    QTest::addColumn<int>("command"); // -1: select `row` instead
+    QTest::addColumn<int>("row");
+
+    const int remove = int(Command::DeleteSelected);
+    const int order = int(Command::OrderAndReport);
+    QTest::newRow("delete, nothing selected") << firstVertices(3) << -1 << false << remove << 0;
+    QTest::newRow("delete, nothing selected, closed") << firstVertices(3) << -1 << true << remove << 0;
+    QTest::newRow("delete, empty board, closed") << QString() << -1 << true << remove << 0;
+    QTest::newRow("delete after contour ordering") << firstVertices(3) << 1 << false << order << 0;
+    QTest::newRow("select the selected row, closed") << firstVertices(3) << 1 << true << -1 << 1;
+    QTest::newRow("select no row, closed") << firstVertices(3) << 1 << true << -1 << -1;
+    QTest::newRow("select past the last row, closed") << firstVertices(3) << 1 << true << -1 << 3;
 }
 
 void TestBoard::refusedChangesNothing()
 {
-    QFETCH(int, list);
     QFETCH(QString, rows);
-    QFETCH(bool, numberSelected);
+    QFETCH(int, selected);
     QFETCH(bool, closed);
+    QFETCH(int, command);
+    QFETCH(int, row);
     Board board;
-    StartBoard(board);
-    MakeUsed(board, rows);
-    if (numberSelected) { // as contour ordering leaves the lists
-        board.List1[2].SetListIndex(1);
-        board.List1[0].SetListIndex(-1);
-        board.List1[1].SetListIndex(-1);
-    }
-    board.DrawVertices();
-    board.Closed = closed;
-    board.Picture1.SetDrawWidth(UntouchedPen);
-    const QImage before = board.Picture1.Image();
+    makeUsed(board, rows, selected, closed);
+    // Contour ordering leaves no selected vertex behind: deleting after it
+    // must find nothing to delete.
+    if (command == int(Command::OrderAndReport))
+        board.controller.run(Command::OrderAndReport);
+    const QString rowsBefore = ::rows(board.vertices);
+    const int selectedBefore = board.vertices.selectedRow();
+    const bool closedBefore = board.vertices.isClosed();
+    const QImage pictureBefore = board.canvas.picture();
+    const QString reportBefore = board.report.text();
 
-    list < 0 ? board.DeleteVertex() : board.List1_Click(list);
+    if (command < 0)
+        board.vertices.selectRow(row);
+    else
+        board.controller.run(Command::DeleteSelected);
 
-    QCOMPARE(Rows(board), rows);
-    VerifyInvariants(board);
-    QCOMPARE(board.Picture1.Image(), before);
-    QCOMPARE(board.Closed, closed);
-    QCOMPARE(board.Picture1.DrawWidth(), UntouchedPen);
-    QCOMPARE(board.List1[0].ListIndex(), -1);
-    QCOMPARE(board.List1[2].ListIndex(), numberSelected ? 1 : -1);
-}
-
-void TestBoard::nextNumberAfterDeletion()
-{
-    Board board;
-    StartBoard(board);
-    SetRows(board, FirstVertices(5));
-    board.List1[0].SetListIndex(2);
-    board.DeleteVertex();
-
-    board.Picture1_MouseDown(1, 0, 10, 290);
-
-    QCOMPARE(Texts(board.List1[2]), Numbers(5));
-    QCOMPARE(board.PointCount, 5);
-    QCOMPARE(board.List1[0].List(4), QStringLiteral("10"));
+    QCOMPARE(::rows(board.vertices), rowsBefore);
+    QCOMPARE(board.vertices.selectedRow(), selectedBefore);
+    QCOMPARE(board.vertices.isClosed(), closedBefore);
+    QCOMPARE(board.canvas.picture(), pictureBefore);
+    QCOMPARE(board.report.text(), reportBefore);
 }
 
 QTEST_MAIN(TestBoard)

@@ -1,0 +1,171 @@
+#include "WindowFixture.h"
+
+#include <QScrollBar>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Vertices far apart on the canvas, each with pixels of its own.
+const QList<QPoint> Spread = {{40, 50}, {200, 120}, {330, 40}, {100, 160}, {250, 30}, {420, 150}};
+const VertexModel::Column Columns[] = {VertexModel::XColumn, VertexModel::YColumn, VertexModel::NumberColumn};
+
+enum Input { Click, CtrlClick, KeyDown, KeyUp, CtrlSpace, TabIntoList, CanvasPress, ContourOrdering };
+
+} // namespace
+
+// The X, Y and number lists of the window, driven by the mouse and the
+// keyboard, show one selected vertex between them, and the canvas marks it.
+class TestVertexLists : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void selectionInAllLists_data();
+    void selectionInAllLists();
+    void numberListShowsItsRow_data();
+    void numberListShowsItsRow();
+
+private:
+    void verifySelected(int row);
+
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestVertexLists::init()
+{
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TestVertexLists::cleanup()
+{
+    m_window.reset();
+}
+
+// All three lists show `row` as their current and only selected row (none
+// selected for -1), and the canvas marks it, and only it, in red.
+void TestVertexLists::verifySelected(int row)
+{
+    const VertexModel &vertices = m_window->vertices();
+    QCOMPARE(vertices.selectedRow(), row);
+    for (VertexModel::Column column : Columns) {
+        const QListView *view = listOf(*m_window, column);
+        QCOMPARE(selectedRowOf(view), row);
+        if (row >= 0) {
+            QCOMPARE(view->currentIndex().row(), row);
+            QVERIFY(view->viewport()->rect().intersects(view->visualRect(view->currentIndex())));
+        }
+    }
+    const QImage &picture = canvasOf(*m_window)->picture();
+    for (int r = 0; r < vertices.vertexCount(); ++r) {
+        const Point p = vertices.point(r);
+        QCOMPARE(picture.pixel(int(p.x), int(p.y)), r == row ? qRgb(255, 0, 0) : qRgb(0, 0, 0));
+    }
+}
+
+void TestVertexLists::selectionInAllLists_data()
+{
+    QTest::addColumn<int>("list"); // the column it shows
+    QTest::addColumn<int>("before"); // selected first by a click in another list
+    QTest::addColumn<int>("input");
+    QTest::addColumn<int>("row"); // clicked
+    QTest::addColumn<int>("selected");
+
+    const int x = VertexModel::XColumn, y = VertexModel::YColumn, number = VertexModel::NumberColumn;
+    QTest::newRow("click in X list") << x << -1 << int(Click) << 2 << 2;
+    QTest::newRow("click in Y list") << y << -1 << int(Click) << 1 << 1;
+    QTest::newRow("click in number list") << number << -1 << int(Click) << 3 << 3;
+    QTest::newRow("click on another row") << x << 0 << int(Click) << 4 << 4;
+    QTest::newRow("Down in Y list") << y << 1 << int(KeyDown) << 0 << 2;
+    QTest::newRow("Up in number list") << number << 2 << int(KeyUp) << 0 << 1;
+    QTest::newRow("Ctrl+click on the selected row") << x << 2 << int(CtrlClick) << 2 << 2;
+    QTest::newRow("Ctrl+Space on the selected row") << y << 2 << int(CtrlSpace) << 0 << 2;
+    QTest::newRow("Ctrl+click on another row") << number << 1 << int(CtrlClick) << 3 << 3;
+    QTest::newRow("Tab into a list") << x << -1 << int(TabIntoList) << 0 << -1;
+    QTest::newRow("canvas press") << x << 2 << int(CanvasPress) << 0 << 2;
+    QTest::newRow("contour ordering") << x << 2 << int(ContourOrdering) << 0 << -1;
+}
+
+// After the input the lists agree, and the delete button deletes the vertex
+// they show, or nothing when none is selected.
+void TestVertexLists::selectionInAllLists()
+{
+    QFETCH(int, list);
+    QFETCH(int, before);
+    QFETCH(int, input);
+    QFETCH(int, row);
+    QFETCH(int, selected);
+    MainWindow &window = *m_window;
+    for (QPoint p : Spread.mid(0, 5))
+        pressCanvas(window, p);
+    const auto column = VertexModel::Column(list);
+    if (before >= 0)
+        clickRow(window, column == VertexModel::NumberColumn ? VertexModel::XColumn : VertexModel::NumberColumn, before);
+    QListView *view = listOf(window, column);
+    view->setFocus();
+
+    switch (Input(input)) {
+    case Click: clickRow(window, column, row); break;
+    case CtrlClick: clickRow(window, column, row, Qt::ControlModifier); break;
+    case KeyDown: QTest::keyClick(view, Qt::Key_Down); break;
+    case KeyUp: QTest::keyClick(view, Qt::Key_Up); break;
+    case CtrlSpace: QTest::keyClick(view, Qt::Key_Space, Qt::ControlModifier); break;
+    case TabIntoList:
+        canvasOf(window)->setFocus();
+        QTest::keyClick(canvasOf(window), Qt::Key_Tab);
+        QVERIFY(view->hasFocus());
+        break;
+    case CanvasPress: pressCanvas(window, Spread.last()); break;
+    case ContourOrdering: pressButton(window, Command::OrderAndReport); break;
+    }
+    verifySelected(selected);
+
+    QStringList remaining = rows(window.vertices()).split(u' ');
+    if (selected >= 0)
+        remaining.removeAt(selected);
+    pressButton(window, Command::DeleteSelected);
+    QCOMPARE(rows(window.vertices()), remaining.join(u' '));
+    verifySelected(-1);
+}
+
+void TestVertexLists::numberListShowsItsRow_data()
+{
+    QTest::addColumn<int>("vertices");
+    QTest::newRow("100 vertices") << 100;
+    QTest::newRow("a full board") << VertexModel::MaxVertices;
+}
+
+// The last vertex number, selected, is shown whole in the one-row number
+// list: the row in its full height, no scroll bar over it, and its text in
+// a font that fits the part of the row the list shows, so not cut short.
+void TestVertexLists::numberListShowsItsRow()
+{
+    QFETCH(int, vertices);
+    Canvas *canvas = canvasOf(*m_window);
+    for (int i = 0; i < vertices; ++i)
+        emit canvas->pressed(QPoint(i % 400, i % 190), Qt::LeftButton);
+    QListView *numbers = listOf(*m_window, VertexModel::NumberColumn);
+    numbers->setFocus();
+    QTest::keyClick(numbers, Qt::Key_End);
+
+    const QModelIndex current = numbers->currentIndex();
+    QCOMPARE(current.data().toString(), QString::number(vertices));
+    QCOMPARE(m_window->vertices().selectedRow(), vertices - 1);
+    QVERIFY(!numbers->horizontalScrollBar()->isVisible());
+    QStyleOptionViewItem shown;
+    shown.initFrom(numbers);
+    shown.widget = numbers;
+    shown.font = numbers->font();
+    shown.rect = numbers->visualRect(current) & numbers->viewport()->rect();
+    QCOMPARE(shown.rect.height(), numbers->visualRect(current).height());
+    QVERIFY(numbers->itemDelegateForIndex(current)->sizeHint(shown, current).width() <= shown.rect.width());
+}
+
+QTEST_MAIN(TestVertexLists)
+#include "tst_vertexlists.moc"
