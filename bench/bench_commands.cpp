@@ -1,16 +1,16 @@
 // Times the program's commands on the real window (offscreen platform):
 // vertex entry by mouse events, "Контур" by its button (reset, order,
-// compute, replot, with the report set into the real text box and the window
-// repainted), selection and deletion.
-#include "ui/Commands.h"
-#include "ui/Zarvelon.h"
-
-#include "platform/CanvasWidget.h"
+// compute, replot, with the report set into the real report box and the
+// window repainted), selection by a click on a list row, and deletion.
+#include "Canvas.h"
+#include "MainWindow.h"
+#include "VertexModel.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -20,8 +20,8 @@
 
 namespace {
 
-// Lets the window show what the command did: the report reaches the text box
-// and the canvas repaints.
+// Lets the window show what the command did: the report reaches the report
+// box and the canvas repaints.
 void settle()
 {
     QCoreApplication::processEvents();
@@ -43,30 +43,46 @@ double median(std::vector<double> samples)
     return samples[samples.size() / 2];
 }
 
+void send(QWidget *widget, QEvent::Type type, QPointF at)
+{
+    QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// A left-button press and release, as the mouse delivers them.
+void click(QWidget *widget, QPointF at)
+{
+    send(widget, QEvent::MouseButtonPress, at);
+    send(widget, QEvent::MouseButtonRelease, at);
+}
+
+QPushButton *button(const MainWindow &window, const char *name)
+{
+    return window.findChild<QPushButton *>(QLatin1String(name));
+}
+
 // Presses on the canvas at random points, each delivered as a mouse event.
-void fillBoard(Board &board, int n, quint32 seed)
+void fillBoard(const MainWindow &window, int n, quint32 seed)
 {
     QRandomGenerator random(seed);
-    CanvasWidget *canvas = board.Picture1.widget();
+    Canvas *canvas = window.findChild<Canvas *>(QStringLiteral("canvas"));
     const QRect inner = canvas->contentsRect();
-    for (int i = 0; i < n; ++i) {
-        const QPointF at(inner.left() + random.bounded(inner.width()), inner.top() + random.bounded(inner.height()));
-        QMouseEvent press(QEvent::MouseButtonPress, at, canvas->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(canvas, &press);
-    }
+    for (int i = 0; i < n; ++i)
+        send(canvas, QEvent::MouseButtonPress,
+             QPointF(inner.left() + random.bounded(inner.width()), inner.top() + random.bounded(inner.height())));
 }
 
 double contourCommand(int n)
 {
     std::vector<double> samples;
     for (int run = 0; run < (n > 5000 ? 3 : 9); ++run) {
-        Zarvelon window;
+        MainWindow window;
         window.show();
         settle();
-        fillBoard(window.board(), n, 1000 + run);
+        fillBoard(window, n, 1000 + run);
         settle();
-        samples.push_back(millisecondsOf([&] { window.Command1(OrderAndReport)->click(); }));
+        samples.push_back(millisecondsOf([&] { button(window, "contourButton")->click(); }));
     }
     return median(samples);
 }
@@ -89,17 +105,32 @@ int main(int argc, char *argv[])
     }
     std::printf("  t(32767) / t(4096) = %.2f (linear would be 8.0)\n", t32767 / t4096);
 
-    Zarvelon window;
+    MainWindow window;
     window.show();
     settle();
-    Board &board = window.board();
     std::printf("32,767 canvas presses in a row: %.1f ms\n",
-                millisecondsOf([&] { fillBoard(board, Board::MaxVertices, 7); }));
-    window.Command1(OrderAndReport)->click();
+                millisecondsOf([&] { fillBoard(window, VertexModel::MaxVertices, 7); }));
+    button(window, "contourButton")->click();
     settle();
+
+    // The number list scrolled to row 16000, as the user scrolls it, then
+    // a click on that row.
+    QListView *numbers = window.findChild<QListView *>(QStringLiteral("numberList"));
+    const QModelIndex row = window.vertices().index(16000, VertexModel::NumberColumn);
+    numbers->scrollTo(row);
+    settle();
+    const QPointF onRow = numbers->visualRect(row).center();
     std::printf("select a row on a board of 32,767 vertices: %.2f ms\n",
-                millisecondsOf([&] { board.List1[2].SetListIndex(16000); }));
+                millisecondsOf([&] { click(numbers->viewport(), onRow); }));
+    if (window.vertices().selectedRow() != 16000) {
+        std::fprintf(stderr, "the click selected row %d, not 16000\n", window.vertices().selectedRow());
+        return 1;
+    }
     std::printf("delete that vertex: %.2f ms\n",
-                millisecondsOf([&] { window.Command1(DeleteSelected)->click(); }));
+                millisecondsOf([&] { button(window, "deleteButton")->click(); }));
+    if (window.vertices().vertexCount() != VertexModel::MaxVertices - 1) {
+        std::fprintf(stderr, "the button deleted no vertex\n");
+        return 1;
+    }
     return 0;
 }

@@ -1,86 +1,135 @@
 #pragma once
 
 // Helpers for the tests that drive the real window with mouse and keyboard
-// events, and a snapshot of everything a command can change.
+// events, and a snapshot of everything the user can see or get from it.
 
 #include "BoardFixture.h"
-#include "platform/CanvasWidget.h"
-#include "ui/Zarvelon.h"
+#include "Command.h"
+#include "MainWindow.h"
 
-#include <QListWidget>
+#include <QAction>
+#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
-inline void Settle()
+#include <tuple>
+
+inline constexpr Command AllCommands[] = {Command::OrderAndReport, Command::ReportInOrder, Command::ClearBoard,
+                                          Command::DeleteSelected};
+
+// Lets the window finish what an event started: queued signals, repaints.
+inline void settle()
 {
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
 }
 
-inline void PressCanvas(Zarvelon &window, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+// A control of the window by its object name; a missing one ends the test run.
+template <typename T>
+T *control(const MainWindow &window, const char *name)
+{
+    T *found = window.findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("the window has no %s named %s", T::staticMetaObject.className(), name);
+    return found;
+}
+
+inline Canvas *canvasOf(const MainWindow &window) { return control<Canvas>(window, "canvas"); }
+inline ReportView *reportOf(const MainWindow &window) { return control<ReportView>(window, "report"); }
+
+inline QPushButton *buttonOf(const MainWindow &window, Command command)
+{
+    static const char *const names[] = {"contourButton", "inOrderButton", "clearButton", "deleteButton"};
+    return control<QPushButton>(window, names[int(command)]);
+}
+
+// The list that shows one column of the vertices.
+inline QListView *listOf(const MainWindow &window, VertexModel::Column column)
+{
+    static const char *const names[] = {"xList", "yList", "numberList"};
+    return control<QListView>(window, names[column]);
+}
+
+// A press at a position of the canvas's inner area.
+inline void pressCanvas(MainWindow &window, QPoint at, Qt::MouseButton button = Qt::LeftButton,
                         Qt::KeyboardModifiers modifiers = {})
 {
-    CanvasWidget *canvas = window.board().Picture1.widget();
+    Canvas *canvas = canvasOf(window);
     QTest::mouseClick(canvas, button, modifiers, canvas->contentsRect().topLeft() + at);
 }
 
-inline void PressButton(Zarvelon &window, int index)
+inline void pressButton(MainWindow &window, Command command)
 {
-    QTest::mouseClick(window.Command1(index), Qt::LeftButton);
-    Settle();
+    QTest::mouseClick(buttonOf(window, command), Qt::LeftButton);
+    settle();
 }
 
-inline void ChooseMenu(Zarvelon &window, int index)
+// A click on the command's item in the menu bar.
+inline void chooseMenuItem(MainWindow &window, Command command)
 {
     QMenuBar *bar = window.menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(window.menu_h(index)).center());
-    Settle();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(window.action(command)).center());
+    settle();
 }
 
 // A click on a row of a vertex list, scrolled into its one-row view first.
-inline void ClickRow(Zarvelon &window, int list, int row)
+inline void clickRow(MainWindow &window, VertexModel::Column column, int row, Qt::KeyboardModifiers modifiers = {})
 {
-    QListWidget *view = window.board().List1[list].widget();
-    QListWidgetItem *item = view->item(row);
-    view->scrollToItem(item);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(item).center());
-    Settle();
+    QListView *view = listOf(window, column);
+    const QModelIndex index = view->model()->index(row, view->modelColumn());
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualRect(index).center());
+    settle();
 }
 
-// Everything the user's actions can change.
+// The texts a list shows, row by row; none when it shows no vertices.
+inline QStringList textsOf(const QListView *view)
+{
+    const auto *vertices = qobject_cast<const VertexModel *>(view->model());
+    return vertices ? columnTexts(*vertices, view->modelColumn()) : QStringList();
+}
+
+// The row a list shows selected: -1 for none, -2 for more than one.
+inline int selectedRowOf(const QListView *view)
+{
+    const QModelIndexList selected = view->selectionModel()->selectedIndexes();
+    return selected.size() > 1 ? -2 : selected.isEmpty() ? -1 : selected.first().row();
+}
+
+// Everything the user can see or get from the window.
 struct Snapshot {
     QStringList x, y, numbers;
     int selectedX = -1, selectedY = -1, selectedNumber = -1;
-    int pointCount = 0;
+    int vertexCount = 0;
     bool closed = false;
-    int drawWidth = 0;
     QString report;
     QImage canvas;
 
-    bool operator==(const Snapshot &o) const
+    auto fields() const
     {
-        return x == o.x && y == o.y && numbers == o.numbers && selectedX == o.selectedX
-            && selectedY == o.selectedY && selectedNumber == o.selectedNumber
-            && pointCount == o.pointCount && closed == o.closed && drawWidth == o.drawWidth
-            && report == o.report && canvas == o.canvas;
+        return std::tie(x, y, numbers, selectedX, selectedY, selectedNumber, vertexCount, closed, report, canvas);
     }
+    bool operator==(const Snapshot &other) const { return fields() == other.fields(); }
 };
 
-inline Snapshot Snap(Zarvelon &window)
+inline Snapshot snap(const MainWindow &window)
 {
-    Board &b = window.board();
-    return {Texts(b.List1[0]), Texts(b.List1[1]), Texts(b.List1[2]),
-            b.List1[0].ListIndex(), b.List1[1].ListIndex(), b.List1[2].ListIndex(),
-            b.PointCount, b.Closed, b.Picture1.DrawWidth(), b.Text1.Text(), b.Picture1.Image()};
+    const QListView *xs = listOf(window, VertexModel::XColumn);
+    const QListView *ys = listOf(window, VertexModel::YColumn);
+    const QListView *numbers = listOf(window, VertexModel::NumberColumn);
+    return {textsOf(xs), textsOf(ys), textsOf(numbers),
+            selectedRowOf(xs), selectedRowOf(ys), selectedRowOf(numbers),
+            window.vertices().vertexCount(), window.vertices().isClosed(),
+            reportOf(window)->text(), canvasOf(window)->picture()};
 }
 
 inline char *toString(const Snapshot &s)
 {
-    return qstrdup(QStringLiteral("x=%1 y=%2 n=%3 sel=%4/%5/%6 count=%7 closed=%8 width=%9 report=%10")
+    return qstrdup(QStringLiteral("x=%1 y=%2 n=%3 sel=%4/%5/%6 count=%7 closed=%8 report=%9 chars")
                        .arg(s.x.join(u' '), s.y.join(u' '), s.numbers.join(u' '))
                        .arg(s.selectedX).arg(s.selectedY).arg(s.selectedNumber)
-                       .arg(s.pointCount).arg(s.closed).arg(s.drawWidth)
+                       .arg(s.vertexCount).arg(s.closed)
                        .arg(s.report.size())
                        .toUtf8()
                        .constData());

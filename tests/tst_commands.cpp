@@ -4,39 +4,57 @@
 #include "WindowFixture.h"
 
 #include <QMessageBox>
+#include <QSignalSpy>
 
 namespace {
 
 // Plays a short script of user actions, separated by ";":
 // "p X,Y" press on the canvas, "r X,Y" the same with the right button,
-// "b N" button N, "m N" menu item N, "s L,R" click row R of vertex list L.
-void Play(Zarvelon &window, const QString &script)
+// "b N" the button of command N, "m N" its menu item, "s C,R" a click on row
+// R of the list of column C (0 X, 1 Y, 2 number).
+void play(MainWindow &window, const QString &script)
 {
     for (const QString &step : script.split(u';', Qt::SkipEmptyParts)) {
         const QString action = step.trimmed().left(1);
         const QStringList args = step.trimmed().mid(1).trimmed().split(u',');
         const int a = args.value(0).toInt(), b = args.value(1).toInt();
         if (action == u"p" || action == u"r")
-            PressCanvas(window, QPoint(a, b), action == u"p" ? Qt::LeftButton : Qt::RightButton);
+            pressCanvas(window, QPoint(a, b), action == u"p" ? Qt::LeftButton : Qt::RightButton);
         else if (action == u"b")
-            PressButton(window, a);
+            pressButton(window, Command(a));
         else if (action == u"m")
-            ChooseMenu(window, a);
+            chooseMenuItem(window, Command(a));
         else if (action == u"s")
-            ClickRow(window, a, b);
-        Settle();
+            clickRow(window, VertexModel::Column(a), b);
+        settle();
     }
 }
 
 const QString Triangle = QStringLiteral("p 20,30; p 120,30; p 60,110");
 const QString Pentagon = QStringLiteral("p 200,40; p 60,120; p 340,100; p 120,190; p 280,180");
 
-QRgb CanvasPixel(Zarvelon &window, int x, int y)
+const char *nameOf(Command command)
 {
-    return window.board().Picture1.Image().pixel(x, y) & 0xFFFFFF;
+    static const char *const names[] = {"contour", "in order", "clear", "delete"};
+    return names[int(command)];
+}
+
+QRgb canvasPixel(const MainWindow &window, int x, int y)
+{
+    return canvasOf(window)->picture().pixel(x, y) & 0xFFFFFF;
+}
+
+// The selected row of the X, Y and number lists and of the board.
+QList<int> selectedRows(const MainWindow &window)
+{
+    const Snapshot shown = snap(window);
+    return {shown.selectedX, shown.selectedY, shown.selectedNumber, window.vertices().selectedRow()};
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Command)
+Q_DECLARE_METATYPE(VertexModel::Column)
 
 class CommandsTest : public QObject
 {
@@ -47,8 +65,6 @@ private slots:
 
     void buttonAndMenuAgree_data();
     void buttonAndMenuAgree();
-    void outOfRangeIndexDoesNothing_data();
-    void outOfRangeIndexDoesNothing();
     void commandResults_data();
     void commandResults();
     void selectingARowFromEachList_data();
@@ -61,7 +77,7 @@ private slots:
 void CommandsTest::buttonAndMenuAgree_data()
 {
     QTest::addColumn<QString>("state");
-    QTest::addColumn<int>("command");
+    QTest::addColumn<Command>("command");
     const QList<std::pair<const char *, QString>> states{
         {"empty", QString()},
         {"one vertex", QStringLiteral("p 50,50")},
@@ -72,40 +88,27 @@ void CommandsTest::buttonAndMenuAgree_data()
         {"contour after selection", Pentagon + QStringLiteral("; s 1,2; b 0")},
     };
     for (const auto &[name, script] : states)
-        for (int command = 0; command < 4; ++command)
-            QTest::addRow("%s, command %d", name, command) << script << command;
+        for (Command command : AllCommands)
+            QTest::addRow("%s, %s", name, nameOf(command)) << script << command;
 }
 
 void CommandsTest::buttonAndMenuAgree()
 {
     QFETCH(QString, state);
-    QFETCH(int, command);
-    Zarvelon byButton, byMenu;
+    QFETCH(Command, command);
+    MainWindow byButton, byMenu;
     byButton.show();
     byMenu.show();
-    Play(byButton, state + QStringLiteral("; b %1").arg(command));
-    Play(byMenu, state + QStringLiteral("; m %1").arg(command));
-    QCOMPARE(Snap(byButton), Snap(byMenu));
-}
-
-void CommandsTest::outOfRangeIndexDoesNothing_data()
-{
-    QTest::addColumn<int>("index");
-    for (int index : {-1, 4, 5, 32767, -32768})
-        QTest::addRow("%d", index) << index;
-}
-
-void CommandsTest::outOfRangeIndexDoesNothing()
-{
-    QFETCH(int, index);
-    Zarvelon window;
-    window.show();
-    Play(window, Pentagon + QStringLiteral("; s 2,1"));
-    const Snapshot before = Snap(window);
-    window.Command1_Click(index);
-    window.menu_h_Click(index);
-    Settle();
-    QCOMPARE(Snap(window), before);
+    play(byButton, state);
+    play(byMenu, state);
+    // Both run the command through its one action.
+    QSignalSpy buttonAction(byButton.action(command), &QAction::triggered);
+    QSignalSpy menuAction(byMenu.action(command), &QAction::triggered);
+    pressButton(byButton, command);
+    chooseMenuItem(byMenu, command);
+    QCOMPARE(buttonAction.count(), 1);
+    QCOMPARE(menuAction.count(), 1);
+    QCOMPARE(snap(byButton), snap(byMenu));
 }
 
 // What each command sequence leaves: the rows in order, the report's first
@@ -113,7 +116,7 @@ void CommandsTest::outOfRangeIndexDoesNothing()
 void CommandsTest::commandResults_data()
 {
     QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("vertexRows");
     QTest::addColumn<QString>("firstLine");
     QTest::addColumn<QString>("lastLine");
     QTest::addColumn<bool>("closed");
@@ -164,109 +167,101 @@ void CommandsTest::commandResults_data()
 void CommandsTest::commandResults()
 {
     QFETCH(QString, script);
-    QFETCH(QString, rows);
+    QFETCH(QString, vertexRows);
     QFETCH(QString, firstLine);
     QFETCH(QString, lastLine);
     QFETCH(bool, closed);
-    Zarvelon window;
+    MainWindow window;
     window.show();
-    Play(window, script);
+    play(window, script);
 
-    Board &board = window.board();
-    QCOMPARE(Rows(board), rows);
-    QCOMPARE(Texts(board.List1[2]), Numbers(board.List1[0].ListCount()));
-    QCOMPARE(int(board.PointCount), board.List1[0].ListCount());
-
-    const QStringList report = board.Text1.Text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const Snapshot shown = snap(window);
+    QCOMPARE(rows(window.vertices()), vertexRows);
+    QCOMPARE(shown.numbers, numbersUpTo(window.vertices().vertexCount()));
+    const QStringList report = shown.report.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(report.value(0), firstLine);
     QCOMPARE(report.isEmpty() ? QString() : report.last(), lastLine);
-    QCOMPARE(board.Closed, closed);
+    QCOMPARE(shown.closed, closed);
 }
 
 void CommandsTest::selectingARowFromEachList_data()
 {
-    QTest::addColumn<int>("list");
-    for (int list = 0; list < 3; ++list)
-        QTest::addRow("list %d", list) << list;
+    QTest::addColumn<VertexModel::Column>("list");
+    QTest::newRow("X") << VertexModel::XColumn;
+    QTest::newRow("Y") << VertexModel::YColumn;
+    QTest::newRow("number") << VertexModel::NumberColumn;
 }
 
 // A row clicked in any list is selected in all three, the canvas shows every
 // vertex with the selected one red over the plain dot, and the board opens.
 void CommandsTest::selectingARowFromEachList()
 {
-    QFETCH(int, list);
-    Zarvelon window;
+    QFETCH(VertexModel::Column, list);
+    MainWindow window;
     window.show();
-    Play(window, Triangle + QStringLiteral("; b 1"));
-    ClickRow(window, list, 2);
+    play(window, Triangle + QStringLiteral("; b 1"));
+    clickRow(window, list, 2);
 
-    Board &board = window.board();
-    for (const ListBox &l : board.List1)
-        QCOMPARE(l.ListIndex(), 2);
-    QCOMPARE(CanvasPixel(window, 60, 110), QRgb(0xFF0000));
-    QCOMPARE(CanvasPixel(window, 62, 111), QRgb(0xFF0000));
-    QCOMPARE(CanvasPixel(window, 20, 30), QRgb(0x000000));
-    QCOMPARE(CanvasPixel(window, 70, 30), QRgb(0xFFFFFF)); // the polygon is gone
-    QCOMPARE(board.Picture1.DrawWidth(), 1);
-    QVERIFY(!board.Closed);
-    QVERIFY(board.Text1.Text().startsWith(QStringLiteral("Върхове: 123"))); // the report stays
+    QCOMPARE(selectedRows(window), QList<int>(4, 2));
+    QCOMPARE(canvasPixel(window, 60, 110), QRgb(0xFF0000));
+    QCOMPARE(canvasPixel(window, 62, 111), QRgb(0xFF0000));
+    QCOMPARE(canvasPixel(window, 20, 30), QRgb(0x000000));
+    QCOMPARE(canvasPixel(window, 70, 30), QRgb(0xFFFFFF)); // the polygon is gone
+    QVERIFY(!window.vertices().isClosed());
+    QVERIFY(reportOf(window)->text().startsWith(QStringLiteral("Върхове: 123"))); // the report stays
 }
 
 void CommandsTest::keyboardSelectionSelectsInAllLists()
 {
-    Zarvelon window;
+    MainWindow window;
     window.show();
-    Play(window, Triangle + QStringLiteral("; s 2,0"));
-    QListWidget *numbers = window.board().List1[2].widget();
+    play(window, Triangle + QStringLiteral("; s 2,0"));
+    QListView *numbers = listOf(window, VertexModel::NumberColumn);
     numbers->setFocus();
     QTest::keyClick(numbers, Qt::Key_Down);
-    Settle();
-    for (const ListBox &l : window.board().List1)
-        QCOMPARE(l.ListIndex(), 1);
-    QCOMPARE(CanvasPixel(window, 120, 30), QRgb(0xFF0000));
+    settle();
+    QCOMPARE(selectedRows(window), QList<int>(4, 1));
+    QCOMPARE(canvasPixel(window, 120, 30), QRgb(0xFF0000));
 }
 
 // A full board: the 32,768th press is refused with a message and loses
 // nothing; every command, a selection and a deletion still work on it.
 void CommandsTest::fullBoardRefusesAPressAndTakesEveryCommand()
 {
-    Zarvelon window;
+    MainWindow window;
     window.show();
-    Board &board = window.board();
-    QStringList xs, ys;
-    for (int i = 0; i < Board::MaxVertices; ++i) {
-        xs << QString::number(i % 461);
-        ys << QString::number(i % 193);
-    }
-    board.List1[0].AddItems(xs);
-    board.List1[1].AddItems(ys);
-    board.List1[2].AddItems(Numbers(Board::MaxVertices));
-    board.PointCount = Board::MaxVertices;
-    const Snapshot full = Snap(window);
+    for (int i = 0; i < VertexModel::MaxVertices; ++i)
+        pressCanvas(window, QPoint(i % 461, i % 193));
+    settle();
+    const Snapshot full = snap(window);
+    QCOMPARE(full.vertexCount, VertexModel::MaxVertices);
 
-    PressCanvas(window, QPoint(100, 100));
-    Settle();
-    QCOMPARE(Snap(window), full);
+    pressCanvas(window, QPoint(100, 100));
+    settle();
+    QCOMPARE(snap(window), full);
     auto *message = window.findChild<QMessageBox *>();
     QVERIFY(message && message->isVisible());
     QVERIFY(message->text().contains(QStringLiteral("32767")));
     message->accept();
 
-    PressButton(window, 1);
-    QCOMPARE(board.Text1.Text().count(QStringLiteral("Върхове: 1")), Board::MaxVertices - 2);
-    QVERIFY(board.Text1.Text().contains(QStringLiteral("Върхове: 13276632767 с координати: ")));
-    board.List1[1].SetListIndex(20000);
-    PressButton(window, 3);
-    QCOMPARE(int(board.PointCount), Board::MaxVertices - 1);
-    PressCanvas(window, QPoint(5, 6));
-    QCOMPARE(board.List1[2].List(Board::MaxVertices - 1), QStringLiteral("32767"));
-    QCOMPARE(board.List1[0].List(Board::MaxVertices - 1), QStringLiteral("5"));
-    PressButton(window, 0);
-    QVERIFY(board.Closed);
-    QCOMPARE(board.Text1.Text().count(QStringLiteral("Върхове: 1")), Board::MaxVertices - 2);
-    PressButton(window, 2);
-    QCOMPARE(Snap(window).pointCount, 0);
-    QVERIFY(board.Text1.Text().isEmpty());
+    const auto reportedTriangles = [&] { return reportOf(window)->text().count(QStringLiteral("Върхове: 1")); };
+    pressButton(window, Command::ReportInOrder);
+    QCOMPARE(reportedTriangles(), VertexModel::MaxVertices - 2);
+    QVERIFY(reportOf(window)->text().contains(QStringLiteral("Върхове: 13276632767 с координати: ")));
+    clickRow(window, VertexModel::YColumn, 20000);
+    QCOMPARE(selectedRows(window), QList<int>(4, 20000));
+    pressButton(window, Command::DeleteSelected);
+    QCOMPARE(window.vertices().vertexCount(), VertexModel::MaxVertices - 1);
+    pressCanvas(window, QPoint(5, 6));
+    const Snapshot refilled = snap(window);
+    QCOMPARE(refilled.numbers.last(), QStringLiteral("32767"));
+    QCOMPARE(refilled.x.last(), QStringLiteral("5"));
+    pressButton(window, Command::OrderAndReport);
+    QVERIFY(window.vertices().isClosed());
+    QCOMPARE(reportedTriangles(), VertexModel::MaxVertices - 2);
+    pressButton(window, Command::ClearBoard);
+    QCOMPARE(window.vertices().vertexCount(), 0);
+    QVERIFY(reportOf(window)->text().isEmpty());
 }
 
 QTEST_MAIN(CommandsTest)

@@ -13,25 +13,32 @@ constexpr int EventsPerSequence = 24;
 
 struct Expected {
     bool closed = false;
-    int drawWidth = 5;
+    int selected = -1;         // the board's selected row; -1 none
+    int marked = -1;           // the row whose dot is red on the canvas; -1 none
     int reportedVertices = -1; // the board's size at the last computation, if any
 };
+
+// Whether the canvas place is that of the vertex marked red.
+bool isMarked(const VertexModel &vertices, const Expected &expected, QPoint at)
+{
+    const Point marked = vertices.point(expected.marked);
+    return expected.marked >= 0 && marked.x == at.x() && marked.y == at.y();
+}
 
 class Player
 {
 public:
-    Player(Zarvelon &window, quint32 seed) : m_window(window), m_board(window.board()), m_random(seed) {}
+    Player(MainWindow &window, quint32 seed) : m_window(window), m_random(seed) {}
 
     // Runs one random event and says what it was.
     QString step(Expected &expected)
     {
-        const int n = m_board.List1[0].ListCount();
-        switch (m_random.bounded(9)) {
+        const int n = m_window.vertices().vertexCount();
+        switch (m_random.bounded(8)) {
         case 0: case 1: case 2: return press(expected);
         case 3: case 4: return n ? clickRow(expected, n) : press(expected);
         case 5: return n ? keyboard(expected) : press(expected);
-        case 6: case 7: return command(expected);
-        default: return outOfRange();
+        default: return command(expected);
         }
     }
 
@@ -43,104 +50,95 @@ private:
         // A small grid, so that equal coordinates and ties are common.
         const QPoint at(10 * m_random.bounded(46), 10 * m_random.bounded(19));
         const Qt::MouseButton button = buttons[m_random.bounded(3)];
-        PressCanvas(m_window, at, button, modifiers[m_random.bounded(4)]);
-        if (!expected.closed)
-            expected.drawWidth = 1;
+        // A new dot on the marked vertex covers its red.
+        if (!expected.closed && isMarked(m_window.vertices(), expected, at))
+            expected.marked = -1;
+        pressCanvas(m_window, at, button, modifiers[m_random.bounded(4)]);
         return QStringLiteral("press %1,%2 button %3").arg(at.x()).arg(at.y()).arg(int(button));
     }
 
+    // Any click on a row selects it, Ctrl+click on the selected row included.
     QString clickRow(Expected &expected, int n)
     {
-        const int list = m_random.bounded(3), row = m_random.bounded(n);
-        const int before = m_board.List1[list].ListIndex();
-        ClickRow(m_window, list, row);
-        if (before != row)
-            selected(expected);
+        static const Qt::KeyboardModifiers modifiers[] = {{}, {}, Qt::ControlModifier, Qt::ShiftModifier};
+        const auto list = VertexModel::Column(m_random.bounded(int(VertexModel::ColumnCount)));
+        const int row = m_random.bounded(n);
+        ::clickRow(m_window, list, row, modifiers[m_random.bounded(4)]);
+        selected(expected, row);
         return QStringLiteral("click list %1 row %2").arg(list).arg(row);
     }
 
+    // Up and Down move the selection; Ctrl+Space, which clears the selection
+    // of a plain list, changes nothing.
     QString keyboard(Expected &expected)
     {
-        const int list = m_random.bounded(3);
-        QListWidget *view = m_board.List1[list].widget();
-        const int before = m_board.List1[list].ListIndex();
+        const auto list = VertexModel::Column(m_random.bounded(int(VertexModel::ColumnCount)));
+        QListView *view = listOf(m_window, list);
         view->setFocus();
-        const Qt::Key key = m_random.bounded(2) ? Qt::Key_Down : Qt::Key_Up;
-        // Ctrl+Space toggles the current row: it can leave a list without a selection.
         if (m_random.bounded(5) == 0)
             QTest::keyClick(view, Qt::Key_Space, Qt::ControlModifier);
         else
-            QTest::keyClick(view, key);
-        Settle();
-        const int after = m_board.List1[list].ListIndex();
-        if (after >= 0 && after != before)
-            selected(expected);
+            QTest::keyClick(view, m_random.bounded(2) ? Qt::Key_Down : Qt::Key_Up);
+        settle();
+        selected(expected, m_window.vertices().selectedRow());
         return QStringLiteral("key in list %1").arg(list);
     }
 
     QString command(Expected &expected)
     {
-        const int index = m_random.bounded(4);
+        const Command command = AllCommands[m_random.bounded(4)];
         const bool byMenu = m_random.bounded(2);
-        const bool canDelete = m_board.List1[0].ListIndex() >= 0 && m_board.List1[0].ListCount() > 0;
-        byMenu ? ChooseMenu(m_window, index) : PressButton(m_window, index);
-        switch (index) {
-        case 0: case 1: expected = {true, 1, m_board.List1[0].ListCount()}; break;
-        case 2: expected = {false, 5, -1}; break;
-        default:
-            if (canDelete) {
-                expected.closed = false;
-                expected.drawWidth = 1;
-            }
+        byMenu ? chooseMenuItem(m_window, command) : pressButton(m_window, command);
+        const int n = m_window.vertices().vertexCount();
+        switch (command) {
+        case Command::OrderAndReport: expected = {true, -1, -1, n}; break;
+        case Command::ReportInOrder: expected = {true, expected.selected, -1, n}; break;
+        case Command::ClearBoard: expected = {}; break;
+        case Command::DeleteSelected: if (expected.selected >= 0) expected = {false, -1, -1, expected.reportedVertices};
         }
-        return QStringLiteral("%1 %2").arg(byMenu ? "menu" : "button").arg(index);
+        return QStringLiteral("%1 %2").arg(byMenu ? "menu" : "button").arg(int(command));
     }
 
-    QString outOfRange()
+    // A row that was not selected before is marked red and opens the board.
+    static void selected(Expected &expected, int row)
     {
-        const int index = m_random.bounded(2) ? -1 - int(m_random.bounded(5)) : 4 + int(m_random.bounded(5));
-        m_random.bounded(2) ? m_window.Command1_Click(index) : m_window.menu_h_Click(index);
-        return QStringLiteral("index %1").arg(index);
+        if (row >= 0 && row != expected.selected)
+            expected = {false, row, row, expected.reportedVertices};
     }
 
-    void selected(Expected &expected)
-    {
-        expected.closed = false;
-        expected.drawWidth = 1;
-    }
-
-    Zarvelon &m_window;
-    Board &m_board;
+    MainWindow &m_window;
     QRandomGenerator m_random;
 };
 
-// What is wrong with the board, or nothing.
-QString Violation(const Board &board, const Expected &expected)
+// What is wrong with the window, or nothing.
+QString violation(const MainWindow &window, const Expected &expected)
 {
-    const int n = board.List1[0].ListCount();
-    if (board.List1[1].ListCount() != n || board.List1[2].ListCount() != n)
-        return QStringLiteral("vertex lists of different lengths");
-    if (board.PointCount != n)
-        return QStringLiteral("PointCount %1 for %2 rows").arg(board.PointCount).arg(n);
-    for (int r = 0; r < n; ++r)
-        if (board.List1[2].List(r) != QString::number(r + 1))
-            return QStringLiteral("row %1 numbered %2").arg(r).arg(board.List1[2].List(r));
-    for (const ListBox &scratch : board.List2)
-        if (scratch.ListCount())
-            return QStringLiteral("a scratch list holds rows");
-    if (board.Closed != expected.closed)
-        return QStringLiteral("Closed is %1").arg(board.Closed);
-    if (board.Picture1.DrawWidth() != expected.drawWidth)
-        return QStringLiteral("pen width %1, expected %2").arg(board.Picture1.DrawWidth()).arg(expected.drawWidth);
+    const Snapshot shown = snap(window);
+    const VertexModel &vertices = window.vertices();
+    const int n = vertices.vertexCount();
+    if (shown.numbers != numbersUpTo(n))
+        return QStringLiteral("%1 vertices numbered %2").arg(n).arg(shown.numbers.join(u' '));
+    const QList<int> selected{vertices.selectedRow(), shown.selectedX, shown.selectedY, shown.selectedNumber};
+    if (selected.count(expected.selected) != 4)
+        return QStringLiteral("the board and the X, Y, number lists select %1, %2, %3, %4; expected %5")
+            .arg(selected[0]).arg(selected[1]).arg(selected[2]).arg(selected[3]).arg(expected.selected);
+    // Only the marked vertex, and any other at the same place, is red.
+    for (int r = 0; r < n; ++r) {
+        const QPoint at(int(vertices.point(r).x), int(vertices.point(r).y));
+        const bool red = (shown.canvas.pixel(at) & 0xFFFFFF) == 0xFF0000;
+        if (red != isMarked(vertices, expected, at))
+            return QStringLiteral("vertex %1 is %2red").arg(r + 1).arg(red ? "" : "not ");
+    }
+    if (shown.closed != expected.closed)
+        return QStringLiteral("closed is %1").arg(shown.closed);
     if (expected.reportedVertices >= 0) {
         static const QRegularExpression block(QStringLiteral(
             "Върхове: 1(\\d+) с координати: \\d+,\\d+; \\d+,\\d+; \\d+,\\d+\r\n"
             "Страни: a = [\\d,]+\\.\\d{3}; b = [\\d,]+\\.\\d{3}; c = [\\d,]+\\.\\d{3}\r\n"
             "Лице по Херон = [\\d.E+-]+; Лице ориентирано = \\d+(\\.5)?\r\n\r\n"));
         static const QRegularExpression total(QStringLiteral("Лице на изпъкналия многоъгълник = \\d+(\\.5)?\r\n$"));
-        const QString report = board.Text1.Text();
-        const int blocks = int(report.count(block));
-        if (blocks != std::max(0, expected.reportedVertices - 2) || !total.match(report).hasMatch())
+        const int blocks = int(shown.report.count(block));
+        if (blocks != std::max(0, expected.reportedVertices - 2) || !total.match(shown.report).hasMatch())
             return QStringLiteral("report of %1 blocks for %2 vertices").arg(blocks).arg(expected.reportedVertices);
     }
     return {};
@@ -159,7 +157,7 @@ private slots:
 void RandomEventsTest::invariantsHoldAfterEveryEvent()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    Zarvelon window;
+    MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -167,16 +165,16 @@ void RandomEventsTest::invariantsHoldAfterEveryEvent()
     const quint32 first = replay ? qEnvironmentVariableIntValue("ZARVELON_SEED") : 1;
     const quint32 count = replay ? 1 : Sequences;
     for (quint32 seed = first; seed < first + count; ++seed) {
-        PressButton(window, 2);
+        pressButton(window, Command::ClearBoard);
         Expected expected;
         Player player(window, seed);
         QStringList steps;
         for (int i = 0; i < EventsPerSequence; ++i) {
             steps << player.step(expected);
-            const QString violation = Violation(window.board(), expected);
-            if (!violation.isEmpty())
+            const QString wrong = violation(window, expected);
+            if (!wrong.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("seed %1, step %2: %3\nsteps: %4")
-                                     .arg(seed).arg(i).arg(violation, steps.join(QStringLiteral("; ")))));
+                                     .arg(seed).arg(i).arg(wrong, steps.join(QStringLiteral("; ")))));
         }
     }
 }
