@@ -113,24 +113,29 @@ int main(int argc, char *argv[])
     button(window, "contourButton")->click();
     settle();
 
-    // The number list scrolled to row 16000, as the user scrolls it, then
-    // a click on that row.
+    // Nine times: the number list scrolled to row 16000, as the user scrolls
+    // it, a click on that row, and the delete button. The board loses nine of
+    // its 32,767 vertices on the way.
     QListView *numbers = window.findChild<QListView *>(QStringLiteral("numberList"));
-    const QModelIndex row = window.vertices().index(16000, VertexModel::NumberColumn);
-    numbers->scrollTo(row);
-    settle();
-    const QPointF onRow = numbers->visualRect(row).center();
-    std::printf("select a row on a board of 32,767 vertices: %.2f ms\n",
-                millisecondsOf([&] { click(numbers->viewport(), onRow); }));
-    if (window.vertices().selectedRow() != 16000) {
-        std::fprintf(stderr, "the click selected row %d, not 16000\n", window.vertices().selectedRow());
-        return 1;
+    std::vector<double> selections, deletions;
+    for (int run = 0; run < 9; ++run) {
+        const QModelIndex row = window.vertices().index(16000, VertexModel::NumberColumn);
+        numbers->scrollTo(row);
+        settle();
+        const QPointF onRow = numbers->visualRect(row).center();
+        selections.push_back(millisecondsOf([&] { click(numbers->viewport(), onRow); }));
+        if (window.vertices().selectedRow() != 16000) {
+            std::fprintf(stderr, "the click selected row %d, not 16000\n", window.vertices().selectedRow());
+            return 1;
+        }
+        const int before = window.vertices().vertexCount();
+        deletions.push_back(millisecondsOf([&] { button(window, "deleteButton")->click(); }));
+        if (window.vertices().vertexCount() != before - 1) {
+            std::fprintf(stderr, "the button deleted no vertex\n");
+            return 1;
+        }
     }
-    std::printf("delete that vertex: %.2f ms\n",
-                millisecondsOf([&] { button(window, "deleteButton")->click(); }));
-    if (window.vertices().vertexCount() != VertexModel::MaxVertices - 1) {
-        std::fprintf(stderr, "the button deleted no vertex\n");
-        return 1;
-    }
+    std::printf("select a row on a board of 32,767 vertices: %.2f ms\n", median(selections));
+    std::printf("delete that vertex: %.2f ms\n", median(deletions));
     return 0;
 }

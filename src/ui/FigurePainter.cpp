@@ -44,8 +44,11 @@ void FigurePainter::drawVertex(Point vertex)
 
 void FigurePainter::drawVertices(const std::vector<Point> &vertices, int marked)
 {
+    QList<QPointF> centres;
+    centres.reserve(qsizetype(vertices.size()));
     for (Point vertex : vertices)
-        drawVertex(vertex);
+        centres.append(pixel(vertex));
+    m_canvas.drawDots(centres, DotWidth, Ink);
     if (marked >= 0 && marked < int(vertices.size()))
         m_canvas.drawDot(pixel(vertices[marked]), DotWidth, Mark);
 }

@@ -73,38 +73,56 @@ void Canvas::clear()
     damage(QRect(QPoint(0, 0), m_size));
 }
 
-// The device pixels whose centres lie within half the width of the centre
-// of the pixel at `centre`.
 void Canvas::drawDot(QPointF centre, int width, const QColor &colour)
 {
-    if (m_picture.isNull() || !isFinite(centre))
+    plotDots(&centre, 1, width, colour);
+}
+
+void Canvas::drawDots(const QList<QPointF> &centres, int width, const QColor &colour)
+{
+    plotDots(centres.constData(), centres.size(), width, colour);
+}
+
+// A dot is the device pixels whose centres lie within half the width of the
+// centre of the pixel at its centre. A redraw of a full board plots 32,767
+// dots: the picture is detached and the damage reported once for all.
+void Canvas::plotDots(const QPointF *centres, qsizetype count, int width, const QColor &colour)
+{
+    if (m_picture.isNull() || count == 0)
         return;
     const qreal ratio = m_picture.devicePixelRatio();
     const double radius = std::max(1, width) * ratio / 2;
-    const double left = (centre.x() + 0.5) * ratio - radius;
-    const double top = (centre.y() + 0.5) * ratio - radius;
-    // Far outside: nothing to draw, and no integer overflow.
-    if (!(left + 2 * radius >= 0 && top + 2 * radius >= 0 && left < m_picture.width() && top < m_picture.height()))
-        return;
-    const QPoint corner(int(std::floor(left)), int(std::floor(top)));
-    const DotStamp &stamp = stampFor(width, ratio, QPointF(left - corner.x(), top - corner.y()));
-
     const QRgb pixel = colour.rgb();
     QRgb *bits = reinterpret_cast<QRgb *>(m_picture.bits());
     const qsizetype stride = m_picture.bytesPerLine() / qsizetype(sizeof(QRgb));
-    const QRect box(corner, stamp.box);
-    if (m_picture.rect().contains(box)) {
-        QRgb *origin = bits + corner.y() * stride + corner.x();
-        for (QPoint p : stamp.pixels)
-            origin[p.y() * stride + p.x()] = pixel;
-    } else {
-        for (QPoint p : stamp.pixels) {
-            const QPoint at = corner + p;
-            if (m_picture.rect().contains(at))
-                bits[at.y() * stride + at.x()] = pixel;
+    const int frameWidth = m_picture.width(), frameHeight = m_picture.height();
+    QRect touched;
+    for (const QPointF *centre = centres; centre != centres + count; ++centre) {
+        const double left = (centre->x() + 0.5) * ratio - radius;
+        const double top = (centre->y() + 0.5) * ratio - radius;
+        // Far outside, or not a number: nothing to draw, and no integer overflow.
+        if (!(left + 2 * radius >= 0 && top + 2 * radius >= 0 && left < frameWidth && top < frameHeight))
+            continue;
+        const int x = int(std::floor(left)), y = int(std::floor(top));
+        const QPointF fraction(left - x, top - y);
+        const DotStamp &stamp = m_stamp.fits(width, ratio, fraction, stride) ? m_stamp : stampFor(width, ratio, fraction);
+        const QRect box(QPoint(x, y), stamp.box);
+        if (x >= 0 && y >= 0 && box.right() < frameWidth && box.bottom() < frameHeight) {
+            QRgb *origin = bits + y * stride + x;
+            for (qsizetype offset : stamp.offsets)
+                origin[offset] = pixel;
+        } else {
+            for (QPoint p : stamp.pixels) {
+                const QPoint at = QPoint(x, y) + p;
+                if (at.x() >= 0 && at.y() >= 0 && at.x() < frameWidth && at.y() < frameHeight)
+                    bits[at.y() * stride + at.x()] = pixel;
+            }
         }
+        touched |= box;
     }
-    const QRect inside = box & m_picture.rect();
+    const QRect inside = touched & m_picture.rect();
+    if (inside.isEmpty())
+        return;
     damage(QRect(QPoint(int(std::floor(inside.left() / ratio)), int(std::floor(inside.top() / ratio))),
                  QPoint(int(std::ceil(inside.right() / ratio)), int(std::ceil(inside.bottom() / ratio)))));
 }
@@ -113,18 +131,19 @@ void Canvas::drawDot(QPointF centre, int width, const QColor &colour)
 // starts at the same fraction of a pixel: all dots at whole coordinates.
 const Canvas::DotStamp &Canvas::stampFor(int width, qreal ratio, QPointF fraction)
 {
-    if (m_stamp.width == width && m_stamp.ratio == ratio && m_stamp.fraction == fraction)
-        return m_stamp;
+    const qsizetype stride = m_picture.bytesPerLine() / qsizetype(sizeof(QRgb));
     const double radius = std::max(1, width) * ratio / 2;
     const QPointF centre = fraction + QPointF(radius, radius);
     const QSize box(int(std::ceil(fraction.x() + 2 * radius)) + 1, int(std::ceil(fraction.y() + 2 * radius)) + 1);
-    m_stamp = {width, ratio, fraction, box, {}};
+    m_stamp = {width, ratio, fraction, stride, box, {}, {}};
     for (int j = 0; j < box.height(); ++j) {
         const double dy = j + 0.5 - centre.y();
         for (int i = 0; i < box.width(); ++i) {
             const double dx = i + 0.5 - centre.x();
-            if (dx * dx + dy * dy <= radius * radius)
+            if (dx * dx + dy * dy <= radius * radius) {
                 m_stamp.pixels.append(QPoint(i, j));
+                m_stamp.offsets.append(j * stride + i);
+            }
         }
     }
     return m_stamp;

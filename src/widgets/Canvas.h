@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QList>
 #include <QRect>
 #include <QVector>
 
@@ -26,6 +27,8 @@ public:
     void clear();
     // A round dot `width` pixels across, centred on the pixel at `centre`.
     void drawDot(QPointF centre, int width, const QColor &colour);
+    // The same for many dots at once, as fast as the pixels can be written.
+    void drawDots(const QList<QPointF> &centres, int width, const QColor &colour);
     // A line with both end pixels; wider than one pixel it is solid.
     void drawLine(QPointF from, QPointF to, int width, LineStyle style, const QColor &colour);
 
@@ -42,15 +45,25 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The pixels of a dot, from the top-left corner of its box.
     struct DotStamp {
         int width = 0;
         qreal ratio = 0;
         QPointF fraction;
+        qsizetype stride = 0;
         QSize box;
-        QVector<QPoint> pixels; // from the top-left corner of the box
+        QVector<QPoint> pixels;
+        QVector<qsizetype> offsets; // the same pixels in the picture's memory
+
+        bool fits(int w, qreal r, QPointF f, qsizetype s) const
+        {
+            // Exactly the same fraction: QPointF's own == is fuzzy.
+            return width == w && ratio == r && fraction.x() == f.x() && fraction.y() == f.y() && stride == s;
+        }
     };
 
     void fitPicture();
+    void plotDots(const QPointF *centres, qsizetype count, int width, const QColor &colour);
     const DotStamp &stampFor(int width, qreal ratio, QPointF fraction);
     void drawThinLine(QPoint from, QPoint to, LineStyle style, QRgb pixel);
     void drawWideLine(QPointF from, QPointF to, int width, const QColor &colour);
