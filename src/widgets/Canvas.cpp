@@ -166,7 +166,8 @@ void Canvas::drawLine(QPointF from, QPointF to, int width, LineStyle style, cons
     const QPoint start = (from + t0 * delta).toPoint();
     const QPoint end = (from + t1 * delta).toPoint();
     drawThinLine(start, end, style, colour.rgb());
-    damage(QRect(start, end).normalized());
+    // Both end pixels, whichever way the line runs.
+    damage(QRect(start, QSize(1, 1)) | QRect(end, QSize(1, 1)));
 }
 
 // A one-pixel line in the style (Bresenham), both end pixels included; the

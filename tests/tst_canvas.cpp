@@ -1,0 +1,334 @@
+#include "Canvas.h"
+
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <memory>
+
+using Drawing = std::function<void(Canvas &)>;
+Q_DECLARE_METATYPE(Drawing)
+
+namespace {
+
+const QRgb White = qRgb(255, 255, 255);
+const QRgb Black = qRgb(0, 0, 0);
+const QRgb Red = qRgb(255, 0, 0);
+const QSize Small(80, 40);
+constexpr double Huge = 1e10; // beyond the range of int
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double Infinity = std::numeric_limits<double>::infinity();
+
+Drawing dot(QPointF centre, QRgb colour = Black)
+{
+    return [=](Canvas &c) { c.drawDot(centre, 5, colour); };
+}
+
+Drawing line(QPointF from, QPointF to, int width, Canvas::LineStyle style = Canvas::LineStyle::Solid,
+             QRgb colour = Black)
+{
+    return [=](Canvas &c) { c.drawLine(from, to, width, style, colour); };
+}
+
+// One text line per pixel row of `area`: '.' for white, '#' for `ink`, '?'
+// for any other colour.
+QStringList drawnIn(const QImage &picture, const QRect &area, QRgb ink = Black)
+{
+    QStringList rows;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        QString row;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = picture.pixel(x, y);
+            row += pixel == White ? u'.' : pixel == ink ? u'#' : u'?';
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestCanvas : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void dotShape_data();
+    void dotShape();
+    void lineEnds_data();
+    void lineEnds();
+    void lineStyle_data();
+    void lineStyle();
+    void nothingDrawn_data();
+    void nothingDrawn();
+    void press_data();
+    void press();
+    void screenShowsPicture_data();
+    void screenShowsPicture();
+    void pictureSurvivesResize();
+    void pictureAtScreenRatio();
+
+private:
+    std::unique_ptr<Canvas> m_canvas;
+};
+
+// A canvas of 80 by 40 pixels inside its 2-pixel frame; shown, since a
+// hidden widget gets its new size, and so its picture, only when shown.
+void TestCanvas::init()
+{
+    m_canvas = std::make_unique<Canvas>();
+    m_canvas->resize(Small + QSize(4, 4));
+    m_canvas->setAttribute(Qt::WA_DontShowOnScreen);
+    m_canvas->show();
+}
+
+void TestCanvas::dotShape_data()
+{
+    QTest::addColumn<QPointF>("centre");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QRgb>("colour");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("width 1") << QPointF(10, 10) << 1 << Black << QRect(9, 9, 3, 3)
+                             << QStringList{"...", ".#.", "..."};
+    QTest::newRow("width 5: round, centred, in its colour")
+        << QPointF(10, 10) << 5 << qRgb(10, 20, 30) << QRect(7, 7, 7, 7) // three pixels around
+        << QStringList{".......", "..###..", ".#####.", ".#####.", ".#####.", "..###..", "......."};
+    QTest::newRow("top-left corner") << QPointF(0, 0) << 5 << Black << QRect(0, 0, 4, 4)
+                                     << QStringList{"###.", "###.", "##..", "...."};
+    QTest::newRow("bottom-right corner") << QPointF(79, 39) << 5 << Black << QRect(76, 36, 4, 4)
+                                         << QStringList{"....", "..##", ".###", ".###"};
+    QTest::newRow("just touching the left edge") << QPointF(-2, 10) << 5 << Black << QRect(0, 7, 2, 7)
+                                                 << QStringList{"..", "..", "#.", "#.", "#.", "..", ".."};
+}
+
+void TestCanvas::dotShape()
+{
+    QFETCH(QPointF, centre);
+    QFETCH(int, width);
+    QFETCH(QRgb, colour);
+    QFETCH(QRect, area);
+    m_canvas->drawDot(centre, width, colour);
+    QTEST(drawnIn(m_canvas->picture(), area, colour), "expected");
+}
+
+void TestCanvas::lineEnds_data()
+{
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to");
+
+    QTest::newRow("right") << QPoint(10, 10) << QPoint(20, 10);
+    QTest::newRow("left") << QPoint(20, 10) << QPoint(10, 10);
+    QTest::newRow("down") << QPoint(10, 5) << QPoint(10, 25);
+    QTest::newRow("up") << QPoint(10, 25) << QPoint(10, 5);
+    QTest::newRow("diagonal") << QPoint(10, 10) << QPoint(20, 20);
+    QTest::newRow("steep") << QPoint(30, 30) << QPoint(27, 5);
+    QTest::newRow("enters from outside") << QPoint(-10, 10) << QPoint(20, 10);
+    QTest::newRow("leaves the picture") << QPoint(10, 30) << QPoint(10, 60);
+}
+
+// Both end pixels are drawn, and the next pixel beyond each end along the
+// major axis is not; an end outside the picture: drawn up to the edge.
+void TestCanvas::lineEnds()
+{
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    m_canvas->drawLine(from, to, 1, Canvas::LineStyle::Solid, Black);
+    const QImage &picture = m_canvas->picture();
+    for (const QPoint end : {from, to})
+        QCOMPARE(picture.pixel(qBound(0, end.x(), 79), qBound(0, end.y(), 39)), Black);
+    const QPoint d = to - from;
+    const QPoint step = qAbs(d.x()) >= qAbs(d.y()) ? QPoint(d.x() > 0 ? 1 : -1, 0)
+                                                   : QPoint(0, d.y() > 0 ? 1 : -1);
+    for (const QPoint beyond : {from - step, to + step})
+        if (picture.valid(beyond))
+            QCOMPARE(picture.pixel(beyond), White);
+}
+
+void TestCanvas::lineStyle_data()
+{
+    QTest::addColumn<Canvas::LineStyle>("style");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<double>("fromX");
+    QTest::addColumn<double>("toX");
+    QTest::addColumn<QString>("pattern"); // from the first pixel, repeating
+
+    using S = Canvas::LineStyle;
+    QTest::newRow("solid") << S::Solid << 1 << 0.0 << 79.0 << "#";
+    QTest::newRow("dash: 4 on, 2 off") << S::Dash << 1 << 0.0 << 79.0 << "####..";
+    QTest::newRow("dot: 1 on, 2 off") << S::Dot << 1 << 0.0 << 79.0 << "#..";
+    QTest::newRow("dash-dot: 4 on, 2 off, 1 on, 2 off") << S::DashDot << 1 << 0.0 << 79.0 << "####..#..";
+    QTest::newRow("dash drawn leftward") << S::Dash << 1 << 77.0 << 3.0 << "####..";
+    QTest::newRow("wide dash is solid") << S::Dash << 5 << 10.0 << 69.0 << "#";
+    QTest::newRow("ends far outside") << S::Solid << 1 << -Huge << Huge << "#";
+    QTest::newRow("wide, ends far outside") << S::Solid << 5 << Huge << -Huge << "#";
+}
+
+// A line along row 20: its pixels in the picture, read from its first one,
+// follow the pattern of its style.
+void TestCanvas::lineStyle()
+{
+    QFETCH(Canvas::LineStyle, style);
+    QFETCH(int, width);
+    QFETCH(double, fromX);
+    QFETCH(double, toX);
+    QFETCH(QString, pattern);
+    // The pattern starts afresh at each line's first pixel: a line of the
+    // same style that stopped mid-pattern does not shift it.
+    m_canvas->drawLine(QPointF(0, 35), QPointF(4, 35), width, style, Black);
+    m_canvas->drawLine(QPointF(fromX, 20), QPointF(toX, 20), width, style, Black);
+
+    const int left = int(std::max(0.0, std::min(fromX, toX)));
+    const int right = int(std::min(Small.width() - 1.0, std::max(fromX, toX)));
+    QString drawn = drawnIn(m_canvas->picture(), QRect(QPoint(left, 20), QPoint(right, 20))).first();
+    if (fromX > toX)
+        std::reverse(drawn.begin(), drawn.end());
+    QCOMPARE(drawn, pattern.repeated(drawn.size()).left(drawn.size()));
+}
+
+void TestCanvas::nothingDrawn_data()
+{
+    QTest::addColumn<Drawing>("drawing");
+
+    QTest::newRow("dot just off the left edge") << dot({-3, 10});
+    QTest::newRow("dot far right") << dot({Huge, 10});
+    QTest::newRow("dot at not a number") << dot({NaN, 10});
+    QTest::newRow("line far above") << line({-Huge, -5}, {Huge, -5}, 1);
+    QTest::newRow("line far away") << line({Huge, Huge}, {2 * Huge, 3 * Huge}, 1);
+    QTest::newRow("line from not a number") << line({NaN, 20}, {50, 20}, 1);
+    QTest::newRow("line from minus infinity") << line({-Infinity, 20}, {50, 20}, 1);
+    QTest::newRow("wide line to not a number") << line({10, 20}, {50, NaN}, 5);
+    QTest::newRow("cleared") << Drawing([](Canvas &c) { dot({10, 10})(c); c.clear(); });
+}
+
+// Drawings wholly outside the picture, or at no real position, leave it
+// white, and so does clearing it.
+void TestCanvas::nothingDrawn()
+{
+    QFETCH(Drawing, drawing);
+    drawing(*m_canvas);
+    const QImage &picture = m_canvas->picture();
+    QCOMPARE(drawnIn(picture, picture.rect()), QStringList(Small.height(), QString(Small.width(), u'.')));
+}
+
+void TestCanvas::press_data()
+{
+    QTest::addColumn<QPointF>("at"); // in the widget, frame included
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("emitted");
+    QTest::addColumn<QPoint>("position");
+
+    QTest::newRow("inner top-left") << QPointF(2, 2) << Qt::LeftButton << true << QPoint(0, 0);
+    QTest::newRow("inner bottom-right") << QPointF(464, 197) << Qt::LeftButton << true << QPoint(462, 195);
+    QTest::newRow("a fraction of a pixel counts in that pixel")
+        << QPointF(464.75, 197.5) << Qt::LeftButton << true << QPoint(462, 195);
+    QTest::newRow("right button") << QPointF(12, 7) << Qt::RightButton << true << QPoint(10, 5);
+    QTest::newRow("middle button") << QPointF(12, 7) << Qt::MiddleButton << true << QPoint(10, 5);
+    QTest::newRow("border top-left") << QPointF(1, 1) << Qt::LeftButton << false << QPoint();
+    QTest::newRow("border, a fraction short of the inner area")
+        << QPointF(1.75, 50) << Qt::LeftButton << false << QPoint();
+    QTest::newRow("border right") << QPointF(465, 100) << Qt::LeftButton << false << QPoint();
+    QTest::newRow("border bottom") << QPointF(100, 198) << Qt::LeftButton << false << QPoint();
+}
+
+void TestCanvas::press()
+{
+    QFETCH(QPointF, at);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, emitted);
+    QFETCH(QPoint, position);
+    m_canvas->resize(467, 200);
+    QCOMPARE(m_canvas->contentsRect(), QRect(2, 2, 463, 196));
+
+    QSignalSpy spy(m_canvas.get(), &Canvas::pressed);
+    QMouseEvent event(QEvent::MouseButtonPress, at, m_canvas->mapToGlobal(at), button, button, {});
+    QCoreApplication::sendEvent(m_canvas.get(), &event);
+    QCOMPARE(spy.size(), emitted ? 1 : 0);
+    if (emitted)
+        QCOMPARE(spy.first(), (QList<QVariant>{position, QVariant::fromValue(button)}));
+}
+
+void TestCanvas::screenShowsPicture_data()
+{
+    QTest::addColumn<Drawing>("drawing");
+
+    QTest::newRow("dot") << dot({30, 20}, Red);
+    QTest::newRow("dot at the inner bottom-right corner") << dot({399, 299}, Red);
+    QTest::newRow("line drawn up and to the left")
+        << line({390, 290}, {50, 100}, 1, Canvas::LineStyle::Dot, Red);
+    QTest::newRow("wide line") << line({20, 280}, {380, 250}, 5, Canvas::LineStyle::Solid, Red);
+    QTest::newRow("clear") << Drawing(&Canvas::clear);
+}
+
+// What is drawn reaches the screen once control is back in the event loop,
+// in the inner area, and only there.
+void TestCanvas::screenShowsPicture()
+{
+    QFETCH(Drawing, drawing);
+    Canvas canvas;
+    canvas.resize(404, 304);
+    canvas.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+    canvas.drawLine(QPointF(0, 150), QPointF(399, 150), 5, Canvas::LineStyle::Solid, Black);
+    const auto shown = [&] {
+        return canvas.screen()->grabWindow(canvas.winId()).toImage().copy(canvas.contentsRect())
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    QTRY_COMPARE(shown(), canvas.picture());
+
+    drawing(canvas);
+    QTRY_COMPARE(shown(), canvas.picture());
+}
+
+void TestCanvas::pictureSurvivesResize()
+{
+    m_canvas->resize(200, 100);
+    m_canvas->drawDot(QPointF(10, 10), 5, Black);
+    m_canvas->drawLine(QPointF(0, 90), QPointF(150, 90), 1, Canvas::LineStyle::Solid, Black);
+    m_canvas->resize(467, 200);
+
+    const QImage &picture = m_canvas->picture();
+    QCOMPARE(picture.size(), QSize(463, 196));
+    QCOMPARE(picture.pixel(10, 10), Black);
+    QCOMPARE(picture.pixel(150, 90), Black);
+    QCOMPARE(picture.pixel(300, 150), White); // the new area is blank
+}
+
+// The picture is kept at the screen's device pixel ratio (run once more with
+// QT_SCALE_FACTOR=2): a logical pixel is a block of device pixels, and dots
+// and lines keep their logical size and place.
+void TestCanvas::pictureAtScreenRatio()
+{
+    const qreal ratio = m_canvas->devicePixelRatioF();
+    if (ratio != std::round(ratio))
+        QSKIP("whole ratios only");
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    const int r = int(ratio);
+    const QImage &picture = m_canvas->picture();
+    QCOMPARE(picture.devicePixelRatio(), ratio);
+    QCOMPARE(picture.size(), Small * r);
+
+    m_canvas->drawDot(QPointF(10, 10), 5, Black);
+    m_canvas->drawLine(QPointF(0, 30), QPointF(40, 30), 1, Canvas::LineStyle::Solid, Black);
+    // The dot: five logical pixels across, centred on pixel (10, 10).
+    const QString acrossDot = QString(8 * r, u'.') + QString(5 * r, u'#') + QString(7 * r, u'.');
+    QCOMPARE(drawnIn(picture, QRect(0, int(10.5 * r), 20 * r, 1)).first(), acrossDot);
+    // The line: one logical pixel thick, from x = 0 to x = 40.
+    const QStringList white{QString(42 * r, u'.')};
+    const QStringList black(r, QString(41 * r, u'#') + QString(r, u'.'));
+    QCOMPARE(drawnIn(picture, QRect(0, 30 * r - 1, 42 * r, r + 2)), white + black + white);
+    // And the widget shows it, device pixel for device pixel.
+    const QRect inner(m_canvas->contentsRect().topLeft() * r, picture.size());
+    QCOMPARE(m_canvas->grab().toImage().copy(inner).convertToFormat(QImage::Format_RGB32), picture);
+}
+
+QTEST_MAIN(TestCanvas)
+#include "tst_canvas.moc"

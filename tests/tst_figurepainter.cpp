@@ -1,0 +1,110 @@
+#include "BoardFixture.h"
+#include "Fan.h"
+#include "FigurePainter.h"
+
+#include <QTest>
+
+namespace {
+
+// Seven vertices whose four diagonals from vertex 1 are horizontal or
+// vertical and whose sides run at 45 degrees or along the axes, so that
+// every line's pixels can be named.
+const std::vector<Point> Heptagon = {{200, 150}, {300, 50}, {300, 150}, {200, 250},
+                                     {100, 150}, {200, 50}, {100, 50}};
+
+QPoint pixelOf(Point p)
+{
+    return QPoint(int(p.x), int(p.y));
+}
+
+// The pixels of a horizontal, vertical or 45-degree segment from `from` to
+// `to`, both included, one character each: '.' white, '#' black, 'r' red,
+// '?' any other colour.
+QString along(const QImage &picture, QPoint from, QPoint to)
+{
+    const QPoint step((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
+    QString pixels;
+    for (QPoint p = from;; p += step) {
+        switch (picture.pixel(p)) {
+        case qRgb(255, 255, 255): pixels += u'.'; break;
+        case qRgb(0, 0, 0): pixels += u'#'; break;
+        case qRgb(255, 0, 0): pixels += u'r'; break;
+        default: pixels += u'?';
+        }
+        if (p == to)
+            return pixels;
+    }
+}
+
+} // namespace
+
+class TestFigurePainter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void vertices_data();
+    void vertices();
+    void fan_data();
+    void fan();
+};
+
+void TestFigurePainter::vertices_data()
+{
+    QTest::addColumn<int>("marked");
+    QTest::addColumn<QString>("expected"); // along row 3, from x = 0 to 14
+
+    QTest::newRow("none marked") << -1 << ".#####.#######.";
+    QTest::newRow("first marked") << 0 << ".rrrrr.#######.";
+    QTest::newRow("marked dot whole over a later one") << 1 << ".#####.rrrrr##.";
+    QTest::newRow("marked row beyond the last") << 3 << ".#####.#######.";
+}
+
+// Dots five pixels across, black, the marked one red over the others.
+void TestFigurePainter::vertices()
+{
+    QFETCH(int, marked);
+    Board board;
+    FigurePainter(board.canvas).drawVertices({{3, 3}, {9, 3}, {11, 3}}, marked);
+    QTEST(along(board.canvas.picture(), QPoint(0, 3), QPoint(14, 3)), "expected");
+}
+
+void TestFigurePainter::fan_data()
+{
+    QTest::addColumn<int>("from"); // vertex numbers, from 1
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("pattern"); // from vertex `from` on, repeating: # black, . white
+
+    QTest::newRow("side 1-2") << 1 << 2 << "#";
+    QTest::newRow("side 2-3") << 2 << 3 << "#";
+    QTest::newRow("side 6-7, of the last triangle") << 6 << 7 << "#";
+    QTest::newRow("closing side 7-1") << 7 << 1 << "#";
+    QTest::newRow("diagonal 1-3, white dashes") << 1 << 3 << "....##";
+    QTest::newRow("diagonal 1-4, white dots") << 1 << 4 << ".##";
+    QTest::newRow("diagonal 1-5, white dash-dots") << 1 << 5 << "....##.##";
+    QTest::newRow("diagonal 1-6, white dashes again") << 1 << 6 << "....##";
+}
+
+// Sides solid black; diagonals white, so that on the white canvas the figure
+// is its outline. On black lines laid under the diagonals first, their
+// patterns show.
+void TestFigurePainter::fan()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, pattern);
+    Board board;
+    const QPoint first = pixelOf(Heptagon[0]);
+    for (int k = 3; k <= 6; ++k)
+        board.canvas.drawLine(first, pixelOf(Heptagon[k - 1]), 1, Canvas::LineStyle::Solid, Qt::black);
+    FigurePainter(board.canvas).drawFan(fanOf(Heptagon));
+
+    // The end pixels are vertices, where sides meet.
+    const QString pixels =
+        along(board.canvas.picture(), pixelOf(Heptagon[from - 1]), pixelOf(Heptagon[to - 1]));
+    const QString inside = pixels.mid(1, pixels.size() - 2);
+    QCOMPARE(inside, pattern.repeated(pixels.size()).mid(1, inside.size()));
+}
+
+QTEST_MAIN(TestFigurePainter)
+#include "tst_figurepainter.moc"
