@@ -3,7 +3,6 @@
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 #include <array>
@@ -230,22 +229,32 @@ void Canvas::paintEvent(QPaintEvent *event)
 }
 
 // The focus frame just inside the border, and the crosshair: a cross with an
-// open centre, so that the pixel under it stays visible.
+// open centre, so that the pixel under it stays visible. The style's own
+// focus frame would tint the whole picture.
 void Canvas::paintFocus(QPainter &painter)
 {
     painter.setClipRect(contentsRect());
-    QStyleOptionFocusRect frame;
-    frame.initFrom(this);
-    frame.rect = contentsRect();
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    painter.drawRect(contentsRect().adjusted(0, 0, -1, -1));
 
     const QPointF centre = QPointF(contentsRect().topLeft() + m_crosshair) + QPointF(0.5, 0.5);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
     for (const QPointF direction : {QPointF(1, 0), QPointF(-1, 0), QPointF(0, 1), QPointF(0, -1)})
         painter.drawLine(centre + 2 * direction, centre + CrosshairReach * direction);
 }
 
 void Canvas::setCrosshair(QPoint position)
+{
+    m_crosshairCentred = false;
+    moveCrosshair(position);
+}
+
+void Canvas::centreCrosshair()
+{
+    m_crosshairCentred = true;
+    moveCrosshair(QPoint(m_size.width() / 2, m_size.height() / 2));
+}
+
+void Canvas::moveCrosshair(QPoint position)
 {
     const QRect inside(QPoint(0, 0), m_size);
     if (inside.isEmpty())
@@ -258,11 +267,6 @@ void Canvas::setCrosshair(QPoint position)
     m_crosshair = kept;
     if (hasFocus())
         update(before | crosshairArea());
-}
-
-void Canvas::centreCrosshair()
-{
-    setCrosshair(QPoint(m_size.width() / 2, m_size.height() / 2));
 }
 
 // Where the crosshair is drawn, in widget coordinates.
@@ -337,7 +341,10 @@ void Canvas::fitPicture()
     }
     m_picture = fitted;
     m_size = size;
-    setCrosshair(m_crosshair);
+    if (m_crosshairCentred)
+        centreCrosshair();
+    else
+        moveCrosshair(m_crosshair);
     damage(QRect(QPoint(0, 0), m_size));
 }
 

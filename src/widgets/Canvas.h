@@ -40,7 +40,7 @@ public:
     QPoint crosshair() const { return m_crosshair; }
     // Moves the crosshair, kept inside the picture.
     void setCrosshair(QPoint position);
-    // The crosshair at the centre of the picture.
+    // The crosshair at the centre of the picture, also when its size changes.
     void centreCrosshair();
 
 signals:
@@ -65,6 +65,7 @@ private:
     };
 
     void fitPicture();
+    void moveCrosshair(QPoint position);
     QRect crosshairArea() const;
     void paintFocus(QPainter &painter);
     const DotStamp &stampFor(int width, qreal ratio, QPointF fraction);
@@ -78,5 +79,6 @@ private:
     QImage m_picture;
     QRect m_damage;
     QPoint m_crosshair;
+    bool m_crosshairCentred = true;
     DotStamp m_stamp;
 };
