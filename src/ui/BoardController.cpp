@@ -11,6 +11,7 @@ BoardController::BoardController(VertexModel &vertices, Canvas &canvas, ReportVi
     : QObject(parent), m_vertices(vertices), m_canvas(canvas), m_report(report), m_figure(canvas)
 {
     connect(&vertices, &VertexModel::selectedRowChanged, this, &BoardController::showSelection);
+    placeCrosshair();
 }
 
 void BoardController::run(Command command)
@@ -29,11 +30,14 @@ void BoardController::run(Command command)
         m_vertices.clear();
         m_canvas.clear();
         m_report.setText(QString());
+        placeCrosshair();
         break;
     case Command::DeleteSelected:
         // Without a selected vertex nothing changes, not even a closed board.
-        if (m_vertices.removeSelectedVertex())
+        if (m_vertices.removeSelectedVertex()) {
             redrawVertices();
+            placeCrosshair();
+        }
         break;
     }
 }
@@ -49,6 +53,18 @@ void BoardController::placeVertex(QPoint position)
     }
     m_vertices.appendVertex(float(position.x()), float(position.y()));
     m_figure.drawVertex(m_vertices.point(m_vertices.vertexCount() - 1));
+    m_lastPlaced = position;
+    placeCrosshair();
+}
+
+// The keyboard's crosshair starts at the last vertex placed, or at the
+// centre of an empty board.
+void BoardController::placeCrosshair()
+{
+    if (m_vertices.vertexCount() == 0)
+        m_canvas.centreCrosshair();
+    else
+        m_canvas.setCrosshair(m_lastPlaced);
 }
 
 void BoardController::showSelection(int row)

@@ -34,9 +34,11 @@ private:
     void resetOutput();
     void reportArea();
     void redrawVertices(int marked = -1);
+    void placeCrosshair();
 
     VertexModel &m_vertices;
     Canvas &m_canvas;
     ReportView &m_report;
     FigurePainter m_figure;
+    QPoint m_lastPlaced;
 };

@@ -125,6 +125,8 @@ void MainWindow::showVertexLimit()
                                                "Изтрийте точка или изчистете всичко, за да добавите нова.")
                                     .arg(VertexModel::MaxVertices),
                                 QMessageBox::Ok, this);
+    // In Bulgarian also where Qt's own catalogue is not installed.
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("Добре"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

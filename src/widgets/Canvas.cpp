@@ -11,6 +11,8 @@
 namespace {
 
 const QRgb Paper = qRgb(255, 255, 255);
+// Half the length of the crosshair's arms.
+constexpr int CrosshairReach = 7;
 
 // The dash patterns: which pixels along a line are drawn, repeating.
 struct Pattern {
@@ -242,6 +244,89 @@ void Canvas::paintEvent(QPaintEvent *event)
     const QRectF source(QPointF(target.topLeft() - contentsRect().topLeft()) * ratio, QSizeF(target.size()) * ratio);
     QPainter painter(this);
     painter.drawImage(QRectF(target), m_picture, source);
+    if (hasFocus())
+        paintFocus(painter);
+}
+
+// The focus frame just inside the border, and the crosshair: a cross with an
+// open centre, so that the pixel under it stays visible. The style's own
+// focus frame would tint the whole picture.
+void Canvas::paintFocus(QPainter &painter)
+{
+    painter.setClipRect(contentsRect());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    painter.drawRect(contentsRect().adjusted(0, 0, -1, -1));
+
+    const QPointF centre = QPointF(contentsRect().topLeft() + m_crosshair) + QPointF(0.5, 0.5);
+    for (const QPointF direction : {QPointF(1, 0), QPointF(-1, 0), QPointF(0, 1), QPointF(0, -1)})
+        painter.drawLine(centre + 2 * direction, centre + CrosshairReach * direction);
+}
+
+void Canvas::setCrosshair(QPoint position)
+{
+    m_crosshairCentred = false;
+    moveCrosshair(position);
+}
+
+void Canvas::centreCrosshair()
+{
+    m_crosshairCentred = true;
+    moveCrosshair(QPoint(m_size.width() / 2, m_size.height() / 2));
+}
+
+void Canvas::moveCrosshair(QPoint position)
+{
+    const QRect inside(QPoint(0, 0), m_size);
+    if (inside.isEmpty())
+        return;
+    const QPoint kept(std::clamp(position.x(), inside.left(), inside.right()),
+                      std::clamp(position.y(), inside.top(), inside.bottom()));
+    if (kept == m_crosshair)
+        return;
+    const QRect before = crosshairArea();
+    m_crosshair = kept;
+    if (hasFocus())
+        update(before | crosshairArea());
+}
+
+// Where the crosshair is drawn, in widget coordinates.
+QRect Canvas::crosshairArea() const
+{
+    return QRect(m_crosshair, QSize(1, 1))
+        .adjusted(-CrosshairReach - 1, -CrosshairReach - 1, CrosshairReach + 1, CrosshairReach + 1)
+        .translated(contentsRect().topLeft());
+}
+
+void Canvas::keyPressEvent(QKeyEvent *event)
+{
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    switch (event->key()) {
+    case Qt::Key_Left: setCrosshair(m_crosshair - QPoint(step, 0)); break;
+    case Qt::Key_Right: setCrosshair(m_crosshair + QPoint(step, 0)); break;
+    case Qt::Key_Up: setCrosshair(m_crosshair - QPoint(0, step)); break;
+    case Qt::Key_Down: setCrosshair(m_crosshair + QPoint(0, step)); break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit pressed(m_crosshair, Qt::LeftButton);
+        break;
+    default:
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void Canvas::focusInEvent(QFocusEvent *event)
+{
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void Canvas::focusOutEvent(QFocusEvent *event)
+{
+    QFrame::focusOutEvent(event);
+    update();
 }
 
 void Canvas::mousePressEvent(QMouseEvent *event)
@@ -276,6 +361,10 @@ void Canvas::fitPicture()
     }
     m_picture = fitted;
     m_size = size;
+    if (m_crosshairCentred)
+        centreCrosshair();
+    else
+        moveCrosshair(m_crosshair);
     damage(QRect(QPoint(0, 0), m_size));
 }
 

@@ -14,6 +14,11 @@
 // crisp on high-DPI screens. Dots and one-pixel lines are written straight
 // into the picture: a polygon of 32,767 vertices draws 65,000 lines, and a
 // painter's dashed lines cost ten times as much.
+//
+// With the keyboard focus the canvas shows a focus frame and a crosshair that
+// the arrow keys move (1 pixel, 10 with Shift); Space or Enter presses the
+// left button at the crosshair. Both are drawn over the picture, never into
+// it.
 class Canvas : public QFrame
 {
     Q_OBJECT
@@ -35,6 +40,12 @@ public:
     // The picture as it stands, at the device pixel ratio.
     const QImage &picture() const { return m_picture; }
 
+    QPoint crosshair() const { return m_crosshair; }
+    // Moves the crosshair, kept inside the picture.
+    void setCrosshair(QPoint position);
+    // The crosshair at the centre of the picture, also when its size changes.
+    void centreCrosshair();
+
 signals:
     // A mouse button was pressed on the inner area, at a whole pixel.
     void pressed(QPoint position, Qt::MouseButton button);
@@ -43,6 +54,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     // The pixels of a dot, from the top-left corner of its box.
@@ -64,6 +78,9 @@ private:
 
     void fitPicture();
     void plotDots(const QPointF *centres, qsizetype count, int width, const QColor &colour);
+    void moveCrosshair(QPoint position);
+    QRect crosshairArea() const;
+    void paintFocus(QPainter &painter);
     const DotStamp &stampFor(int width, qreal ratio, QPointF fraction);
     void drawThinLine(QPoint from, QPoint to, LineStyle style, QRgb pixel);
     void drawWideLine(QPointF from, QPointF to, int width, const QColor &colour);
@@ -74,5 +91,7 @@ private:
     QSize m_size; // of the picture, in logical pixels
     QImage m_picture;
     QRect m_damage;
+    QPoint m_crosshair;
+    bool m_crosshairCentred = true;
     DotStamp m_stamp;
 };
