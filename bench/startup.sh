@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zarvelon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Start-up of the real program in a virtual X server: the time from launch to
 # the window being mapped (median of several runs), and the resident memory of
 # the idle window.

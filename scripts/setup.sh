@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zarvelon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Sets up a Debian 12 machine for Zarvelon, builds it, and then either opens
 # the window (run) or runs every test (test). Safe to run again: it installs
 # only what is missing and rebuilds only what changed.

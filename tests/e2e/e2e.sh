@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zarvelon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # End to end: runs the real program in a virtual X server, places vertices
 # with real mouse presses, presses the buttons, and checks the drawing on the
 # screen and the report copied out of the report box through the clipboard.
