@@ -67,7 +67,10 @@ Zarvelon::Zarvelon(QWidget *parent)
 {
     setObjectName(QStringLiteral("Zarvelon"));
     setWindowTitle(QStringLiteral("Zarvelon"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/zarvelon.png")));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/zarvelon-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     setFont(QFont(QStringLiteral("Times New Roman"), 12));
 
     auto *client = new QWidget(this);
