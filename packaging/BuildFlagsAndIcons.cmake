@@ -1,9 +1,36 @@
 # SPDX-FileCopyrightText: 2026 Zarvelon developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# What every target of the build needs before it is created: the icons made
-# from the one SVG picture. Included from the top-level CMakeLists.txt before
-# any target.
+# What every target of the build needs before it is created: the hardening
+# flags Debian builds its own packages with, and the icons made from the one
+# SVG picture. Included from the top-level CMakeLists.txt before any target.
+
+include(CheckCXXCompilerFlag)
+
+# --- Hardening -----------------------------------------------------------------
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  # Position-independent executables, so that the program loads at a random
+  # address; CMake passes -pie to the linker only once the check has passed.
+  include(CheckPIESupported)
+  check_pie_supported()
+  set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+
+  add_compile_options(-Wformat -Werror=format-security -fstack-protector-strong)
+  # Not every compiler or processor has these two.
+  foreach(flag -fstack-clash-protection -fcf-protection)
+    string(MAKE_C_IDENTIFIER "ZARVELON_HAS${flag}" variable)
+    check_cxx_compiler_flag(${flag} ${variable})
+    if(${variable})
+      add_compile_options(${flag})
+    endif()
+  endforeach()
+  # Fortified string and memory functions need the optimizer, and under the
+  # sanitizers they would take over checks that AddressSanitizer does better.
+  if(NOT ZARVELON_SANITIZE)
+    add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+  endif()
+  add_link_options(-Wl,-z,relro -Wl,-z,now)
+endif()
 
 # --- Icons -------------------------------------------------------------------
 # packaging/zarvelon.svg is the only picture of the icon: every PNG is drawn
