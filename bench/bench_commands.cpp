@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the program's commands on the real window (offscreen platform):
 // vertex entry by mouse events, "Контур" by its button (reset, order,
 // compute, replot, with the report set into the real report box and the

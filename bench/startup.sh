@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zarvelon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Start-up of the real program in a virtual X server: the time from launch to
 # the window being mapped (median of several runs), and the resident memory of
 # the idle window.
@@ -7,13 +10,25 @@ set -euo pipefail
 
 binary=${1:?usage: $0 path/to/zarvelon [runs]}
 runs=${2:-15}
-display=:$((200 + RANDOM % 100))
+work=$(mktemp -d)
 
-Xvfb "$display" -screen 0 1024x768x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number, ended by a newline,
+# once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null' EXIT
+trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+display=
+for _ in $(seq 300); do
+    # read fails until the whole line, newline included, is there.
+    if read -r number 2>/dev/null <"$work/display"; then
+        display=:$number
+        break
+    fi
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.05
+done
+[ -n "$display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=$display
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 
 times=()
 for _ in $(seq "$runs"); do

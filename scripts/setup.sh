@@ -1,7 +1,13 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine for Zarvelon, builds it, and then either opens
-# the window (run) or runs every test (test). Safe to run again: it installs
-# only what is missing and rebuilds only what changed.
+# SPDX-FileCopyrightText: 2026 Zarvelon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Sets up a Debian 12 machine for Zarvelon and builds it, then:
+#   run      opens the window (builds the program only);
+#   test     runs every test, then again built with the sanitizers;
+#   package  builds the Debian package and installs it with apt.
+# Safe to run again: it installs only what is missing and rebuilds only what
+# changed. Packages are installed as root, through sudo when not root.
 set -euo pipefail
 
 mode=${1:-run}
@@ -9,10 +15,31 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 jobs=$(nproc 2>/dev/null || echo 2)
 
-build_packages=(cmake g++ make qt6-base-dev fonts-liberation)
+# The compiler and Qt; the fonts and Qt's Bulgarian texts the window uses;
+# rsvg-convert, which draws the icons at build time.
+build_packages=(cmake g++ make qt6-base-dev fonts-liberation qt6-translations-l10n librsvg2-bin)
+# cpack computes the package's dependencies with dpkg-shlibdeps.
+package_packages=(dpkg-dev)
 # The end-to-end test drives the real window in a virtual X server; the
-# resource test compiles the Windows resource script.
-test_packages=(xvfb xauth xdotool xclip imagemagick binutils-mingw-w64-x86-64)
+# resource test compiles the Windows resource script; the package test
+# checks the package and the licence information as Debian would.
+test_packages=(xvfb xauth xdotool xclip imagemagick binutils-mingw-w64-x86-64
+               dpkg-dev lintian appstream desktop-file-utils reuse)
+
+# Runs a command as root: directly when root already, else through sudo.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "Installing needs root, and sudo is not installed: run this script as root, or install sudo and give $(id -un) the right to use it." >&2
+        exit 1
+    fi
+}
+
+# Prints the command prefix as_root would use, for commands shown to the user.
+root_prefix() { [ "$(id -u)" -eq 0 ] || echo "sudo "; }
 
 install_missing() {
     local missing=()
@@ -21,11 +48,9 @@ install_missing() {
             || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
-    local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    echo "Installing with apt-get: ${missing[*]}"
+    as_root apt-get update
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
 configure_and_build() { # directory, extra cmake arguments...
@@ -37,25 +62,38 @@ configure_and_build() { # directory, extra cmake arguments...
 case "$mode" in
 run)
     install_missing "${build_packages[@]}"
-    configure_and_build "$build"
+    configure_and_build "$build" -DBUILD_TESTING=OFF
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-        echo "Zarvelon is built ($build/zarvelon), but there is no display to open its window on." >&2
-        echo "Run it from a desktop session, or in a virtual X server: xvfb-run -a $build/zarvelon" >&2
+        if command -v xvfb-run >/dev/null; then
+            how="run it in a virtual X server: xvfb-run -a $build/zarvelon"
+        else
+            how="run it in a virtual X server: $(root_prefix)apt-get install xvfb xauth && xvfb-run -a $build/zarvelon"
+        fi
+        echo "Zarvelon is built, but there is no display here to open its window on: start $build/zarvelon from a desktop session, or $how" >&2
         exit 1
     fi
     exec "$build/zarvelon"
     ;;
 test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
-    configure_and_build "$build"
+    configure_and_build "$build" -DBUILD_TESTING=ON
     (cd "$build" && ctest --output-on-failure -j "$jobs")
     # The same tests once more, built with AddressSanitizer and
     # UndefinedBehaviorSanitizer: any finding fails the run.
-    configure_and_build "$root/build-sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARVELON_SANITIZE=ON
+    configure_and_build "$root/build-sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARVELON_SANITIZE=ON -DBUILD_TESTING=ON
     (cd "$root/build-sanitize" && ctest --output-on-failure -j "$jobs")
     ;;
+package)
+    install_missing "${build_packages[@]}" "${package_packages[@]}"
+    configure_and_build "$build" -DBUILD_TESTING=OFF
+    (cd "$build" && cpack -G DEB)
+    version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+    deb="$build/zarvelon_${version}_$(dpkg --print-architecture).deb"
+    echo "Installing $deb with apt-get"
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$deb"
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac

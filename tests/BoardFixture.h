@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A board wired as the window wires it, without the window: the vertices, a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four commands by button and by menu, vertex selection in the lists and
 // vertex entry, all driven through the real window with mouse and keyboard
 // events.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Thousands of seeded random sequences of the user's events on the real
 // window, with the board's invariants checked after every event. A failure
 // names its seed and step; ZARVELON_SEED=<seed> replays that one sequence.

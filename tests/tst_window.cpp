@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as the user sees it: every control's place, colours, captions,
 // the menu, the keyboard order, the task description and the report box's
 // manners.

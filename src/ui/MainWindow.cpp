@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "MainWindow.h"
 
 #include "ui_MainWindow.h"
@@ -36,7 +39,10 @@ MainWindow::MainWindow(QWidget *parent)
       m_ui(std::make_unique<Ui::MainWindow>())
 {
     m_ui->setupUi(this);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/zarvelon.png")));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/zarvelon-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     paintColours();
     showVertexViews();
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "FittingTextDelegate.h"
 
 #include <QApplication>

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zarvelon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # End to end: runs the real program in a virtual X server, places vertices
 # with real mouse presses, presses the buttons, and checks the drawing on the
 # screen and the report copied out of the report box through the clipboard.
@@ -57,27 +60,20 @@ wait_until() { # seconds, command...: true as soon as the command succeeds
 
 # --- the virtual X server ----------------------------------------------------
 
-xvfb_ready() { # display number
-    local owner
+# Xvfb picks a free display itself and writes its number, ended by a newline,
+# once it accepts clients: no guessing at which displays are taken.
+display_written() {
     kill -0 "$xvfb_pid" 2>/dev/null || return 1
-    # The lock names the server that holds the display: ours, not another one.
-    read -r owner 2>/dev/null <"/tmp/.X$1-lock" || return 1
-    [ "$owner" = "$xvfb_pid" ] && timeout 2 xdotool getdisplaygeometry >/dev/null 2>&1
+    # read fails until the whole line, newline included, is there.
+    read -r display_number 2>/dev/null <"$work/display"
 }
 
 start_xvfb() {
-    local n
-    for n in $(seq 90 189); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -noreset -nolisten tcp >"$work/xvfb.log" 2>&1 &
-        xvfb_pid=$!
-        export DISPLAY=":$n"
-        wait_until 10 xvfb_ready "$n" && return 0
-        # Taken by another server meanwhile, or too slow: try the next one.
-        stop "$xvfb_pid"
-        xvfb_pid=
-    done
-    fail "could not start Xvfb on any display from :90 to :189"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp \
+        3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    wait_until 15 display_written || fail "Xvfb did not start: $(tail -n 3 "$work/xvfb.log")"
+    export DISPLAY=":$display_number"
 }
 
 # --- the screen --------------------------------------------------------------

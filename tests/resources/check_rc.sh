@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zarvelon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Compiles the program file's resource script with the MinGW resource
 # compiler and checks the icon and every value of the version record.
 # usage: check_rc.sh path/to/zarvelon.rc

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "MainWindow.h"
 
 #include <QFile>
@@ -5,65 +8,62 @@
 #include <QtEndian>
 #include <QtTest>
 
-// The icon as the window, the program file and the desktop see it: one
-// 32 x 32 picture, the same in every file.
+// The icon as the window and the program file carry it: every size drawn
+// from the one picture, compiled in, and the program file's 32 x 32 icon of
+// 256 colours the same picture as the window's.
 class TestResources : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void sameIconEverywhere_data();
-    void sameIconEverywhere();
-    void programFileIconHas256Colours();
-    void windowShowsTheIcon();
+    void windowIconAtEverySize_data();
+    void windowIconAtEverySize();
+    void programFileIcon();
 };
 
 namespace {
 
-const QString ResourceDir = QStringLiteral(ZARVELON_RESOURCES_DIR);
-
-QImage reference()
+QImage compiledIn(int size)
 {
-    return QImage(ResourceDir + QStringLiteral("/zarvelon.png")).convertToFormat(QImage::Format_ARGB32);
+    return QImage(QStringLiteral(":/icons/zarvelon-%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
 }
 
 } // namespace
 
-void TestResources::sameIconEverywhere_data()
+void TestResources::windowIconAtEverySize_data()
 {
-    QTest::addColumn<QString>("path");
-    // Catches a resource the linker left out of the program.
-    QTest::newRow("compiled in") << QStringLiteral(":/icons/zarvelon.png");
-    // Catches a wrong header, a bitmap stored top-down or a mask that hides pixels.
-    QTest::newRow("program file icon") << ResourceDir + QStringLiteral("/zarvelon.ico");
+    QTest::addColumn<int>("size");
+    for (int size : {16, 32, 48, 64, 128, 256})
+        QTest::addRow("%d px", size) << size;
 }
 
-void TestResources::sameIconEverywhere()
+// Catches a size the build did not draw, a resource the linker left out,
+// and a window that shows another picture.
+void TestResources::windowIconAtEverySize()
 {
-    QFETCH(QString, path);
-    const QImage image = QImage(path).convertToFormat(QImage::Format_ARGB32);
-    QVERIFY2(!image.isNull(), qPrintable(path));
-    QCOMPARE(image.size(), QSize(32, 32));
-    QCOMPARE(image, reference()); // the reference is opaque everywhere
+    QFETCH(int, size);
+    const QImage image = compiledIn(size);
+    QCOMPARE(image.size(), QSize(size, size));
+    QCOMPARE(image.pixelColor(size / 2, size / 2).alpha(), 255);
+    MainWindow window;
+    QVERIFY(window.windowIcon().availableSizes().contains(QSize(size, size)));
+    QCOMPARE(window.windowIcon().pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32), image);
 }
 
-void TestResources::programFileIconHas256Colours()
+// Catches a wrong header, and an icon not made again after the picture changed.
+void TestResources::programFileIcon()
 {
-    QFile ico(ResourceDir + QStringLiteral("/zarvelon.ico"));
+    const QString path = QStringLiteral(ZARVELON_RESOURCES_DIR "/zarvelon.ico");
+    QFile ico(path);
     QVERIFY(ico.open(QIODevice::ReadOnly));
     const QByteArray head = ico.read(6 + 16);
     QCOMPARE(head.size(), 22);
     const auto *bytes = reinterpret_cast<const uchar *>(head.constData());
-    QCOMPARE(qFromLittleEndian<quint16>(bytes + 4), quint16(1)); // one image
-    QCOMPARE(int(bytes[6 + 2]), 0);                                // 0 means 256 colours
+    QCOMPARE(qFromLittleEndian<quint16>(bytes + 4), quint16(1));     // one image
+    QCOMPARE(int(bytes[6]), 32);                                     // 32 wide
+    QCOMPARE(int(bytes[6 + 2]), 0);                                  // 0 means 256 colours
     QCOMPARE(qFromLittleEndian<quint16>(bytes + 6 + 6), quint16(8)); // bits per pixel
-}
-
-void TestResources::windowShowsTheIcon()
-{
-    MainWindow window;
-    const QImage shown = window.windowIcon().pixmap(QSize(32, 32)).toImage().convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(shown, reference());
+    QCOMPARE(QImage(path).convertToFormat(QImage::Format_ARGB32), compiledIn(32));
 }
 
 QTEST_MAIN(TestResources)

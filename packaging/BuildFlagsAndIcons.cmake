@@ -1,0 +1,73 @@
+# SPDX-FileCopyrightText: 2026 Zarvelon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# What every target of the build needs before it is created: the hardening
+# flags Debian builds its own packages with, and the icons made from the one
+# SVG picture. Included from the top-level CMakeLists.txt before any target.
+
+include(CheckCXXCompilerFlag)
+
+# --- Hardening -----------------------------------------------------------------
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  # Position-independent executables, so that the program loads at a random
+  # address; CMake passes -pie to the linker only once the check has passed.
+  include(CheckPIESupported)
+  check_pie_supported()
+  set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+
+  add_compile_options(-Wformat -Werror=format-security -fstack-protector-strong)
+  # Not every compiler or processor has these two.
+  foreach(flag -fstack-clash-protection -fcf-protection)
+    string(MAKE_C_IDENTIFIER "ZARVELON_HAS${flag}" variable)
+    check_cxx_compiler_flag(${flag} ${variable})
+    if(${variable})
+      add_compile_options(${flag})
+    endif()
+  endforeach()
+  # Fortified string and memory functions need the optimizer, and under the
+  # sanitizers they would take over checks that AddressSanitizer does better.
+  if(NOT ZARVELON_SANITIZE)
+    add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+  endif()
+  add_link_options(-Wl,-z,relro -Wl,-z,now)
+endif()
+
+# --- Icons -------------------------------------------------------------------
+# packaging/zarvelon.svg is the only picture of the icon: every PNG is drawn
+# from it at build time. The Windows icon, src/ui/resources/zarvelon.ico, is
+# made from it too, by packaging/make-windows-icon.sh.
+set(ZARVELON_ICON_SVG ${CMAKE_CURRENT_LIST_DIR}/zarvelon.svg)
+# The sizes of the desktop's icon theme (hicolor).
+set(ZARVELON_ICON_SIZES 16 22 24 32 48 64 128 256)
+
+find_program(ZARVELON_RSVG_CONVERT rsvg-convert)
+if(NOT ZARVELON_RSVG_CONVERT)
+  message(FATAL_ERROR "rsvg-convert draws the program's icons from ${ZARVELON_ICON_SVG}: "
+                      "install it (Debian package librsvg2-bin) or run scripts/setup.sh")
+endif()
+
+# Adds the build rule that draws the icon at `size` pixels into `png`. Each
+# directory draws its own copies, so that every rule that needs one has the
+# rule that makes it beside it.
+function(zarvelon_draw_icon size png)
+  get_filename_component(dir ${png} DIRECTORY)
+  add_custom_command(OUTPUT ${png}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+    COMMAND ${ZARVELON_RSVG_CONVERT} --width ${size} --height ${size} --output ${png} ${ZARVELON_ICON_SVG}
+    DEPENDS ${ZARVELON_ICON_SVG}
+    COMMENT "Drawing the ${size} x ${size} icon"
+    VERBATIM)
+endfunction()
+
+# Compiles the window's icon into `target`: the PNGs of 16 to 256 pixels as
+# the resources :/icons/zarvelon-<size>.png. On a static library the resource
+# object travels with it into every program that links it.
+function(zarvelon_add_window_icon target)
+  set(dir ${CMAKE_CURRENT_BINARY_DIR}/${target}_window_icon)
+  set(files)
+  foreach(size 16 32 48 64 128 256)
+    zarvelon_draw_icon(${size} ${dir}/zarvelon-${size}.png)
+    list(APPEND files ${dir}/zarvelon-${size}.png)
+  endforeach()
+  qt_add_resources(${target} "window_icon" PREFIX "/icons" BASE ${dir} FILES ${files})
+endfunction()
