@@ -1,12 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Zarvelon developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "BulgarianCatalogue.h"
 #include "MainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <cstdio>
 #include <optional>
@@ -60,16 +59,6 @@ private:
     QCommandLineOption m_version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("показва версията")};
 };
 
-// Qt's own texts (context menus, dialog buttons) in Bulgarian, whatever the
-// user's locale: the whole program speaks Bulgarian.
-void installBulgarianCatalogue(QApplication &app)
-{
-    auto *catalogue = new QTranslator(&app);
-    if (catalogue->load(QLocale(QLocale::Bulgarian, QLocale::Bulgaria), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(catalogue);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -87,6 +76,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zarvelon"));
     QApplication::setApplicationVersion(QStringLiteral(ZARVELON_VERSION));
+    // Lets a Wayland dock match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zarvelon.Zarvelon"));
     if (const auto refusal = commandLine.refusal(QApplication::arguments())) {
         std::fputs(refusal->toLocal8Bit().constData(), stderr);
         return 2;

@@ -1,0 +1,171 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window without a mouse: vertices placed with the canvas's crosshair,
+// commands run from a focused button, and Qt's own texts in Bulgarian.
+#include "BulgarianCatalogue.h"
+#include "WindowFixture.h"
+
+#include <QMenu>
+#include <QMessageBox>
+
+namespace {
+
+struct Key {
+    int key;
+    Qt::KeyboardModifiers modifiers = {};
+    int times = 1;
+};
+using Keys = QList<Key>;
+
+void type(QWidget *widget, const Keys &keys)
+{
+    for (const Key &k : keys)
+        for (int i = 0; i < k.times; ++i)
+            QTest::keyClick(widget, Qt::Key(k.key), k.modifiers);
+    settle();
+}
+
+// From the report, where the focus is at start, Tab by Tab to a control.
+void tabTo(QWidget *target)
+{
+    for (int i = 0; i < 10 && QApplication::focusWidget() != target; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), target);
+}
+
+struct Shown {
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
+    Shown()
+    {
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Keys)
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void crosshairPlacesAsTheMouseDoes_data();
+    void crosshairPlacesAsTheMouseDoes();
+    void focusedButtonRunsItsCommand_data();
+    void focusedButtonRunsItsCommand();
+    void qtTextsInBulgarian();
+};
+
+void TestKeyboard::crosshairPlacesAsTheMouseDoes_data()
+{
+    QTest::addColumn<QList<QPoint>>("pressedFirst"); // by the mouse
+    QTest::addColumn<Keys>("keys");
+    QTest::addColumn<QPoint>("placed");
+    // The inner area is 463 x 196 pixels.
+    QTest::newRow("centre of an empty board") << QList<QPoint>() << Keys{{Qt::Key_Space}} << QPoint(231, 98);
+    QTest::newRow("arrows, one pixel")
+        << QList<QPoint>() << Keys{{Qt::Key_Right, {}, 3}, {Qt::Key_Down, {}, 2}, {Qt::Key_Return}} << QPoint(234, 100);
+    QTest::newRow("Shift, ten pixels")
+        << QList<QPoint>() << Keys{{Qt::Key_Left, Qt::ShiftModifier, 2}, {Qt::Key_Up}, {Qt::Key_Enter}} << QPoint(211, 97);
+    QTest::newRow("kept inside, top left")
+        << QList<QPoint>() << Keys{{Qt::Key_Up, Qt::ShiftModifier, 20}, {Qt::Key_Left, Qt::ShiftModifier, 30}, {Qt::Key_Space}}
+        << QPoint(0, 0);
+    QTest::newRow("kept inside, bottom right")
+        << QList<QPoint>() << Keys{{Qt::Key_Down, Qt::ShiftModifier, 20}, {Qt::Key_Right, Qt::ShiftModifier, 30}, {Qt::Key_Space}}
+        << QPoint(462, 195);
+    QTest::newRow("from the last vertex placed")
+        << QList<QPoint>{{50, 60}, {300, 20}} << Keys{{Qt::Key_Left}, {Qt::Key_Space}} << QPoint(299, 20);
+}
+
+// Same rows, dot and report as a left press at the crosshair; the crosshair
+// itself never reaches the picture.
+void TestKeyboard::crosshairPlacesAsTheMouseDoes()
+{
+    QFETCH(QList<QPoint>, pressedFirst);
+    QFETCH(Keys, keys);
+    QFETCH(QPoint, placed);
+    Shown byKeys, byMouse;
+    for (QPoint p : pressedFirst) {
+        pressCanvas(*byKeys.window, p);
+        pressCanvas(*byMouse.window, p);
+    }
+    byKeys.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(byKeys.window.get()));
+    Canvas *canvas = canvasOf(*byKeys.window);
+    canvas->setFocus(Qt::TabFocusReason);
+    type(canvas, keys);
+    pressCanvas(*byMouse.window, placed);
+    settle();
+
+    QCOMPARE(canvas->crosshair(), placed);
+    QCOMPARE(snap(*byKeys.window), snap(*byMouse.window));
+    pressButton(*byKeys.window, Command::ReportInOrder);
+    pressButton(*byMouse.window, Command::ReportInOrder);
+    QCOMPARE(snap(*byKeys.window), snap(*byMouse.window));
+}
+
+void TestKeyboard::focusedButtonRunsItsCommand_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("verticesAfter");
+    QTest::addColumn<bool>("closedAfter");
+    QTest::newRow("Enter on the clear button") << Command::ClearBoard << int(Qt::Key_Enter) << 0 << false;
+    QTest::newRow("Return on the clear button") << Command::ClearBoard << int(Qt::Key_Return) << 0 << false;
+    QTest::newRow("Space on the clear button") << Command::ClearBoard << int(Qt::Key_Space) << 0 << false;
+    QTest::newRow("Enter on the contour button") << Command::OrderAndReport << int(Qt::Key_Enter) << 3 << true;
+}
+
+// Tab from the report to the button, as the user does, and the key.
+void TestKeyboard::focusedButtonRunsItsCommand()
+{
+    QFETCH(Command, command);
+    QFETCH(int, key);
+    Shown shown;
+    MainWindow &window = *shown.window;
+    for (QPoint p : {QPoint(20, 30), QPoint(120, 30), QPoint(60, 110)})
+        pressCanvas(window, p);
+    reportOf(window)->setFocus();
+    tabTo(buttonOf(window, command));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    settle();
+
+    QTEST(window.vertices().vertexCount(), "verticesAfter");
+    QTEST(window.vertices().isClosed(), "closedAfter");
+    QCOMPARE(reportOf(window)->text().isEmpty(), command == Command::ClearBoard);
+}
+
+// The report box's context menu and the full board's message box, under
+// any locale of the user's.
+void TestKeyboard::qtTextsInBulgarian()
+{
+    QVERIFY(installBulgarianCatalogue(*QCoreApplication::instance()));
+    Shown shown;
+    MainWindow &window = *shown.window;
+    ReportView *report = reportOf(window);
+    report->selectAll();
+    std::unique_ptr<QMenu> menu(report->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        if (!action->isSeparator())
+            texts << action->text().section(u'\t', 0, 0).remove(u'&');
+    QCOMPARE(texts, (QStringList{QStringLiteral("Копиране"), QStringLiteral("Избиране на всичко")}));
+
+    Canvas *canvas = canvasOf(window);
+    for (int i = 0; i <= VertexModel::MaxVertices; ++i)
+        emit canvas->pressed(QPoint(i % 400, i % 190), Qt::LeftButton);
+    settle();
+    auto *box = window.findChild<QMessageBox *>();
+    QVERIFY(box);
+    QCOMPARE(box->button(QMessageBox::Ok)->text(), QStringLiteral("Добре"));
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
