@@ -58,8 +58,7 @@ inline QListView *listOf(const MainWindow &window, VertexModel::Column column)
 inline void pressCanvas(MainWindow &window, QPoint at, Qt::MouseButton button = Qt::LeftButton,
                         Qt::KeyboardModifiers modifiers = {})
 {
-    Canvas *canvas = canvasOf(window);
-    QTest::mouseClick(canvas, button, modifiers, canvas->contentsRect().topLeft() + at);
+    pressCanvas(*canvasOf(window), at, button, modifiers);
 }
 
 inline void pressButton(MainWindow &window, Command command)
