@@ -4,6 +4,7 @@
 #include "VertexModel.h"
 
 #include "NumberText.h"
+#include "VertexLines.h"
 
 int VertexModel::rowCount(const QModelIndex &parent) const
 {
@@ -17,8 +18,11 @@ int VertexModel::columnCount(const QModelIndex &parent) const
 
 QVariant VertexModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+    // A view asks for its current row also when it has none (Ctrl+C on an
+    // empty list): no vertex, and nothing to warn about.
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
+    Q_ASSERT(checkIndex(index));
     const Row &row = m_rows[index.row()];
     switch (index.column()) {
     case XColumn: return row.x;
@@ -49,6 +53,15 @@ std::vector<Point> VertexModel::points() const
     for (const Row &row : m_rows)
         points.push_back(row.position);
     return points;
+}
+
+QString VertexModel::vertexLines() const
+{
+    QString lines;
+    lines.reserve(m_rows.size() * 10);
+    for (const Row &row : m_rows)
+        appendVertexLine(lines, row.x, row.y);
+    return lines;
 }
 
 void VertexModel::appendVertex(float x, float y)

@@ -46,6 +46,8 @@ public:
     // The position of a vertex; (0, 0) for a row that does not exist.
     Point point(int row) const;
     std::vector<Point> points() const;
+    // Every vertex as a line "X<Tab>Y" in the texts the lists show.
+    QString vertexLines() const;
 
     // Appends a vertex at a canvas position; a full board keeps what it has.
     void appendVertex(float x, float y);

@@ -8,7 +8,27 @@
 #include "ContourOrder.h"
 #include "Fan.h"
 #include "ReportView.h"
+#include "VertexLines.h"
 #include "VertexModel.h"
+
+namespace {
+
+constexpr int LongestQuotedLine = 40;
+
+// A line of the user's text as a message quotes it.
+QString quoted(const TextLine &line)
+{
+    QString text = line.text.trimmed().toString();
+    if (text.size() > LongestQuotedLine)
+        text = text.left(LongestQuotedLine - 1) + u'…';
+    return QStringLiteral("ред %1 („%2“)").arg(line.number).arg(text);
+}
+
+const char *const VertexLineForm = "Всеки ред трябва да съдържа две цели числа, X и Y, разделени с табулация, "
+                                   "интервали или точка и запетая.";
+const char *const NothingPlaced = "Не е поставен нито един връх.";
+
+} // namespace
 
 BoardController::BoardController(VertexModel &vertices, Canvas &canvas, ReportView &report, QObject *parent)
     : QObject(parent), m_vertices(vertices), m_canvas(canvas), m_report(report), m_figure(canvas)
@@ -58,6 +78,41 @@ void BoardController::placeVertex(QPoint position)
     m_figure.drawVertex(m_vertices.point(m_vertices.vertexCount() - 1));
     m_lastPlaced = position;
     placeCrosshair();
+}
+
+QString BoardController::placeVertexLines(QStringView text)
+{
+    if (m_vertices.isClosed())
+        return QStringLiteral("Лицето вече е изчислено и дъската е затворена. За да поставите нови върхове, "
+                              "изберете връх в списъците, изтрийте връх или изчистете всичко.");
+    const VertexLinesReading reading = readVertexLines(text);
+    if (reading.notAVertex)
+        return QStringLiteral("Не е връх: %1.\n%2\n%3")
+            .arg(quoted(*reading.notAVertex), QString::fromUtf8(VertexLineForm), QString::fromUtf8(NothingPlaced));
+    if (reading.vertices.empty())
+        return QStringLiteral("В буфера няма върхове за поставяне.\n%1").arg(QString::fromUtf8(VertexLineForm));
+
+    const QRect area = m_canvas.area();
+    const qsizetype room = VertexModel::MaxVertices - m_vertices.vertexCount();
+    for (qsizetype i = 0; i < qsizetype(reading.vertices.size()); ++i) {
+        const auto &[line, position] = reading.vertices[size_t(i)];
+        if (!(position.x >= area.left() && position.x <= area.right() && position.y >= area.top()
+              && position.y <= area.bottom()))
+            return QStringLiteral("Точката е извън платното: %1. X може да е от %2 до %3, а Y от %4 до %5.\n%6")
+                .arg(quoted(line))
+                .arg(area.left()).arg(area.right()).arg(area.top()).arg(area.bottom())
+                .arg(QString::fromUtf8(NothingPlaced));
+        if (i == room)
+            return QStringLiteral("Няма място за толкова върхове: от %1 нататък. Дъската побира най-много %2, "
+                                  "а в нея вече има %3.\n%4")
+                .arg(quoted(line))
+                .arg(VertexModel::MaxVertices)
+                .arg(m_vertices.vertexCount())
+                .arg(QString::fromUtf8(NothingPlaced));
+    }
+    for (const LineVertex &vertex : reading.vertices)
+        placeVertex(QPoint(int(vertex.position.x), int(vertex.position.y)));
+    return {};
 }
 
 // The keyboard's crosshair starts at the last vertex placed, or at the

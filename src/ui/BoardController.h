@@ -8,6 +8,8 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QString>
+#include <QStringView>
 
 class Canvas;
 class ReportView;
@@ -27,6 +29,10 @@ public:
     void run(Command command);
     // A vertex at a canvas position, unless the board is closed or full.
     void placeVertex(QPoint position);
+    // The vertices of the lines of a text ("X<Tab>Y", as the vertex lists
+    // copy them), each placed as a press there would place it: all of them,
+    // or none and what is wrong, in Bulgarian.
+    QString placeVertexLines(QStringView text);
 
 signals:
     // A press was refused because the board holds the most vertices it can.

@@ -5,14 +5,24 @@
 
 #include "ui_MainWindow.h"
 
+#include "BoardPrint.h"
 #include "Canvas.h"
 #include "FittingTextDelegate.h"
+#include "MenuBarKeyboard.h"
+#include "ReportFile.h"
 #include "ReportView.h"
+#include "ScrollTogether.h"
 #include "TaskDescription.h"
 #include "VertexSelectionModel.h"
 
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
 
 namespace {
 
@@ -48,8 +58,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     m_controller = std::make_unique<BoardController>(m_vertices, *m_ui->canvas, *m_ui->report);
     connectCommands();
+    connectTransfers();
     connect(m_ui->canvas, &Canvas::pressed, m_controller.get(), &BoardController::placeVertex);
     connect(m_controller.get(), &BoardController::vertexLimitReached, this, &MainWindow::showVertexLimit);
+    new MenuBarKeyboard(m_ui->menuBar);
 
     m_ui->report->setText(taskDescription());
     m_ui->report->setFocus();
@@ -85,8 +97,23 @@ void MainWindow::connectCommands()
     }
 }
 
-// The three lists show the X, Y and number columns of the board, and share
-// its one selected vertex.
+// The vertices and the report out of the window, and vertices into it.
+void MainWindow::connectTransfers()
+{
+    for (QListView *list : {m_ui->xList, m_ui->yList, m_ui->numberList}) {
+        list->addAction(m_ui->copyVerticesAction);
+        list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+    connect(m_ui->copyVerticesAction, &QAction::triggered, this, &MainWindow::copyVertices);
+    connect(m_ui->canvas, &Canvas::pasteRequested, this, &MainWindow::pasteVertices);
+    // In the report box's context menu; their shortcuts work anywhere in the window.
+    m_ui->report->addActions({m_ui->saveReportAction, m_ui->printAction});
+    connect(m_ui->saveReportAction, &QAction::triggered, this, &MainWindow::saveReport);
+    connect(m_ui->printAction, &QAction::triggered, this, &MainWindow::printReport);
+}
+
+// The three lists show the X, Y and number columns of the board, share its
+// one selected vertex, and scroll together.
 void MainWindow::showVertexViews()
 {
     const std::pair<QListView *, VertexModel::Column> lists[] = {
@@ -102,6 +129,7 @@ void MainWindow::showVertexViews()
         list->setSelectionModel(new VertexSelectionModel(&m_vertices, column, list));
         delete own;
     }
+    scrollTogether({m_ui->xList, m_ui->yList, m_ui->numberList});
 }
 
 void MainWindow::paintColours()
@@ -126,13 +154,55 @@ void MainWindow::paintColours()
 
 void MainWindow::showVertexLimit()
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(),
-                                QStringLiteral("Дъската вече съдържа най-много върхове: %1.\n"
-                                               "Изтрийте точка или изчистете всичко, за да добавите нова.")
-                                    .arg(VertexModel::MaxVertices),
-                                QMessageBox::Ok, this);
+    warn(QStringLiteral("Дъската вече съдържа най-много върхове: %1.\n"
+                        "Изтрийте точка или изчистете всичко, за да добавите нова.")
+             .arg(VertexModel::MaxVertices));
+}
+
+void MainWindow::warn(const QString &message)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
     // In Bulgarian also where Qt's own catalogue is not installed.
     box->button(QMessageBox::Ok)->setText(QStringLiteral("Добре"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+}
+
+void MainWindow::copyVertices()
+{
+    if (m_vertices.vertexCount() > 0)
+        QGuiApplication::clipboard()->setText(m_vertices.vertexLines());
+}
+
+void MainWindow::pasteVertices()
+{
+    const QString problem = m_controller->placeVertexLines(QGuiApplication::clipboard()->text());
+    if (!problem.isEmpty())
+        warn(problem);
+}
+
+void MainWindow::saveReport()
+{
+    QFileDialog dialog(this, QStringLiteral("Запиши отчета като"),
+                       QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                           .filePath(QStringLiteral("отчет.txt")),
+                       QStringLiteral("Текстови файлове (*.txt)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString problem = saveReportFile(dialog.selectedFiles().constFirst(), m_ui->report->text());
+    if (!problem.isEmpty())
+        warn(problem);
+}
+
+void MainWindow::printReport()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QStringLiteral("Zarvelon"));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Печат на рисунката и отчета"));
+    if (dialog.exec() == QDialog::Accepted)
+        printBoard(printer, m_ui->canvas->picture(), m_ui->report->text(), m_ui->report->font());
 }

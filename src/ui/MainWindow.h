@@ -21,6 +21,11 @@ class QAction;
 // canvas, the three one-row vertex lists with their letter labels, the
 // report box and a menu bar of the same four commands. Each command is one
 // action, triggered by its button and by its menu item.
+//
+// What leaves the window and comes into it: the vertex lists' context menu
+// copies every vertex, the canvas copies its picture and takes pasted
+// vertices, and the report box's context menu saves and prints the report
+// (Ctrl+S, Ctrl+P anywhere in the window).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -34,9 +39,15 @@ public:
 
 private:
     void connectCommands();
+    void connectTransfers();
     void showVertexViews();
     void paintColours();
     void showVertexLimit();
+    void warn(const QString &message);
+    void copyVertices();
+    void pasteVertices();
+    void saveReport();
+    void printReport();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     VertexModel m_vertices;

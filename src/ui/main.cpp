@@ -19,38 +19,63 @@ const char *const Help =
     "Геометрия - неправилен, изпъкнал N-ъгълник: щракнете върховете на изпъкнал\n"
     "многоъгълник върху платното; програмата ги подрежда в контур, разделя\n"
     "многоъгълника на триъгълници от връх 1 и изчислява лицето му.\n"
-    "С клавиатурата: стрелките местят кръстчето по платното (Shift - по 10 точки),\n"
-    "интервал или Enter поставя връх.\n"
+    "\n"
+    "Клавиши:\n"
+    "  Tab, Shift+Tab   към отчета, платното, списъците и бутоните\n"
+    "  стрелките        местят кръстчето по платното (със Shift - по 10 точки)\n"
+    "  интервал, Enter  поставят връх при кръстчето; на бутон - изпълняват го\n"
+    "  Ctrl+C           на платното копира рисунката, в списък - реда\n"
+    "  Ctrl+V           на платното поставя върхове от редове \"X<Tab>Y\"\n"
+    "  Ctrl+S           записва отчета като текстов файл\n"
+    "  Ctrl+P           отпечатва рисунката и отчета\n"
+    "  F10 или Alt      към менюто; стрелките и Enter избират команда\n"
+    "Контекстното меню на всеки списък копира всички върхове като редове\n"
+    "\"X<Tab>Y\"; това на отчета го записва и отпечатва.\n"
+    "\n"
+    "За проектор прозорецът се уголемява с променливата QT_SCALE_FACTOR,\n"
+    "например: QT_SCALE_FACTOR=1.5 zarvelon\n"
     "\n"
     "Опции:\n"
     "  -h, --help     показва тази помощ\n"
     "  -v, --version  показва версията\n";
 
-// The program takes --help and --version, and nothing else.
+// Qt's own options, which QApplication takes off the command line: those
+// that take a value, then those that do not.
+const char *const QtOptionsWithValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                          "qwindowgeometry", "geometry", "qwindowtitle", "title",
+                                          "qwindowicon", "icon", "session", "style", "stylesheet",
+                                          "qmljsdebugger", "display", "name", "visual"};
+const char *const QtFlags[] = {"reverse", "testability", "widgetcount", "nograb", "dograb", "qdevel", "qdebug"};
+
+// The program takes --help and --version and Qt's own options, and nothing
+// else. All is decided before any window exists, so without a display too.
 class CommandLine
 {
 public:
-    CommandLine() { m_parser.addOptions({m_help, m_version}); }
-
-    // The answer to --help or --version, if asked; Qt's own options
-    // (-platform, ...) may still be among the arguments.
-    std::optional<QString> answer(const QStringList &arguments)
+    CommandLine()
     {
-        m_parser.parse(arguments);
-        if (m_parser.isSet(m_help))
-            return QString::fromUtf8(Help);
-        if (m_parser.isSet(m_version))
-            return QStringLiteral("zarvelon %1\n").arg(QStringLiteral(ZARVELON_VERSION));
-        return std::nullopt;
+        // Qt's options have one dash: -platform, -style.
+        m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        m_parser.addOptions({m_help, m_version});
+        for (const char *name : QtOptionsWithValue)
+            m_parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), QStringLiteral("value")));
+        for (const char *name : QtFlags)
+            m_parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
     }
 
-    // What Qt left of the command line: anything at all is refused.
-    std::optional<QString> refusal(const QStringList &arguments)
+    // What to print and the exit status, when the program is not to open
+    // its window.
+    std::optional<std::pair<QString, int>> answer(const QStringList &arguments)
     {
-        if (m_parser.parse(arguments) && m_parser.positionalArguments().isEmpty())
-            return std::nullopt;
-        return QStringLiteral("zarvelon: непозната опция или аргумент: %1\n\n%2")
-            .arg(arguments.mid(1).join(u' '), QString::fromUtf8(Help));
+        if (!m_parser.parse(arguments) || !m_parser.positionalArguments().isEmpty())
+            return std::pair{QStringLiteral("zarvelon: непозната опция или аргумент: %1\n\n%2")
+                                 .arg(arguments.mid(1).join(u' '), QString::fromUtf8(Help)),
+                             2};
+        if (m_parser.isSet(m_help))
+            return std::pair{QString::fromUtf8(Help), 0};
+        if (m_parser.isSet(m_version))
+            return std::pair{QStringLiteral("zarvelon %1\n").arg(QStringLiteral(ZARVELON_VERSION)), 0};
+        return std::nullopt;
     }
 
 private:
@@ -63,14 +88,13 @@ private:
 
 int main(int argc, char *argv[])
 {
-    CommandLine commandLine;
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments += QString::fromLocal8Bit(argv[i]);
-    // Answered before any window exists, so that they work without a display.
-    if (const auto answer = commandLine.answer(arguments)) {
-        std::fputs(answer->toLocal8Bit().constData(), stdout);
-        return 0;
+    if (const auto answer = CommandLine().answer(arguments)) {
+        const auto &[text, status] = *answer;
+        std::fputs(text.toLocal8Bit().constData(), status == 0 ? stdout : stderr);
+        return status;
     }
 
     QApplication app(argc, argv);
@@ -78,10 +102,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(ZARVELON_VERSION));
     // Lets a Wayland dock match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zarvelon.Zarvelon"));
-    if (const auto refusal = commandLine.refusal(QApplication::arguments())) {
-        std::fputs(refusal->toLocal8Bit().constData(), stderr);
-        return 2;
-    }
     installBulgarianCatalogue(app);
     MainWindow window;
     window.show();

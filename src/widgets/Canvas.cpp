@@ -3,6 +3,8 @@
 
 #include "Canvas.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
@@ -247,7 +249,7 @@ void Canvas::paintEvent(QPaintEvent *event)
     const QRectF source(QPointF(target.topLeft() - contentsRect().topLeft()) * ratio, QSizeF(target.size()) * ratio);
     QPainter painter(this);
     painter.drawImage(QRectF(target), m_picture, source);
-    if (hasFocus())
+    if (showsKeyboardMarks())
         paintFocus(painter);
 }
 
@@ -288,7 +290,7 @@ void Canvas::moveCrosshair(QPoint position)
         return;
     const QRect before = crosshairArea();
     m_crosshair = kept;
-    if (hasFocus())
+    if (showsKeyboardMarks())
         update(before | crosshairArea());
 }
 
@@ -300,14 +302,42 @@ QRect Canvas::crosshairArea() const
         .translated(contentsRect().topLeft());
 }
 
+// Shows or hides the focus frame and the crosshair.
+void Canvas::setKeyboardInUse(bool inUse)
+{
+    if (inUse == m_keyboardInUse)
+        return;
+    m_keyboardInUse = inUse;
+    update();
+}
+
+void Canvas::copyPicture() const
+{
+    QGuiApplication::clipboard()->setImage(m_picture);
+}
+
 void Canvas::keyPressEvent(QKeyEvent *event)
 {
+    if (event->matches(QKeySequence::Copy)) {
+        copyPicture();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        emit pasteRequested();
+        return;
+    }
     const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    const QPoint arrow = event->key() == Qt::Key_Left    ? QPoint(-step, 0)
+                         : event->key() == Qt::Key_Right ? QPoint(step, 0)
+                         : event->key() == Qt::Key_Up    ? QPoint(0, -step)
+                         : event->key() == Qt::Key_Down  ? QPoint(0, step)
+                                                         : QPoint();
+    if (!arrow.isNull()) {
+        setKeyboardInUse(true);
+        setCrosshair(m_crosshair + arrow);
+        return;
+    }
     switch (event->key()) {
-    case Qt::Key_Left: setCrosshair(m_crosshair - QPoint(step, 0)); break;
-    case Qt::Key_Right: setCrosshair(m_crosshair + QPoint(step, 0)); break;
-    case Qt::Key_Up: setCrosshair(m_crosshair - QPoint(0, step)); break;
-    case Qt::Key_Down: setCrosshair(m_crosshair + QPoint(0, step)); break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -320,9 +350,20 @@ void Canvas::keyPressEvent(QKeyEvent *event)
     event->accept();
 }
 
+// The marks follow how the focus came: by Tab, they show; by a click or
+// from the program, they do not. Focus given back by the window, a popup
+// menu or the menu bar keeps them as they were.
 void Canvas::focusInEvent(QFocusEvent *event)
 {
     QFrame::focusInEvent(event);
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason: setKeyboardInUse(true); break;
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason: break;
+    default: setKeyboardInUse(false);
+    }
     update();
 }
 
@@ -336,7 +377,8 @@ void Canvas::mousePressEvent(QMouseEvent *event)
 {
     const QPointF inner = event->position() - QPointF(contentsRect().topLeft());
     const QPoint at(int(std::floor(inner.x())), int(std::floor(inner.y())));
-    if (!QRect(QPoint(0, 0), contentsRect().size()).contains(at))
+    setKeyboardInUse(false);
+    if (!area().contains(at))
         return; // a press on the border is not on the board
     emit pressed(at, event->button());
 }

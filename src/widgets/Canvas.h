@@ -18,10 +18,14 @@
 // into the picture: a polygon of 32,767 vertices draws 65,000 lines, and a
 // painter's dashed lines cost ten times as much.
 //
-// With the keyboard focus the canvas shows a focus frame and a crosshair that
-// the arrow keys move (1 pixel, 10 with Shift); Space or Enter presses the
-// left button at the crosshair. Both are drawn over the picture, never into
-// it.
+// On the focused canvas the arrow keys move a crosshair (1 pixel, 10 with
+// Shift), and Space or Enter presses the left button there. The crosshair and
+// a focus frame are the keyboard user's marks: they show while the canvas has
+// the focus from the keyboard (Tab, Shift+Tab) or after an arrow key, never
+// after a mouse press, and are drawn over the picture, never into it.
+//
+// Ctrl+C copies the picture to the clipboard as an image; Ctrl+V asks for
+// the clipboard's text to be placed, which is the board's business.
 class Canvas : public QFrame
 {
     Q_OBJECT
@@ -42,8 +46,14 @@ public:
 
     // The picture as it stands, at the device pixel ratio.
     const QImage &picture() const { return m_picture; }
+    // The inner area, in its own coordinates: where a press places a vertex.
+    QRect area() const { return QRect(QPoint(0, 0), m_size); }
+    // The picture onto the clipboard, exactly as drawn.
+    void copyPicture() const;
 
     QPoint crosshair() const { return m_crosshair; }
+    // Whether the focus frame and the crosshair are shown.
+    bool showsKeyboardMarks() const { return hasFocus() && m_keyboardInUse; }
     // Moves the crosshair, kept inside the picture.
     void setCrosshair(QPoint position);
     // The crosshair at the centre of the picture, also when its size changes.
@@ -52,6 +62,8 @@ public:
 signals:
     // A mouse button was pressed on the inner area, at a whole pixel.
     void pressed(QPoint position, Qt::MouseButton button);
+    // Ctrl+V on the canvas.
+    void pasteRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -82,6 +94,7 @@ private:
     void fitPicture();
     void plotDots(const QPointF *centres, qsizetype count, int width, const QColor &colour);
     void moveCrosshair(QPoint position);
+    void setKeyboardInUse(bool inUse);
     QRect crosshairArea() const;
     void paintFocus(QPainter &painter);
     const DotStamp &stampFor(int width, qreal ratio, QPointF fraction);
@@ -96,5 +109,6 @@ private:
     QRect m_damage;
     QPoint m_crosshair;
     bool m_crosshairCentred = true;
+    bool m_keyboardInUse = false; // the focus came by the keyboard, or an arrow key was pressed
     DotStamp m_stamp;
 };

@@ -36,6 +36,16 @@ void FittingTextDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
     QStyledItemDelegate::paint(painter, widened, index);
 }
 
+QSize FittingTextDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QStyleOptionViewItem unfitted(option);
+    QStyledItemDelegate::initStyleOption(&unfitted, index);
+    const QWidget *widget = option.widget;
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    const int rowHeight = style->sizeFromContents(QStyle::CT_ItemViewItem, &unfitted, QSize(), widget).height();
+    return QSize(QStyledItemDelegate::sizeHint(option, index).width(), rowHeight);
+}
+
 void FittingTextDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);

@@ -3,6 +3,8 @@
 
 #include "ReportView.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTextCursor>
 
@@ -53,6 +55,23 @@ void ReportView::appendText(const QString &text)
         cursor.endEditBlock();
     }
     showTop();
+}
+
+QMenu *ReportView::createContextMenu(QPoint position)
+{
+    QMenu *menu = createStandardContextMenu(position);
+    if (!actions().isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(actions());
+    }
+    return menu;
+}
+
+void ReportView::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createContextMenu(event->pos());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 // The text with its line ends as the view holds them.
