@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # What every target of the build needs before it is created: the hardening
-# flags Debian builds its own packages with, and the icons made from the one
-# SVG picture. Included from the top-level CMakeLists.txt before any target.
+# flags Debian builds its own packages with, and the icons drawn from the SVG
+# pictures. Included from the top-level CMakeLists.txt before any target.
 
 include(CheckCXXCompilerFlag)
 
@@ -33,10 +33,14 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Cla
 endif()
 
 # --- Icons -------------------------------------------------------------------
-# packaging/zarvelon.svg is the only picture of the icon: every PNG is drawn
-# from it at build time. The Windows icon, src/ui/resources/zarvelon.ico, is
-# made from it too, by packaging/make-windows-icon.sh.
+# packaging/zarvelon.svg is the picture of the icon, and every PNG of 32
+# pixels and more is drawn from it at build time. The Windows icon,
+# src/ui/resources/zarvelon.ico, is made from it too, by
+# packaging/make-windows-icon.sh. Below 32 pixels its outline and dashed
+# diagonals would blur into grey, so the small sizes are drawn from
+# packaging/zarvelon-small.svg, the same figure laid out on whole pixels.
 set(ZARVELON_ICON_SVG ${CMAKE_CURRENT_LIST_DIR}/zarvelon.svg)
+set(ZARVELON_SMALL_ICON_SVG ${CMAKE_CURRENT_LIST_DIR}/zarvelon-small.svg)
 # The sizes of the desktop's icon theme (hicolor).
 set(ZARVELON_ICON_SIZES 16 22 24 32 48 64 128 256)
 
@@ -46,15 +50,25 @@ if(NOT ZARVELON_RSVG_CONVERT)
                       "install it (Debian package librsvg2-bin) or run scripts/setup.sh")
 endif()
 
+# Sets `variable` to the SVG that the icon of `size` pixels is drawn from.
+function(zarvelon_icon_source size variable)
+  if(size LESS 32)
+    set(${variable} ${ZARVELON_SMALL_ICON_SVG} PARENT_SCOPE)
+  else()
+    set(${variable} ${ZARVELON_ICON_SVG} PARENT_SCOPE)
+  endif()
+endfunction()
+
 # Adds the build rule that draws the icon at `size` pixels into `png`. Each
 # directory draws its own copies, so that every rule that needs one has the
 # rule that makes it beside it.
 function(zarvelon_draw_icon size png)
+  zarvelon_icon_source(${size} svg)
   get_filename_component(dir ${png} DIRECTORY)
   add_custom_command(OUTPUT ${png}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
-    COMMAND ${ZARVELON_RSVG_CONVERT} --width ${size} --height ${size} --output ${png} ${ZARVELON_ICON_SVG}
-    DEPENDS ${ZARVELON_ICON_SVG}
+    COMMAND ${ZARVELON_RSVG_CONVERT} --width ${size} --height ${size} --output ${png} ${svg}
+    DEPENDS ${svg}
     COMMENT "Drawing the ${size} x ${size} icon"
     VERBATIM)
 endfunction()

@@ -42,6 +42,7 @@ expected=(
     $share/metainfo/io.github.zarvelon.Zarvelon.metainfo.xml
     $share/icons/hicolor/scalable/apps/zarvelon.svg
     $share/man/man1/zarvelon.1.gz
+    $share/man/bg/man1/zarvelon.1.gz
     $share/doc/zarvelon/copyright
     $share/doc/zarvelon/changelog.gz
 )
@@ -81,4 +82,4 @@ if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) of $(basename "$deb") failed" >&2
     exit 1
 fi
-echo "PASS: $(basename "$deb") is lintian-clean and holds the program, its desktop entry, metadata, icons, manual page, copyright and changelog"
+echo "PASS: $(basename "$deb") is lintian-clean and holds the program, its desktop entry, metadata, icons, manual pages, copyright and changelog"

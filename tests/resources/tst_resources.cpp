@@ -8,9 +8,9 @@
 #include <QtEndian>
 #include <QtTest>
 
-// The icon as the window and the program file carry it: every size drawn
-// from the one picture, compiled in, and the program file's 32 x 32 icon of
-// 256 colours the same picture as the window's.
+// The icon as the window and the program file carry it: every size compiled
+// in, the smallest still crisp, and the program file's 32 x 32 icon of 256
+// colours the same picture as the window's.
 class TestResources : public QObject
 {
     Q_OBJECT
@@ -18,6 +18,7 @@ class TestResources : public QObject
 private slots:
     void windowIconAtEverySize_data();
     void windowIconAtEverySize();
+    void smallestIconIsCrisp();
     void programFileIcon();
 };
 
@@ -48,6 +49,20 @@ void TestResources::windowIconAtEverySize()
     MainWindow window;
     QVERIFY(window.windowIcon().availableSizes().contains(QSize(size, size)));
     QCOMPARE(window.windowIcon().pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32), image);
+}
+
+// Catches the 16-pixel icon drawn from a picture that does not sit on whole
+// pixels, such as the big one scaled down: its outline and diagonals then
+// blur into greys, over a hundred of the 256 pixels.
+void TestResources::smallestIconIsCrisp()
+{
+    const QImage image = compiledIn(16);
+    const QList<QRgb> figureColours{qRgb(192, 192, 255), qRgb(255, 255, 255), qRgb(0, 0, 0)};
+    int blurred = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            blurred += !figureColours.contains(image.pixel(x, y));
+    QVERIFY2(blurred <= 8, qPrintable(QStringLiteral("%1 pixels are neither lavender, white nor black").arg(blurred)));
 }
 
 // Catches a wrong header, and an icon not made again after the picture changed.
