@@ -52,10 +52,11 @@ void verifyDots(const Board &board, const QString &rows, int marked)
     for (int r = 0; r < pairs.size(); ++r) {
         const QPoint p = pointOf(pairs[r]);
         const QRgb expected = r == marked ? Red : Black;
-        // The dot's 21 pixels: five across, without the corners.
+        // The dot's 21 pixels, five across without the corners, as far as
+        // the picture goes.
         for (int dy = -2; dy <= 2; ++dy)
             for (int dx = -2; dx <= 2; ++dx)
-                if (std::abs(dx) + std::abs(dy) < 4)
+                if (std::abs(dx) + std::abs(dy) < 4 && picture.rect().contains(p + QPoint(dx, dy)))
                     QCOMPARE(picture.pixel(p + QPoint(dx, dy)), expected);
     }
     QCOMPARE(picture.pixel(Stray), White);
@@ -84,6 +85,9 @@ private slots:
     void deleteVertex();
     void refusedChangesNothing_data();
     void refusedChangesNothing();
+    void pasteVertexLines_data();
+    void pasteVertexLines();
+    void copiedBoardPastesBack();
 };
 
 // The vertex count, the closed flag and the selection after each action.
@@ -365,6 +369,80 @@ void TestBoard::refusedChangesNothing()
     QCOMPARE(board.vertices.isClosed(), closedBefore);
     QCOMPARE(board.canvas.picture(), pictureBefore);
     QCOMPARE(board.report.text(), reportBefore);
+}
+
+void TestBoard::pasteVertexLines_data()
+{
+    QTest::addColumn<int>("placedBefore"); // vertices on the board already
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("placed"); // rows added, as setRows writes them
+    QTest::addColumn<QString>("problem"); // part of the message; none when all is placed
+
+    // The inner area is 400 x 300 pixels.
+    QTest::newRow("tab, blanks, semicolon; every line end")
+        << 0 << false << "10\t20\n30  40\r\n50;60\r 70 ; 80 \n" << "10,20 30,40 50,60 70,80" << QString();
+    QTest::newRow("blank lines passed over") << 0 << false << "\n \t\n0\t0\n\n399\t299\n" << "0,0 399,299" << QString();
+    QTest::newRow("after the vertices there are") << 2 << false << "5 6" << "5,6" << QString();
+    QTest::newRow("a decimal number") << 0 << false << "1 2\n10.5\t20" << QString() << "ред 2 („10.5\t20“)";
+    QTest::newRow("one number") << 0 << false << "1 2\n\n30\n" << QString() << "ред 3 („30“)";
+    QTest::newRow("three numbers") << 0 << false << "1 2 3" << QString() << "ред 1 ";
+    QTest::newRow("signs run together") << 0 << false << "1-2" << QString() << "ред 1 ";
+    QTest::newRow("two semicolons") << 0 << false << "1;;2" << QString() << "ред 1 ";
+    QTest::newRow("words") << 0 << false << "X\tY\n1\t2" << QString() << "ред 1 ";
+    QTest::newRow("right of the canvas") << 0 << false << "1 2\n400 10" << QString() << "извън платното: ред 2";
+    QTest::newRow("above the canvas") << 0 << false << "10 -1" << QString() << "извън платното: ред 1";
+    QTest::newRow("far too large") << 0 << false << "99999999999999999999 1" << QString() << "извън платното: ред 1";
+    QTest::newRow("closed board") << 0 << true << "1 2" << QString() << "затворена";
+    QTest::newRow("no vertices at all") << 0 << false << " \n" << QString() << "няма върхове";
+    QTest::newRow("more than the board holds") << VertexModel::MaxVertices - 2 << false << "1 1\n2 2\n3 3\n4 4"
+                                               << QString() << "от ред 3 („3 3“)";
+    QTest::newRow("filling the board") << VertexModel::MaxVertices - 2 << false << "1 1\n2 2" << "1,1 2,2" << QString();
+}
+
+// Every vertex of the text is placed, in order and as a press would place
+// it, or none is and the message names the line and what is wrong with it.
+void TestBoard::pasteVertexLines()
+{
+    QFETCH(int, placedBefore);
+    QFETCH(bool, closed);
+    QFETCH(QString, text);
+    QFETCH(QString, placed);
+    QFETCH(QString, problem);
+    Board board;
+    for (int i = 0; i < placedBefore; ++i)
+        board.vertices.appendVertex(float(200 + i % 2), 200);
+    board.vertices.setClosed(closed);
+    const QImage pictureBefore = board.canvas.picture();
+
+    const QString message = board.controller.placeVertexLines(text);
+
+    QVERIFY2(problem.isEmpty() ? message.isEmpty() : message.contains(problem), qPrintable(message));
+    const QStringList added = placed.split(u' ', Qt::SkipEmptyParts);
+    QCOMPARE(board.vertices.vertexCount(), placedBefore + added.size());
+    QCOMPARE(rows(board.vertices).split(u' ', Qt::SkipEmptyParts).mid(placedBefore), added);
+    QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(board.vertices.vertexCount()));
+    if (added.isEmpty())
+        QCOMPARE(board.canvas.picture(), pictureBefore);
+    else
+        verifyDots(board, placed, -1);
+}
+
+// A board copied out of the lists and pasted onto a clear one gives the
+// same rows, the same picture and, computed, the same report.
+void TestBoard::copiedBoardPastesBack()
+{
+    Board pressed, pasted;
+    for (const QString &pair : Spread)
+        pressCanvas(pressed.canvas, pointOf(pair));
+
+    QCOMPARE(pasted.controller.placeVertexLines(pressed.vertices.vertexLines()), QString());
+
+    QCOMPARE(rows(pasted.vertices), rows(pressed.vertices));
+    QCOMPARE(pasted.canvas.picture(), pressed.canvas.picture());
+    pressed.controller.run(Command::OrderAndReport);
+    pasted.controller.run(Command::OrderAndReport);
+    QCOMPARE(pasted.report.text(), pressed.report.text());
 }
 
 QTEST_MAIN(TestBoard)

@@ -34,6 +34,7 @@ private slots:
 
 private:
     void verifySelected(int row);
+    void verifyOneRowShown(int row);
 
     std::unique_ptr<MainWindow> m_window;
 };
@@ -141,12 +142,14 @@ void TestVertexLists::numberListShowsItsRow_data()
 {
     QTest::addColumn<int>("vertices");
     QTest::newRow("100 vertices") << 100;
+    QTest::newRow("1,000 vertices") << 1000;
     QTest::newRow("a full board") << VertexModel::MaxVertices;
 }
 
-// The last vertex number, selected, is shown whole in the one-row number
-// list: the row in its full height, no scroll bar over it, and its text in
-// a font that fits the part of the row the list shows, so not cut short.
+// Every list shows exactly one whole row, the same vertex in all three,
+// also after the wheel turns over one of them; the last vertex number,
+// selected, is shown whole in the narrow number list, in a font that fits
+// the part of the row the list shows, so not cut short.
 void TestVertexLists::numberListShowsItsRow()
 {
     QFETCH(int, vertices);
@@ -156,6 +159,7 @@ void TestVertexLists::numberListShowsItsRow()
     QListView *numbers = listOf(*m_window, VertexModel::NumberColumn);
     numbers->setFocus();
     QTest::keyClick(numbers, Qt::Key_End);
+    verifyOneRowShown(vertices - 1);
 
     const QModelIndex current = numbers->currentIndex();
     QCOMPARE(current.data().toString(), QString::number(vertices));
@@ -166,8 +170,30 @@ void TestVertexLists::numberListShowsItsRow()
     shown.widget = numbers;
     shown.font = numbers->font();
     shown.rect = numbers->visualRect(current) & numbers->viewport()->rect();
-    QCOMPARE(shown.rect.height(), numbers->visualRect(current).height());
     QVERIFY(numbers->itemDelegateForIndex(current)->sizeHint(shown, current).width() <= shown.rect.width());
+
+    // A notch up over the Y list: a one-row list scrolls by a row.
+    QWidget *wheeled = listOf(*m_window, VertexModel::YColumn)->viewport();
+    QWheelEvent wheel(QPointF(5, 5), wheeled->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(wheeled, &wheel);
+    verifyOneRowShown(vertices - 2);
+}
+
+// Each list shows the row whole, as high as a row of its font, and nothing
+// of the next; all three the same.
+void TestVertexLists::verifyOneRowShown(int row)
+{
+    for (VertexModel::Column column : Columns) {
+        const QListView *view = listOf(*m_window, column);
+        const QRect inside = view->viewport()->rect();
+        const QModelIndex top = view->indexAt(inside.topLeft());
+        QCOMPARE(top.row(), row);
+        const QRect shown = view->visualRect(top);
+        QVERIFY(shown.top() >= 0 && shown.bottom() <= inside.bottom());
+        QVERIFY(shown.height() >= QFontMetrics(view->font()).height());
+        QVERIFY(!view->visualRect(top.siblingAtRow(row + 1)).intersects(inside));
+    }
 }
 
 QTEST_MAIN(TestVertexLists)

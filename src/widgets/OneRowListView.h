@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QListView>
+
+// A list one row high: every row is exactly as high as the list's inside,
+// whatever its text, so the list shows one whole row and nothing of the
+// next, and scrolls by whole rows.
+class OneRowListView : public QListView
+{
+    Q_OBJECT
+
+public:
+    explicit OneRowListView(QWidget *parent = nullptr);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+};
