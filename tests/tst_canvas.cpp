@@ -3,6 +3,7 @@
 
 #include "Canvas.h"
 
+#include <QClipboard>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSignalSpy>
@@ -332,6 +333,9 @@ void TestCanvas::pictureAtScreenRatio()
     // And the widget shows it, device pixel for device pixel.
     const QRect inner(m_canvas->contentsRect().topLeft() * r, picture.size());
     QCOMPARE(m_canvas->grab().toImage().copy(inner).convertToFormat(QImage::Format_RGB32), picture);
+    // Ctrl+C copies it so, device pixel for device pixel.
+    QTest::keyClick(m_canvas.get(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture);
 }
 
 QTEST_MAIN(TestCanvas)

@@ -59,6 +59,10 @@ private slots:
     void crosshairPlacesAsTheMouseDoes();
     void focusedButtonRunsItsCommand_data();
     void focusedButtonRunsItsCommand();
+    void marksOnlyForTheKeyboard_data();
+    void marksOnlyForTheKeyboard();
+    void menuBarByKeyboard_data();
+    void menuBarByKeyboard();
     void qtTextsInBulgarian();
 };
 
@@ -142,6 +146,88 @@ void TestKeyboard::focusedButtonRunsItsCommand()
     QCOMPARE(reportOf(window)->text().isEmpty(), command == Command::ClearBoard);
 }
 
+enum Step { TabIn, BacktabIn, Press, Arrow, Space };
+using Steps = QList<Step>;
+Q_DECLARE_METATYPE(Steps)
+
+void TestKeyboard::marksOnlyForTheKeyboard_data()
+{
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("Tab to the canvas") << Steps{TabIn} << true;
+    QTest::newRow("Shift+Tab to the canvas") << Steps{BacktabIn} << true;
+    QTest::newRow("a press") << Steps{Press} << false;
+    QTest::newRow("a press, then an arrow key") << Steps{Press, Arrow} << true;
+    QTest::newRow("Tab, then a press") << Steps{TabIn, Press} << false;
+    QTest::newRow("a press, then Space") << Steps{Press, Space} << false;
+}
+
+// The focus frame and the crosshair show for the keyboard's user only: the
+// mouse's user sees the picture as he made it.
+void TestKeyboard::marksOnlyForTheKeyboard()
+{
+    QFETCH(Steps, steps);
+    QFETCH(bool, shown);
+    Shown window;
+    Canvas *canvas = canvasOf(*window.window);
+    for (Step step : steps) {
+        switch (step) {
+        case TabIn: reportOf(*window.window)->setFocus(); tabTo(canvas); break;
+        case BacktabIn:
+            listOf(*window.window, VertexModel::XColumn)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            break;
+        case Press: pressCanvas(*window.window, QPoint(40, 50)); break;
+        case Arrow: QTest::keyClick(canvas, Qt::Key_Right); break;
+        case Space: QTest::keyClick(canvas, Qt::Key_Space); break;
+        }
+    }
+    settle();
+
+    QVERIFY(canvas->hasFocus());
+    QCOMPARE(canvas->showsKeyboardMarks(), shown);
+    const QImage &picture = canvas->picture();
+    const QImage onScreen = canvas->grab().toImage().copy(QRect(canvas->contentsRect().topLeft(), picture.size()));
+    QCOMPARE(onScreen.convertToFormat(QImage::Format_RGB32) == picture, !shown);
+}
+
+void TestKeyboard::menuBarByKeyboard_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Keys>("then"); // on the menu bar
+    QTest::addColumn<int>("verticesAfter");
+    QTest::newRow("F10, two to the right, Enter") << int(Qt::Key_F10) << Keys{{Qt::Key_Right, {}, 2}, {Qt::Key_Return}} << 0;
+    QTest::newRow("Alt, two to the right, Enter") << int(Qt::Key_Alt) << Keys{{Qt::Key_Right, {}, 2}, {Qt::Key_Return}} << 0;
+    QTest::newRow("F10, Escape") << int(Qt::Key_F10) << Keys{{Qt::Key_Escape}} << 3;
+    QTest::newRow("F10 twice") << int(Qt::Key_F10) << Keys{{Qt::Key_F10}} << 3;
+}
+
+// The key puts the focus on the menu bar, marking its first item; the
+// arrows and Enter run an item, and the focus goes back where it was.
+void TestKeyboard::menuBarByKeyboard()
+{
+    QFETCH(int, key);
+    QFETCH(Keys, then);
+    Shown shown;
+    MainWindow &window = *shown.window;
+    for (QPoint p : {QPoint(20, 30), QPoint(120, 30), QPoint(60, 110)})
+        pressCanvas(window, p);
+    ReportView *report = reportOf(window);
+    report->setFocus();
+    QMenuBar *bar = window.menuBar();
+    QAction *first = bar->actions().constFirst();
+    const QImage unmarked = bar->grab(bar->actionGeometry(first)).toImage();
+
+    QTest::keyClick(report, Qt::Key(key));
+
+    QCOMPARE(QApplication::focusWidget(), bar);
+    QCOMPARE(bar->activeAction(), first);
+    QVERIFY(bar->grab(bar->actionGeometry(first)).toImage() != unmarked);
+    type(bar, then);
+    QTEST(window.vertices().vertexCount(), "verticesAfter");
+    QCOMPARE(QApplication::focusWidget(), report);
+}
+
 // The report box's context menu and the full board's message box, under
 // any locale of the user's.
 void TestKeyboard::qtTextsInBulgarian()
@@ -151,12 +237,13 @@ void TestKeyboard::qtTextsInBulgarian()
     MainWindow &window = *shown.window;
     ReportView *report = reportOf(window);
     report->selectAll();
-    std::unique_ptr<QMenu> menu(report->createStandardContextMenu());
+    std::unique_ptr<QMenu> menu(report->createContextMenu(QPoint(5, 5)));
     QStringList texts;
     for (const QAction *action : menu->actions())
         if (!action->isSeparator())
             texts << action->text().section(u'\t', 0, 0).remove(u'&');
-    QCOMPARE(texts, (QStringList{QStringLiteral("Копиране"), QStringLiteral("Избиране на всичко")}));
+    QCOMPARE(texts, (QStringList{QStringLiteral("Копиране"), QStringLiteral("Избиране на всичко"),
+                                 QStringLiteral("Запиши като..."), QStringLiteral("Печат...")}));
 
     Canvas *canvas = canvasOf(window);
     for (int i = 0; i <= VertexModel::MaxVertices; ++i)

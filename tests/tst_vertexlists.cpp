@@ -3,6 +3,7 @@
 
 #include "WindowFixture.h"
 
+#include <QClipboard>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -31,6 +32,8 @@ private slots:
     void selectionInAllLists();
     void numberListShowsItsRow_data();
     void numberListShowsItsRow();
+    void copying_data();
+    void copying();
 
 private:
     void verifySelected(int row);
@@ -194,6 +197,49 @@ void TestVertexLists::verifyOneRowShown(int row)
         QVERIFY(shown.height() >= QFontMetrics(view->font()).height());
         QVERIFY(!view->visualRect(top.siblingAtRow(row + 1)).intersects(inside));
     }
+}
+
+void TestVertexLists::copying_data()
+{
+    QTest::addColumn<int>("vertices");
+    QTest::addColumn<bool>("everyVertex"); // by the context menu's item, else by Ctrl+C
+    QTest::addColumn<QString>("copied"); // none: the clipboard keeps what it had
+    QTest::newRow("Ctrl+C, the current row") << 3 << false << "200";
+    QTest::newRow("Ctrl+C on an empty list") << 0 << false << QString();
+    QTest::newRow("every vertex") << 3 << true << "40\t50\n200\t120\n330\t40\n";
+    QTest::newRow("every vertex of an empty board") << 0 << true << QString();
+}
+
+// Ctrl+C copies the list's current row, the context menu's item every
+// vertex; an empty board copies nothing, and no warning is written.
+void TestVertexLists::copying()
+{
+    QFETCH(int, vertices);
+    QFETCH(bool, everyVertex);
+    QFETCH(QString, copied);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    for (QPoint p : Spread.mid(0, vertices))
+        pressCanvas(*m_window, p);
+    if (vertices > 0)
+        clickRow(*m_window, VertexModel::XColumn, 1);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("before"));
+    QListView *xs = listOf(*m_window, VertexModel::XColumn);
+
+    if (everyVertex) {
+        for (VertexModel::Column column : Columns) {
+            const QListView *view = listOf(*m_window, column);
+            QCOMPARE(view->contextMenuPolicy(), Qt::ActionsContextMenu);
+            QCOMPARE(view->actions().size(), 1);
+            QCOMPARE(view->actions().constFirst()->text(), QStringLiteral("Копиране на всички върхове"));
+        }
+        xs->actions().constFirst()->trigger();
+    } else {
+        xs->setFocus();
+        QTest::keyClick(xs, Qt::Key_C, Qt::ControlModifier);
+    }
+
+    QCOMPARE(clipboard->text(), copied.isEmpty() ? QStringLiteral("before") : copied);
 }
 
 QTEST_MAIN(TestVertexLists)

@@ -4,11 +4,17 @@
 // The window as the user sees it: every control's place, colours, captions,
 // the menu, the keyboard order, the task description and the report box's
 // manners.
+#include "BoardPrint.h"
+#include "ReportFile.h"
 #include "WindowFixture.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QPrinter>
+#include <QProcess>
 #include <QScrollBar>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <iterator>
 
@@ -53,6 +59,9 @@ private slots:
     void reportBoxRefusesTypingButSelects();
     void pressOnInnerCornerIsOrigin();
     void everyControlHasAName();
+    void reportSaved_data();
+    void reportSaved();
+    void printedOnNumberedPages();
 
 private:
     QWidget *widget(const char *name) const { return control<QWidget>(*m_window, name); }
@@ -223,6 +232,74 @@ void WindowTest::everyControlHasAName()
     }
     QCOMPARE(QAccessible::queryAccessibleInterface(widget("numberList"))->text(QAccessible::Name),
              QStringLiteral("Номер"));
+}
+
+void WindowTest::reportSaved_data()
+{
+    QTest::addColumn<QString>("name"); // in a fresh folder
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("a new file") << "отчет.txt" << true;
+    QTest::newRow("over an old file") << "old.txt" << true;
+    QTest::newRow("in a missing folder") << "missing/отчет.txt" << false;
+    QTest::newRow("onto a folder") << "folder" << false;
+}
+
+// The report's exact bytes, UTF-8 with CR LF; a failed write says where and
+// leaves what was there.
+void WindowTest::reportSaved()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, saved);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    QFile old(dir.filePath(QStringLiteral("old.txt")));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    const QString path = dir.filePath(name);
+    const QString report = reportOf(*m_window)->text();
+
+    const QString problem = saveReportFile(path, report);
+
+    QCOMPARE(problem.isEmpty(), saved);
+    QFile file(path);
+    if (saved) {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), report.toUtf8());
+        return;
+    }
+    QVERIFY(problem.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList({QStringLiteral("folder"), QStringLiteral("old.txt")}));
+}
+
+// On paper: the picture, and every line of a report of many pages, which
+// are numbered.
+void WindowTest::printedOnNumberedPages()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed (Debian package poppler-utils)");
+    for (int i = 0; i < 80; ++i)
+        pressCanvas(*m_window, QPoint(231 + int(200 * std::cos(i / 12.7)), 98 + int(90 * std::sin(i / 12.7))));
+    pressButton(*m_window, Command::ReportInOrder);
+    const QString report = reportOf(*m_window)->text();
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("board.pdf")));
+
+    printBoard(printer, canvasOf(*m_window)->picture(), report, reportOf(*m_window)->font());
+
+    QProcess reader;
+    reader.start(pdftotext, {printer.outputFileName(), QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished());
+    const QString printed = QString::fromUtf8(reader.readAllStandardOutput());
+    const QStringList pages = printed.split(u'\f', Qt::SkipEmptyParts);
+    QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
+    for (const QString &line : linesOf(report))
+        QVERIFY2(printed.contains(line), qPrintable(line));
+    for (int page = 1; page <= pages.size(); ++page)
+        QVERIFY(pages[page - 1].split(u'\n').contains(QString::number(page)));
 }
 
 QTEST_MAIN(WindowTest)
