@@ -16,6 +16,8 @@ zip=${2:?usage: $0 setup.exe zip}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source-path=SCRIPTDIR
 source "$here/wine-prefix.sh"
+# shellcheck source-path=SCRIPTDIR/..
+source "$here/../virtual-display.sh"
 
 if [ -z "$setup" ]; then
     echo "SKIP: no installer was built (makensis, Debian package nsis, was not found)" >&2
@@ -42,17 +44,10 @@ export WINEPREFIX=$work/prefix WINEDEBUG=-all
 # The Windows build draws with Windows' own platform plugin.
 unset QT_QPA_PLATFORM
 
-stop() { # pid: ends a process this script started, and waits for it
-    [ -n "$1" ] || return 0
-    kill "$1" 2>/dev/null
-    for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
-    kill -KILL "$1" 2>/dev/null
-    wait "$1" 2>/dev/null
-}
 cleanup() {
-    stop "$app_pid"
+    stop_process "$app_pid"
     [ -d "$WINEPREFIX" ] && "$WINESERVER" -k 2>/dev/null
-    stop "$xvfb_pid"
+    stop_process "$xvfb_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -69,15 +64,6 @@ check() { # description, command...: counts a failure, goes on
     fi
 }
 fail() { echo "FAIL: $*" >&2; exit 1; }
-
-wait_until() { # seconds, command...: true as soon as the command succeeds
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
 
 started=
 seconds_since() { awk -v from="$1" -v to="$EPOCHREALTIME" 'BEGIN { printf "%.2f", to - from }'; }
@@ -111,14 +97,7 @@ check "README.txt names the installer and the zip of this version" names_shipped
 
 # --- a virtual X server and a Wine prefix of the test's own ---------------------
 
-display_written() {
-    kill -0 "$xvfb_pid" 2>/dev/null || return 1
-    read -r display_number 2>/dev/null <"$work/display"
-}
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-wait_until 15 display_written || fail "Xvfb did not start: $(tail -n 3 "$work/xvfb.log")"
-export DISPLAY=":$display_number"
+start_virtual_display "$work" || fail "no virtual X server"
 
 started=$EPOCHREALTIME
 wine_make_prefix "$WINEPREFIX" || fail "Wine could not make a prefix in $WINEPREFIX"
