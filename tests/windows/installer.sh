@@ -41,6 +41,10 @@ work=$(mktemp -d)
 xvfb_pid=
 app_pid=
 export WINEPREFIX=$work/prefix WINEDEBUG=-all
+# Debian's Wine keeps its server's socket in a new folder of TMPDIR: this
+# one goes with the rest.
+mkdir "$work/tmp"
+export TMPDIR=$work/tmp
 # The Windows build draws with Windows' own platform plugin.
 unset QT_QPA_PLATFORM
 

@@ -21,6 +21,8 @@ export WINESERVER
 # - with Liberation Serif in place of Times New Roman, which Wine lacks and
 #   without which the window's texts come out wider than on Windows, and
 #   clipped.
+# Debian's Wine makes a folder in TMPDIR for the server of each prefix and
+# leaves it behind: a TMPDIR that is removed with the prefix takes it along.
 wine_make_prefix() { # directory
     local prefix=$1 setting key name value
     WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all \
