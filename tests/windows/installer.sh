@@ -191,7 +191,7 @@ echo "time: uninstalled silently in $(seconds_since "$started") s"
 
 check "the program folder is gone" test ! -e "$install_dir"
 check "the shortcut is gone" test ! -e "$shortcut"
-registry_has() { timeout 30 "$WINE" reg query "$1" >/dev/null 2>&1; }
+registry_has() { registry "$1" >/dev/null; }
 no_entry() { registry_has "$uninstall_key" && ! registry_has "$uninstall_key\\Zarvelon"; }
 check "the list of installed programs has no Zarvelon entry" no_entry
 
