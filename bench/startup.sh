@@ -10,25 +10,12 @@ set -euo pipefail
 
 binary=${1:?usage: $0 path/to/zarvelon [runs]}
 runs=${2:-15}
+# shellcheck source-path=SCRIPTDIR/../tests
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/virtual-display.sh"
 work=$(mktemp -d)
-
-# Xvfb picks a free display itself and writes its number, ended by a newline,
-# once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-display=
-for _ in $(seq 300); do
-    # read fails until the whole line, newline included, is there.
-    if read -r number 2>/dev/null <"$work/display"; then
-        display=:$number
-        break
-    fi
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.05
-done
-[ -n "$display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=$display
+xvfb_pid=
+trap 'stop_process "$xvfb_pid"; rm -rf "$work"' EXIT
+start_virtual_display "$work"
 
 times=()
 for _ in $(seq "$runs"); do

@@ -9,6 +9,8 @@
 set -uo pipefail
 
 binary=${1:?usage: $0 path/to/zarvelon}
+# shellcheck source-path=SCRIPTDIR/..
+source "$(dirname "${BASH_SOURCE[0]}")/../virtual-display.sh"
 for tool in Xvfb xdotool xclip import convert od timeout; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed (scripts/setup.sh test installs it)" >&2
@@ -26,16 +28,9 @@ app_pid=
 # Where a failing run leaves its last screenshot and the program's output.
 artifacts=${E2E_ARTIFACTS:-$PWD}
 
-stop() { # pid: ends a process this script started, and waits for it
-    [ -n "$1" ] || return 0
-    kill "$1" 2>/dev/null
-    for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
-    kill -KILL "$1" 2>/dev/null
-    wait "$1" 2>/dev/null
-}
 cleanup() {
-    stop "$app_pid"
-    stop "$xvfb_pid"
+    stop_process "$app_pid"
+    stop_process "$xvfb_pid"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -47,33 +42,6 @@ fail() {
     [ -s "$work/app.log" ] && cp "$work/app.log" "$artifacts/e2e-failure.log" \
         && echo "  program output: $artifacts/e2e-failure.log" >&2
     exit 1
-}
-
-wait_until() { # seconds, command...: true as soon as the command succeeds
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
-
-# --- the virtual X server ----------------------------------------------------
-
-# Xvfb picks a free display itself and writes its number, ended by a newline,
-# once it accepts clients: no guessing at which displays are taken.
-display_written() {
-    kill -0 "$xvfb_pid" 2>/dev/null || return 1
-    # read fails until the whole line, newline included, is there.
-    read -r display_number 2>/dev/null <"$work/display"
-}
-
-start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp \
-        3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    wait_until 15 display_written || fail "Xvfb did not start: $(tail -n 3 "$work/xvfb.log")"
-    export DISPLAY=":$display_number"
 }
 
 # --- the screen --------------------------------------------------------------
@@ -147,7 +115,7 @@ expect_report() { # description, expected lines...
 
 # --- the run -----------------------------------------------------------------
 
-start_xvfb
+start_virtual_display "$work" || fail "no virtual X server"
 read -r screen_width _ < <(timeout 5 xdotool getdisplaygeometry)
 
 # C.UTF-8 gives a point as the decimal separator; LANG and LANGUAGE go too,

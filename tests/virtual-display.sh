@@ -1,0 +1,51 @@
+# shellcheck shell=bash
+# SPDX-FileCopyrightText: 2026 Zarvelon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Sourced by the scripts that run the program in a virtual X server of their
+# own: the end-to-end test, the test of the Windows installer and the
+# start-up benchmark. Safe under `set -e`.
+
+# True as soon as the command succeeds, false once `seconds` have passed.
+wait_until() { # seconds, command...
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# Ends a process that the script started, and waits for it.
+stop_process() { # pid, or nothing
+    [ -n "$1" ] || return 0
+    kill "$1" 2>/dev/null || true
+    for _ in $(seq 50); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
+}
+
+# Starts Xvfb on a free display of its own choosing: it writes the number,
+# ended by a newline, once it accepts clients, so that no script guesses at
+# which displays are taken. Sets xvfb_pid and exports DISPLAY; says why and
+# fails when Xvfb has not started within 15 s.
+start_virtual_display() { # folder for Xvfb's files
+    local folder=$1
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp \
+        3>"$folder/display" >"$folder/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    if ! wait_until 15 display_written "$folder/display"; then
+        echo "Xvfb did not start: $(tail -n 3 "$folder/xvfb.log")" >&2
+        return 1
+    fi
+    export DISPLAY=":$display_number"
+}
+
+display_written() { # file: true once Xvfb has written the display's number
+    kill -0 "$xvfb_pid" 2>/dev/null || return 1
+    # read fails until the whole line, newline included, is there.
+    read -r display_number 2>/dev/null <"$1"
+}
