@@ -32,12 +32,19 @@ configure_args=(
     -nomake examples -nomake tests
     # Modules and features the program does not use: not built at all.
     -no-dbus -no-opengl -no-feature-vulkan -no-feature-sql -no-feature-network
-    -no-feature-concurrent -no-feature-xml -no-feature-direct2d
+    -no-feature-concurrent -no-feature-xml -no-feature-graphicsview
+    -no-feature-textodfwriter -no-feature-textmarkdownreader -no-feature-textmarkdownwriter
+    -no-feature-printpreviewwidget -no-feature-printpreviewdialog
+    # No Direct2D platform plugin. Qt 6.4 builds its DirectWrite font engine
+    # only together with Direct2D, so that goes too: Qt 6.4 draws text with
+    # GDI by default anyway, and FreeType only when asked to.
+    -no-feature-direct2d -no-feature-directwrite -no-freetype
     # Debian's source leaves out the tablet (wintab) headers.
     -no-feature-tabletevent
-    # Unused functions and data are dropped when the program is linked.
-    -gc-binaries
-    -qt-zlib -qt-libpng -no-libjpeg -qt-pcre -qt-harfbuzz -qt-freetype
+    # A small program file: code optimized for size, and unused functions
+    # and data dropped when the program is linked.
+    -optimize-size -gc-binaries
+    -qt-zlib -qt-libpng -no-libjpeg -qt-pcre -qt-harfbuzz
     --
     -DCMAKE_TOOLCHAIN_FILE="$toolchain"
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
@@ -72,8 +79,11 @@ if [ ! -x "$source_dir/configure" ]; then
     dpkg-source --no-check -x "$downloads"/qt6-base_"$host_qt_version".dsc "$source_dir" >&2
 fi
 
+# Built beside the cached Qt, which stays usable until the new one is
+# installed in its place.
 build_dir=$cache/qt-build
-rm -rf "$build_dir" "$prefix"
+staging=$prefix.new
+rm -rf "$build_dir" "$staging"
 mkdir -p "$build_dir"
 echo "Configuring static Qt $qt_version for Windows into $prefix" >&2
 (cd "$build_dir" && "$source_dir/configure" "${configure_args[@]}" >configure.log 2>&1) || {
@@ -82,8 +92,9 @@ echo "Configuring static Qt $qt_version for Windows into $prefix" >&2
 }
 echo "Building static Qt $qt_version for Windows ($jobs jobs); this takes a while, once" >&2
 cmake --build "$build_dir" --parallel "$jobs" >&2
-cmake --install "$build_dir" >/dev/null
-echo "$stamp" >"$prefix/zarvelon-stamp"
-rm -rf "$build_dir"
+cmake --install "$build_dir" --prefix "$staging" >/dev/null
+echo "$stamp" >"$staging/zarvelon-stamp"
+rm -rf "$prefix" "$build_dir"
+mv "$staging" "$prefix"
 echo "Static Qt $qt_version for Windows built in $(( ($(date +%s) - started) / 60 )) min $(( ($(date +%s) - started) % 60 )) s" >&2
 echo "$prefix"

@@ -10,11 +10,15 @@
 
 bool installBulgarianCatalogue(QCoreApplication &app)
 {
+    // Compiled into the program where the system has no Qt (Windows), else
+    // the one installed with Qt.
+    const QString folders[] = {QStringLiteral(":/translations"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
     auto *catalogue = new QTranslator(&app);
-    if (!catalogue->load(QLocale(QLocale::Bulgarian, QLocale::Bulgaria), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete catalogue;
-        return false;
+    for (const QString &folder : folders) {
+        if (catalogue->load(QLocale(QLocale::Bulgarian, QLocale::Bulgaria), QStringLiteral("qtbase"),
+                            QStringLiteral("_"), folder))
+            return QCoreApplication::installTranslator(catalogue);
     }
-    return QCoreApplication::installTranslator(catalogue);
+    delete catalogue;
+    return false;
 }

@@ -93,7 +93,7 @@ int main(int argc, char *argv[])
         arguments += QString::fromLocal8Bit(argv[i]);
     if (const auto answer = CommandLine().answer(arguments)) {
         const auto &[text, status] = *answer;
-        std::fputs(text.toLocal8Bit().constData(), status == 0 ? stdout : stderr);
+        std::fputs(text.toUtf8().constData(), status == 0 ? stdout : stderr);
         return status;
     }
 

@@ -11,7 +11,7 @@ set -uo pipefail
 binary=${1:?usage: $0 path/to/zarvelon}
 # shellcheck source-path=SCRIPTDIR/..
 source "$(dirname "${BASH_SOURCE[0]}")/../virtual-display.sh"
-for tool in Xvfb xdotool xclip import convert od timeout; do
+for tool in Xvfb xdotool xclip import convert identify od timeout; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed (scripts/setup.sh test installs it)" >&2
         exit 77
@@ -81,29 +81,54 @@ click_client() { click_at $((client_x + $1)) $((client_y + $2)) "${3:-1}"; }
 click_canvas() { click_at "$(canvas_x "$1")" "$(canvas_y "$2")" "${3:-1}"; }
 
 # Buttons by their client area: left, top, width, height.
+press_contour() { click_client $((8 + 57 / 2)) $((8 + 25 / 2)); }
 press_in_order() { click_client $((416 + 57 / 2)) $((8 + 25 / 2)); }
 press_clear() { click_client $((256 + 57 / 2)) $((248 + 25 / 2)); }
+click_report() { click_client $((8 + 465 / 2)) $((280 + 137 / 2)) "${1:-1}"; }
+click_x_list() { click_client $((104 + 49 / 2)) $((248 + 23 / 2)) "${1:-1}"; }
+
+keys() { timeout 5 xdotool key --clearmodifiers "$@" || fail "xdotool could not press $*"; }
+# The focus on the canvas by the keyboard, from the report box before it,
+# so that no press places a vertex.
+focus_canvas() { click_report; keys Tab; }
 
 no_copy_yet=$'\x01nothing copied\x01'
 
 clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
 clipboard_changed() { [ "$(clipboard)" != "$no_copy_yet" ]; }
+set_clipboard() { # text
+    printf '%s' "$1" | timeout 5 xclip -i -selection clipboard >/dev/null 2>&1 \
+        || fail "xclip could not set the clipboard"
+}
 
 # Selects all in the report box and copies it; the clipboard then holds the
 # report with LF line ends, or still the marker when the box is empty.
 copy_report() {
-    printf '%s' "$no_copy_yet" | timeout 5 xclip -i -selection clipboard >/dev/null 2>&1 \
-        || fail "xclip could not set the clipboard"
-    click_client $((8 + 465 / 2)) $((280 + 137 / 2))
-    timeout 5 xdotool key --clearmodifiers ctrl+a ctrl+c || fail "xdotool could not press Ctrl+A, Ctrl+C"
+    set_clipboard "$no_copy_yet"
+    click_report
+    keys ctrl+a ctrl+c
 }
 
+# The report box's context menu copies the selected report by its item
+# "Копиране", whose key is the Cyrillic К: only Qt's texts in Bulgarian have
+# it ("&Copy" in English).
+copy_report_by_menu() {
+    set_clipboard "$no_copy_yet"
+    click_report
+    keys ctrl+a
+    click_report 3
+    sleep 0.5
+    keys Cyrillic_ka
+}
+
+# The report the clipboard got by `how` (copy_report by default) is the
+# expected one.
 expect_report() { # description, expected lines...
     local what=$1
     shift
     printf '%s\n' "$@" >"$work/expected.txt"
-    copy_report
-    wait_until 5 clipboard_changed || fail "$what: Ctrl+A, Ctrl+C in the report box copied nothing"
+    ${how:-copy_report}
+    wait_until 5 clipboard_changed || fail "$what: nothing was copied out of the report box"
     clipboard >"$work/report.txt"
     if ! cmp -s "$work/expected.txt" "$work/report.txt"; then
         echo "$what: the report differs from the expected one (- expected, + shown):" >&2
@@ -112,6 +137,9 @@ expect_report() { # description, expected lines...
     fi
     echo "ok: $what"
 }
+
+windows_shown() { timeout 5 xdotool search --onlyvisible --name '^Zarvelon$' 2>/dev/null | wc -l; }
+message_shown() { [ "$(windows_shown)" -ge 2 ]; }
 
 # --- the run -----------------------------------------------------------------
 
@@ -200,6 +228,84 @@ expect_report "report of a rectangle placed with the left, right and middle butt
     "Лице по Херон = 2400; Лице ориентирано = 2400" \
     "" \
     "Лице на изпъкналия многоъгълник = 4800"
+
+mapfile -t rectangle_report <"$work/expected.txt"
+how=copy_report_by_menu expect_report "the report box's context menu in Qt's Bulgarian texts" "${rectangle_report[@]}"
+
+# --- the board out and in again ----------------------------------------------
+
+# The picture, as the canvas holds it, on the clipboard: after a press, which
+# shows no crosshair or focus frame, and on the closed board, which takes no
+# vertex.
+press_contour
+wait_until 5 canvas_pixel_is 000000 130 30 || fail "no side drawn after \"Контур\""
+click_canvas 300 150
+keys ctrl+c
+sleep 0.5
+timeout 5 xclip -o -selection clipboard -t image/png >"$work/copied.png" 2>/dev/null \
+    || fail "Ctrl+C on the canvas put no image on the clipboard"
+screenshot || fail "no screenshot"
+convert "$work/shot.png" -crop "463x196+$(canvas_x 0)+$(canvas_y 0)" +repage -depth 8 "rgb:$work/canvas.rgb"
+convert "$work/copied.png" -depth 8 "rgb:$work/copied.rgb"
+[ "$(identify -format '%wx%h' "$work/copied.png")" = 463x196 ] \
+    || fail "the copied picture is $(identify -format '%wx%h' "$work/copied.png"), not 463x196"
+cmp -s "$work/canvas.rgb" "$work/copied.rgb" || fail "the copied picture differs from the canvas on the screen"
+echo "ok: Ctrl+C on the canvas copies its picture exactly, without a crosshair after the press"
+
+# Every vertex copied from a list's context menu, the board cleared, the
+# lines pasted onto the canvas: the same rows, and the same report.
+copy_report
+wait_until 5 clipboard_changed || fail "the contour's report was not copied"
+clipboard >"$work/contour-report.txt"
+set_clipboard "$no_copy_yet"
+click_x_list 3
+sleep 0.5
+keys Down Return
+wait_until 5 clipboard_changed || fail "\"Копиране на всички върхове\" copied nothing"
+clipboard >"$work/vertices.txt"
+printf '160\t110\n100\t110\n100\t30\n160\t30\n' | cmp -s - "$work/vertices.txt" \
+    || fail "the copied vertices are not the contour's rows: $(cat -A "$work/vertices.txt")"
+press_clear
+focus_canvas
+keys ctrl+v
+press_in_order
+mapfile -t contour_report <"$work/contour-report.txt"
+expect_report "the copied vertices pasted back give the same report" "${contour_report[@]}"
+
+# Ctrl+S saves the report's exact bytes, CR LF included, through the file dialog.
+keys ctrl+s
+timeout 10 xdotool search --sync --onlyvisible --name 'Запиши отчета като' >/dev/null \
+    || fail "Ctrl+S opened no file dialog"
+sleep 0.5
+keys ctrl+a
+timeout 5 xdotool type --delay 0 "$work/saved.txt" || fail "xdotool could not type the file's name"
+keys Return
+wait_until 5 test -s "$work/saved.txt" || fail "the report was not saved"
+printf '%s\r\n' "${contour_report[@]}" | cmp -s - "$work/saved.txt" \
+    || fail "the saved report differs from the shown one"
+echo "ok: Ctrl+S saves the report byte for byte"
+
+# A malformed line: a message, and nothing placed.
+press_clear
+focus_canvas
+set_clipboard $'10\t20\nоколо 30\n'
+keys ctrl+v
+wait_until 5 message_shown || fail "a malformed pasted line gave no message"
+keys Return
+wait_until 5 canvas_pixel_is ffffff 10 20 || fail "a vertex was placed from a malformed paste"
+echo "ok: a malformed pasted line gets a message, and nothing is placed"
+
+# The menu bar by the keyboard: F10, and Alt alone, then two to the right and
+# Enter run "Чисти всичко".
+for key in F10 alt; do
+    click_canvas 200 100
+    wait_until 5 canvas_pixel_is 000000 200 100 || fail "no vertex placed before $key"
+    keys "$key"
+    sleep 0.3
+    keys Right Right Return
+    wait_until 5 canvas_pixel_is ffffff 200 100 || fail "$key, Right, Right, Enter did not run \"Чисти всичко\""
+    echo "ok: $key opens the menu bar, and Enter on \"Чисти всичко\" clears the board"
+done
 
 kill -0 "$app_pid" 2>/dev/null || fail "the program ended during the run"
 echo "PASS"

@@ -2,12 +2,13 @@
 # SPDX-FileCopyrightText: 2026 Zarvelon developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Compiles the program file's resource script with the MinGW resource
-# compiler and checks the icon and every value of the version record.
-# usage: check_rc.sh path/to/zarvelon.rc
+# Checks the icon and every value of the version record in the program
+# file's resource script, compiled with the MinGW resource compiler, or in
+# the Windows program file itself.
+# usage: check_rc.sh path/to/zarvelon.rc | path/to/zarvelon.exe
 set -uo pipefail
 
-rc=${1:?usage: $0 path/to/zarvelon.rc}
+rc=${1:?usage: $0 path/to/zarvelon.rc or .exe}
 windres=${WINDRES:-x86_64-w64-mingw32-windres}
 if ! command -v "$windres" >/dev/null; then
     echo "SKIP: $windres is not installed (Debian package binutils-mingw-w64-x86-64)" >&2
@@ -20,10 +21,14 @@ failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 # The MinGW C compiler, windres's default preprocessor, is not needed: the
-# script uses no headers, so the host's preprocessor does.
-if ! "$windres" --preprocessor=cpp --preprocessor-arg=-DRC_INVOKED \
-        -I "$(dirname "$rc")" -i "$rc" -O res -o "$work/zarvelon.res"; then
-    echo "FAIL: $windres could not compile $rc" >&2
+# script uses no headers, so the host's preprocessor does. A program file's
+# resources windres reads as they are.
+case "$rc" in
+*.exe) read_resources=("$windres" -J coff -i "$rc") ;;
+*) read_resources=("$windres" --preprocessor=cpp --preprocessor-arg=-DRC_INVOKED -I "$(dirname "$rc")" -i "$rc") ;;
+esac
+if ! "${read_resources[@]}" -O res -o "$work/zarvelon.res"; then
+    echo "FAIL: $windres could not read the resources of $rc" >&2
     exit 1
 fi
 
@@ -65,4 +70,4 @@ if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) of $rc failed" >&2
     exit 1
 fi
-echo "PASS: $rc compiles with the icon and the expected version record"
+echo "PASS: $rc holds the icon and the expected version record"
