@@ -4,17 +4,25 @@
 // Times the program's commands on the real window (offscreen platform):
 // vertex entry by mouse events, "Контур" by its button (reset, order,
 // compute, replot, with the report set into the real report box and the
-// window repainted), selection by a click on a list row, and deletion.
+// window repainted), selection by a click on a list row, and deletion; and
+// what leaves the window and comes in: the picture and every vertex copied,
+// the vertices pasted back, the report saved.
 #include "Canvas.h"
 #include "MainWindow.h"
+#include "ReportFile.h"
+#include "ReportView.h"
 #include "VertexModel.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -74,6 +82,48 @@ void fillBoard(const MainWindow &window, int n, quint32 seed)
     for (int i = 0; i < n; ++i)
         send(canvas, QEvent::MouseButtonPress,
              QPointF(inner.left() + random.bounded(inner.width()), inner.top() + random.bounded(inner.height())));
+}
+
+void press(QWidget *widget, int key, Qt::KeyboardModifiers modifiers)
+{
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// On a full board, after "Контур": the picture and every vertex copied, the
+// board cleared and the vertices pasted back, the report saved.
+int transfers()
+{
+    MainWindow window;
+    window.show();
+    settle();
+    fillBoard(window, VertexModel::MaxVertices, 11);
+    button(window, "contourButton")->click();
+    settle();
+    Canvas *canvas = window.findChild<Canvas *>(QStringLiteral("canvas"));
+    QAction *copyVertices = window.findChild<QListView *>(QStringLiteral("xList"))->actions().constFirst();
+    const QString report = window.findChild<ReportView *>(QStringLiteral("report"))->text();
+    QTemporaryDir folder;
+    std::vector<double> pictures, copies, pastes, saves;
+    for (int run = 0; run < 5; ++run) {
+        pictures.push_back(millisecondsOf([&] { press(canvas, Qt::Key_C, Qt::ControlModifier); }));
+        copies.push_back(millisecondsOf([&] { copyVertices->trigger(); }));
+        const QString lines = QGuiApplication::clipboard()->text();
+        button(window, "clearButton")->click();
+        settle();
+        pastes.push_back(millisecondsOf([&] { press(canvas, Qt::Key_V, Qt::ControlModifier); }));
+        if (window.vertices().vertexLines() != lines) {
+            std::fprintf(stderr, "the pasted board differs from the copied one\n");
+            return 1;
+        }
+        saves.push_back(millisecondsOf([&] { saveReportFile(folder.filePath(QStringLiteral("report.txt")), report); }));
+    }
+    std::printf("On a board of 32,767 vertices, median ms (target at most 200 each):\n");
+    std::printf("  Ctrl+C on the canvas, the picture copied:      %8.2f\n", median(pictures));
+    std::printf("  \"Копиране на всички върхове\":                 %8.2f\n", median(copies));
+    std::printf("  Ctrl+V on the canvas, 32,767 lines pasted:     %8.2f\n", median(pastes));
+    std::printf("  the report (%lld characters) saved to a file: %8.2f\n", static_cast<long long>(report.size()), median(saves));
+    return 0;
 }
 
 double contourCommand(int n)
@@ -140,5 +190,5 @@ int main(int argc, char *argv[])
     }
     std::printf("select a row on a board of 32,767 vertices: %.2f ms\n", median(selections));
     std::printf("delete that vertex: %.2f ms\n", median(deletions));
-    return 0;
+    return transfers();
 }
