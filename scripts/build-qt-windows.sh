@@ -37,14 +37,15 @@ configure_args=(
     -no-feature-printpreviewwidget -no-feature-printpreviewdialog
     # No Direct2D platform plugin. Qt 6.4 builds its DirectWrite font engine
     # only together with Direct2D, so that goes too: Qt 6.4 draws text with
-    # GDI by default anyway, and FreeType only when asked to.
-    -no-feature-direct2d -no-feature-directwrite -no-freetype
+    # GDI by default anyway. FreeType stays: the headless platform that the
+    # tests run on draws text with it.
+    -no-feature-direct2d -no-feature-directwrite
     # Debian's source leaves out the tablet (wintab) headers.
     -no-feature-tabletevent
     # A small program file: code optimized for size, and unused functions
     # and data dropped when the program is linked.
     -optimize-size -gc-binaries
-    -qt-zlib -qt-libpng -no-libjpeg -qt-pcre -qt-harfbuzz
+    -qt-zlib -qt-libpng -no-libjpeg -qt-pcre -qt-harfbuzz -qt-freetype
     --
     -DCMAKE_TOOLCHAIN_FILE="$toolchain"
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake

@@ -5,7 +5,11 @@
 # Sets up a Debian 12 machine for Zarvelon and builds it, then:
 #   run      opens the window (builds the program only);
 #   test     runs every test, then again built with the sanitizers;
-#   package  builds the Debian package and installs it with apt.
+#   package  builds the Debian package and installs it with apt;
+#   windows  builds the Windows program, its installer and its zip into
+#            build-windows/ against a static Qt built once from Debian's own
+#            Qt source (cached in ~/.cache/zarvelon), and tests them under
+#            Wine.
 # Safe to run again: it installs only what is missing and rebuilds only what
 # changed. Packages are installed as root, through sudo when not root.
 set -euo pipefail
@@ -25,6 +29,14 @@ package_packages=(dpkg-dev)
 # checks the package and the licence information as Debian would.
 test_packages=(xvfb xauth xdotool xclip imagemagick binutils-mingw-w64-x86-64
                dpkg-dev lintian appstream desktop-file-utils reuse)
+
+# The Windows program: the cross compiler, Debian's Qt tools for the host
+# side of the static Qt, dpkg-source for Qt's source package, Ninja; NSIS for
+# the installer; Wine, a virtual X server and the tools that drive it for the
+# tests, with the locales of both decimal conventions.
+windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 qt6-base-dev-tools dpkg-dev
+                  ninja-build nsis wine64 xvfb xauth xdotool xclip imagemagick locales)
+windows_locales=(bg_BG en_US)
 
 # Runs a command as root: directly when root already, else through sudo.
 as_root() {
@@ -51,6 +63,16 @@ install_missing() {
     echo "Installing with apt-get: ${missing[*]}"
     as_root apt-get update
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# The C library's locales the tests run the program under.
+make_locales() { # language_TERRITORY...
+    local name
+    for name in "$@"; do
+        locale -a 2>/dev/null | grep -qix "$name.utf-\?8" && continue
+        echo "Making the locale $name.UTF-8"
+        as_root localedef -i "$name" -f UTF-8 "$name.UTF-8"
+    done
 }
 
 configure_and_build() { # directory, extra cmake arguments...
@@ -92,8 +114,18 @@ package)
     echo "Installing $deb with apt-get"
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$deb"
     ;;
+windows)
+    install_missing "${build_packages[@]}" "${windows_packages[@]}"
+    make_locales "${windows_locales[@]}"
+    qt=$(bash "$root/scripts/build-qt-windows.sh")
+    # Qt's own CMake wrapper brings its toolchain, which brings ours.
+    "$qt/bin/qt-cmake" -S "$root" -B "$root/build-windows" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
+    cmake --build "$root/build-windows" -j "$jobs"
+    (cd "$root/build-windows" && ctest --output-on-failure -j "$jobs")
+    ;;
 *)
-    echo "usage: $0 run|test|package" >&2
+    echo "usage: $0 run|test|package|windows" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,181 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zarvelon developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The real Windows program under Wine, in a virtual X server: under a
+# Bulgarian and under an English locale, the window opens with the layout and
+# colours of the Linux program, Qt's own texts are Bulgarian, and a board
+# placed with real presses gives the report the Linux program gives, byte for
+# byte, with the decimal comma of the Bulgarian settings and the point of the
+# English ones (Wine takes Windows' regional settings from the locale).
+# Prints the time from start to window shown.
+# usage: e2e.sh zarvelon.exe wine-prefix
+set -uo pipefail
+
+exe=${1:?usage: $0 zarvelon.exe wine-prefix}
+prefix=${2:?usage: $0 zarvelon.exe wine-prefix}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source-path=SCRIPTDIR
+source "$here/wine-prefix.sh"
+# shellcheck source-path=SCRIPTDIR/..
+source "$here/../virtual-display.sh"
+
+for tool in "$WINE" Xvfb xdotool xclip import convert od timeout; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed (scripts/setup.sh windows installs it)" >&2
+        exit 77
+    fi
+done
+locales=(bg_BG.UTF-8 en_US.UTF-8)
+for name in "${locales[@]}"; do
+    if ! locale -a 2>/dev/null | grep -qix "${name%.UTF-8}.utf-\?8"; then
+        echo "SKIP: the locale $name is not made (scripts/setup.sh windows makes it)" >&2
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+artifacts=${E2E_ARTIFACTS:-$PWD}
+export WINEPREFIX=$prefix WINEDEBUG=-all TMPDIR=$prefix/tmp
+# The Windows program draws with Windows' own platform plugin.
+unset QT_QPA_PLATFORM
+
+cleanup() {
+    stop_process "$app_pid"
+    stop_process "$xvfb_pid"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$work/shot.png" ] && cp "$work/shot.png" "$artifacts/windows-e2e-failure.png" \
+        && echo "  last screenshot: $artifacts/windows-e2e-failure.png" >&2
+    exit 1
+}
+
+# --- the screen --------------------------------------------------------------
+
+screen_width=1024
+screenshot() {
+    timeout 10 import -window root "$work/shot.png" 2>/dev/null \
+        && timeout 10 convert "$work/shot.png" -depth 8 "rgb:$work/shot.rgb"
+}
+pixel() { # screen x, y: the colour of the last screenshot as rrggbb
+    od -An -tx1 -j $((($2 * screen_width + $1) * 3)) -N3 "$work/shot.rgb" | tr -d ' \n'
+}
+client_x=0
+client_y=0
+client_pixel() { pixel $((client_x + $1)) $((client_y + $2)); }
+client_pixel_is() { screenshot && [ "$(client_pixel "$2" "$3")" = "$1" ]; }
+
+# --- mouse, keyboard and clipboard --------------------------------------------
+
+click_client() { # client x, y[, button]
+    timeout 5 xdotool mousemove $((client_x + $1)) $((client_y + $2)) click --delay 0 "${3:-1}" \
+        || fail "xdotool could not click at ($1, $2) of the window"
+}
+click_canvas() { click_client $((10 + $1)) $((34 + $2)); }
+click_report() { click_client $((8 + 465 / 2)) $((280 + 137 / 2)) "${1:-1}"; }
+press_in_order() { click_client $((416 + 57 / 2)) $((8 + 25 / 2)); }
+keys() { timeout 5 xdotool key --clearmodifiers "$@" || fail "xdotool could not press $*"; }
+
+no_copy_yet=$'\x01nothing copied\x01'
+# Wine hands a copy to X a moment later, and a read can come back empty.
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r'; }
+copied() { local text; text=$(clipboard) && [ -n "$text" ] && [ "$text" != "$no_copy_yet" ]; }
+
+# The whole report copied by the report box's context menu: its item
+# "Копиране", whose key is the Cyrillic К, exists in Qt's Bulgarian texts
+# only ("&Copy" in English).
+copy_report_by_menu() {
+    printf '%s' "$no_copy_yet" | timeout 5 xclip -i -selection clipboard >/dev/null 2>&1
+    click_report
+    keys ctrl+a
+    click_report 3
+    sleep 0.5
+    keys Cyrillic_ka
+}
+
+# --- the runs ----------------------------------------------------------------
+
+start_virtual_display "$work" || fail "no virtual X server"
+read -r screen_width _ < <(timeout 5 xdotool getdisplaygeometry)
+
+# Four vertices whose report has decimals in every kind of number: side
+# lengths, Heron's areas, a determinant's half and the total.
+board=("170 107" "300 147" "249 153" "171 108")
+expected_report() { # decimal separator
+    sed "s/\\./$1/g" <<'REPORT'
+Върхове: 123 с координати: 170,107; 300,147; 249,153
+Страни: a = 51.352; b = 91.417; c = 136.015
+Лице по Херон = 1410.00000000001; Лице ориентирано = 1410
+
+Върхове: 134 с координати: 170,107; 249,153; 171,108
+Страни: a = 90.050; b = 1.414; c = 91.417
+Лице по Херон = 16.4999999999993; Лице ориентирано = 16.5
+
+Лице на изпъкналия многоъгълник = 1426.5
+REPORT
+}
+
+for name in "${locales[@]}"; do
+    separator=.
+    [ "$name" = bg_BG.UTF-8 ] && separator=,
+    started=$EPOCHREALTIME
+    env LANG="$name" LC_ALL="$name" "$WINE" "$exe" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Zarvelon$' 2>/dev/null | head -n 1)
+    [ -n "$window" ] || fail "$name: no visible window named Zarvelon within 60 s"
+    echo "$name: start to window shown: $(awk -v from="$started" -v to="$EPOCHREALTIME" 'BEGIN { printf "%.2f", to - from }') s"
+
+    # Wine draws no frame without a window manager: the menu bar sits above
+    # the client area of 481 x 424, as on Linux.
+    eval "$(timeout 5 xdotool getwindowgeometry --shell "$window")"
+    menu_height=$((HEIGHT - 424))
+    [ "$WIDTH" -eq 481 ] && [ "$menu_height" -ge 10 ] && [ "$menu_height" -le 60 ] \
+        || fail "$name: the window is $WIDTH x $HEIGHT; expected 481 wide and a menu bar above 424 rows"
+    client_x=$X
+    client_y=$((Y + menu_height))
+    wait_until 20 client_pixel_is ffffff 15 39 || fail "$name: the canvas is not shown white"
+
+    # The layout: every control's face where the Linux window has it.
+    faces=("c0c0ff 200 240 the window's lavender" "ffc080 84 12 the title" "ff8000 12 20 \"Контур\""
+           "00ff00 420 20 \"Поред\"" "ffc080 12 260 the label N" "ff0000 260 260 \"Чисти\""
+           "ff00ff 372 260 \"Трий 1т\"" "ffffff 240 130 the canvas")
+    wrong=()
+    for face in "${faces[@]}"; do
+        read -r colour x y what <<<"$face"
+        actual=$(client_pixel "$x" "$y")
+        [ "$actual" = "$colour" ] || wrong+=("$what at ($x, $y) is #$actual, expected #$colour")
+    done
+    if [ ${#wrong[@]} -ne 0 ]; then
+        printf '  %s\n' "${wrong[@]}" >&2
+        fail "$name: the window's layout differs from the Linux program's"
+    fi
+    echo "ok: $name: the window's size and layout are the Linux program's"
+
+    for vertex in "${board[@]}"; do
+        read -r x y <<<"$vertex"
+        click_canvas "$x" "$y"
+    done
+    press_in_order
+    wait_until 10 client_pixel_is 000000 $((10 + 300)) $((34 + 147)) || fail "$name: no figure drawn after \"Поред\""
+
+    expected_report "$separator" >"$work/expected.txt"
+    copy_report_by_menu
+    wait_until 10 copied || fail "$name: the report box's context menu copied nothing (Qt's texts not in Bulgarian?)"
+    clipboard >"$work/report.txt"
+    if ! diff -u "$work/expected.txt" "$work/report.txt" >"$work/diff.txt"; then
+        tail -n +3 "$work/diff.txt" >&2
+        fail "$name: the report differs from the Linux program's (- expected, + shown)"
+    fi
+    echo "ok: $name: the report is the Linux program's, with \"$separator\" for decimals, copied by Qt's Bulgarian \"Копиране\""
+
+    kill -0 "$app_pid" 2>/dev/null || fail "$name: the program ended during the run"
+    stop_process "$app_pid"
+    app_pid=
+done
+echo "PASS"
