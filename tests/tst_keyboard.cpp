@@ -34,6 +34,13 @@ void tabTo(QWidget *target)
     QCOMPARE(QApplication::focusWidget(), target);
 }
 
+// A triangle placed with the mouse.
+void pressTriangle(MainWindow &window)
+{
+    for (QPoint p : {QPoint(20, 30), QPoint(120, 30), QPoint(60, 110)})
+        pressCanvas(window, p);
+}
+
 struct Shown {
     std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
     Shown()
@@ -133,8 +140,7 @@ void TestKeyboard::focusedButtonRunsItsCommand()
     QFETCH(int, key);
     Shown shown;
     MainWindow &window = *shown.window;
-    for (QPoint p : {QPoint(20, 30), QPoint(120, 30), QPoint(60, 110)})
-        pressCanvas(window, p);
+    pressTriangle(window);
     reportOf(window)->setFocus();
     tabTo(buttonOf(window, command));
 
@@ -210,8 +216,7 @@ void TestKeyboard::menuBarByKeyboard()
     QFETCH(Keys, then);
     Shown shown;
     MainWindow &window = *shown.window;
-    for (QPoint p : {QPoint(20, 30), QPoint(120, 30), QPoint(60, 110)})
-        pressCanvas(window, p);
+    pressTriangle(window);
     ReportView *report = reportOf(window);
     report->setFocus();
     QMenuBar *bar = window.menuBar();

@@ -28,13 +28,25 @@ stop_process() { # pid, or nothing
     wait "$1" 2>/dev/null || true
 }
 
+# The screen of the virtual X server, and what it shows: a screenshot into
+# a folder, and the colours of its pixels.
+screen_width=1024
+screen_height=768
+take_screenshot() { # folder: writes shot.png, and its pixels as bytes to shot.rgb
+    timeout 10 import -window root "$1/shot.png" 2>/dev/null \
+        && timeout 10 convert "$1/shot.png" -depth 8 "rgb:$1/shot.rgb"
+}
+screen_pixel() { # folder, x, y: the colour of the last screenshot there, as rrggbb
+    od -An -tx1 -j $((($3 * screen_width + $2) * 3)) -N3 "$1/shot.rgb" | tr -d ' \n'
+}
+
 # Starts Xvfb on a free display of its own choosing: it writes the number,
 # ended by a newline, once it accepts clients, so that no script guesses at
 # which displays are taken. Sets xvfb_pid and exports DISPLAY; says why and
 # fails when Xvfb has not started within 15 s.
 start_virtual_display() { # folder for Xvfb's files
     local folder=$1
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -noreset -nolisten tcp \
         3>"$folder/display" >"$folder/xvfb.log" 2>&1 &
     xvfb_pid=$!
     if ! wait_until 15 display_written "$folder/display"; then

@@ -46,27 +46,16 @@ fail() {
 
 # --- the screen --------------------------------------------------------------
 
-screen_width=1024
-
-screenshot() {
-    timeout 10 import -window root "$work/shot.png" 2>/dev/null \
-        && timeout 10 convert "$work/shot.png" -depth 8 "rgb:$work/shot.rgb"
-}
-
-pixel() { # screen x, y: the colour of the last screenshot as rrggbb
-    od -An -tx1 -j $((($2 * screen_width + $1) * 3)) -N3 "$work/shot.rgb" | tr -d ' \n'
-}
-
 # The client area of the window and the inner area of the canvas on the screen.
 client_x=0
 client_y=0
 canvas_x() { echo $((client_x + 10 + $1)); }
 canvas_y() { echo $((client_y + 34 + $1)); }
 
-canvas_pixel() { pixel "$(canvas_x "$1")" "$(canvas_y "$2")"; }
+canvas_pixel() { screen_pixel "$work" "$(canvas_x "$1")" "$(canvas_y "$2")"; }
 
 canvas_pixel_is() { # colour, x, y
-    screenshot && [ "$(canvas_pixel "$2" "$3")" = "$1" ]
+    take_screenshot "$work" && [ "$(canvas_pixel "$2" "$3")" = "$1" ]
 }
 
 # --- mouse, keyboard and clipboard --------------------------------------------
@@ -144,7 +133,6 @@ message_shown() { [ "$(windows_shown)" -ge 2 ]; }
 # --- the run -----------------------------------------------------------------
 
 start_virtual_display "$work" || fail "no virtual X server"
-read -r screen_width _ < <(timeout 5 xdotool getdisplaygeometry)
 
 # C.UTF-8 gives a point as the decimal separator; LANG and LANGUAGE go too,
 # so that the run depends on no setting of the machine.
@@ -244,7 +232,7 @@ keys ctrl+c
 sleep 0.5
 timeout 5 xclip -o -selection clipboard -t image/png >"$work/copied.png" 2>/dev/null \
     || fail "Ctrl+C on the canvas put no image on the clipboard"
-screenshot || fail "no screenshot"
+take_screenshot "$work" || fail "no screenshot"
 convert "$work/shot.png" -crop "463x196+$(canvas_x 0)+$(canvas_y 0)" +repage -depth 8 "rgb:$work/canvas.rgb"
 convert "$work/copied.png" -depth 8 "rgb:$work/copied.rgb"
 [ "$(identify -format '%wx%h' "$work/copied.png")" = 463x196 ] \

@@ -58,18 +58,10 @@ fail() {
 
 # --- the screen --------------------------------------------------------------
 
-screen_width=1024
-screenshot() {
-    timeout 10 import -window root "$work/shot.png" 2>/dev/null \
-        && timeout 10 convert "$work/shot.png" -depth 8 "rgb:$work/shot.rgb"
-}
-pixel() { # screen x, y: the colour of the last screenshot as rrggbb
-    od -An -tx1 -j $((($2 * screen_width + $1) * 3)) -N3 "$work/shot.rgb" | tr -d ' \n'
-}
 client_x=0
 client_y=0
-client_pixel() { pixel $((client_x + $1)) $((client_y + $2)); }
-client_pixel_is() { screenshot && [ "$(client_pixel "$2" "$3")" = "$1" ]; }
+client_pixel() { screen_pixel "$work" $((client_x + $1)) $((client_y + $2)); }
+client_pixel_is() { take_screenshot "$work" && [ "$(client_pixel "$2" "$3")" = "$1" ]; }
 
 # --- mouse, keyboard and clipboard --------------------------------------------
 
@@ -102,7 +94,6 @@ copy_report_by_menu() {
 # --- the runs ----------------------------------------------------------------
 
 start_virtual_display "$work" || fail "no virtual X server"
-read -r screen_width _ < <(timeout 5 xdotool getdisplaygeometry)
 
 # Four vertices whose report has decimals in every kind of number: side
 # lengths, Heron's areas, a determinant's half and the total.

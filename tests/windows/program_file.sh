@@ -4,8 +4,9 @@
 #
 # The Windows program file stands alone: it imports Windows' own DLLs only,
 # none of Qt, the C++ runtime, GCC or the thread library, so that it runs on
-# a bare Windows 10 or 11 with nothing beside it; and it is small enough to
-# hand round on a school's network. Prints its size.
+# a bare Windows 10 or 11 with nothing beside it; Windows loads it at a
+# random address and never runs its data; and it is small enough to hand
+# round on a school's network. Prints its size.
 # usage: program_file.sh path/to/zarvelon.exe path/to/wine-prefix
 set -uo pipefail
 
@@ -38,7 +39,12 @@ while read -r dll; do
         || fail "imports $dll, which Windows does not have of its own"
 done <<<"$imports"
 
+headers=$("$objdump" -p "$exe")
+for protection in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
+    grep -qw "$protection" <<<"$headers" || fail "the program file lacks $protection"
+done
+
 if [ "$failures" -ne 0 ]; then
     exit 1
 fi
-echo "PASS: $exe imports Windows' own DLLs only"
+echo "PASS: $exe imports Windows' own DLLs only, with ASLR and DEP"
