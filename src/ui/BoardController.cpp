@@ -28,6 +28,13 @@ const char *const VertexLineForm = "Всеки ред трябва да съдъ
                                    "интервали или точка и запетая.";
 const char *const NothingPlaced = "Не е поставен нито един връх.";
 
+// Whether a press could place a vertex there: on a whole pixel of the area.
+bool isOn(const QRect &area, Point position)
+{
+    return position.x >= area.left() && position.x <= area.right() && position.y >= area.top()
+           && position.y <= area.bottom();
+}
+
 } // namespace
 
 BoardController::BoardController(VertexModel &vertices, Canvas &canvas, ReportView &report, QObject *parent)
@@ -96,8 +103,7 @@ QString BoardController::placeVertexLines(QStringView text)
     const qsizetype room = VertexModel::MaxVertices - m_vertices.vertexCount();
     for (qsizetype i = 0; i < qsizetype(reading.vertices.size()); ++i) {
         const auto &[line, position] = reading.vertices[size_t(i)];
-        if (!(position.x >= area.left() && position.x <= area.right() && position.y >= area.top()
-              && position.y <= area.bottom()))
+        if (!isOn(area, position))
             return QStringLiteral("Точката е извън платното: %1. X може да е от %2 до %3, а Y от %4 до %5.\n%6")
                 .arg(quoted(line))
                 .arg(area.left()).arg(area.right()).arg(area.top()).arg(area.bottom())
