@@ -48,6 +48,9 @@ MainWindow::MainWindow(QWidget *parent)
                               | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       m_ui(std::make_unique<Ui::MainWindow>())
 {
+    // The window is laid out for Times New Roman. Where it is missing (Wine,
+    // Qt's own font folder), Liberation Serif, of the same widths, stands in.
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     m_ui->setupUi(this);
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})

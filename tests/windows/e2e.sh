@@ -8,12 +8,12 @@
 # placed with real presses gives the report the Linux program gives, byte for
 # byte, with the decimal comma of the Bulgarian settings and the point of the
 # English ones (Wine takes Windows' regional settings from the locale).
-# Prints the time from start to window shown.
-# usage: e2e.sh zarvelon.exe wine-prefix
+# Prints the time from start to window shown. Runs in a Wine prefix of its
+# own, whose server has the virtual display from its start.
+# usage: e2e.sh zarvelon.exe
 set -uo pipefail
 
-exe=${1:?usage: $0 zarvelon.exe wine-prefix}
-prefix=${2:?usage: $0 zarvelon.exe wine-prefix}
+exe=${1:?usage: $0 zarvelon.exe}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source-path=SCRIPTDIR
 source "$here/wine-prefix.sh"
@@ -38,12 +38,14 @@ work=$(mktemp -d)
 xvfb_pid=
 app_pid=
 artifacts=${E2E_ARTIFACTS:-$PWD}
-export WINEPREFIX=$prefix WINEDEBUG=-all TMPDIR=$prefix/tmp
-# The Windows program draws with Windows' own platform plugin.
-unset QT_QPA_PLATFORM
+# Debian's Wine keeps its server's socket in a new folder of TMPDIR: this
+# one goes with the rest.
+mkdir "$work/tmp"
+export WINEPREFIX=$work/prefix WINEDEBUG=-all TMPDIR=$work/tmp
 
 cleanup() {
     stop_process "$app_pid"
+    [ -d "$WINEPREFIX" ] && "$WINESERVER" -k 2>/dev/null
     stop_process "$xvfb_pid"
     rm -rf "$work"
 }
@@ -94,6 +96,7 @@ copy_report_by_menu() {
 # --- the runs ----------------------------------------------------------------
 
 start_virtual_display "$work" || fail "no virtual X server"
+wine_make_prefix "$WINEPREFIX" || fail "Wine could not make a prefix"
 
 # Four vertices whose report has decimals in every kind of number: side
 # lengths, Heron's areas, a determinant's half and the total.

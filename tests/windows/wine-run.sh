@@ -16,6 +16,10 @@ if ! [ -x "$WINE" ]; then
     exit 77
 fi
 
+# A path of the build machine as the Windows program sees it: Wine's drive
+# Z: is the root folder.
+windows_path() { local path; path=$(realpath -m "$1"); echo "Z:${path//\//\\}"; }
+
 case "$1" in
 --make)
     rm -rf "$2"
@@ -29,7 +33,18 @@ case "$1" in
     ;;
 *)
     prefix=$1
-    shift
-    TMPDIR=$prefix/tmp WINEPREFIX=$prefix WINEDEBUG=-all exec "$WINE" "$@"
+    program=$(windows_path "$2")
+    shift 2
+    # Wine hands the program no variable whose name starts with QT_, and the
+    # tests set Qt's platform and scale that way: a batch file of the Windows
+    # command interpreter sets them again, then starts the program.
+    batch=$(mktemp "$prefix/tmp/run-XXXXXX.bat")
+    trap 'rm -f "$batch"' EXIT
+    {
+        env | grep '^QT_' | sed 's/^/@set /'
+        echo "@\"$program\" %*"
+        echo "@exit /b %ERRORLEVEL%"
+    } | sed 's/$/\r/' >"$batch"
+    TMPDIR=$prefix/tmp WINEPREFIX=$prefix WINEDEBUG=-all "$WINE" cmd /c "$(windows_path "$batch")" "$@"
     ;;
 esac
