@@ -19,11 +19,15 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-toolchain=$root/packaging/windows/mingw-w64-x86_64.cmake
 host_qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)   # e.g. 6.4.2+dfsg-10
 qt_version=${host_qt_version%%+*}
 cache=${ZARVELON_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zarvelon}
 prefix=$cache/qt-$qt_version-mingw-static
+# The cached Qt refers to the toolchain it was built with: a copy in the
+# cache, which outlives the checkout that made it. Projects configured
+# against that Qt name their own (QT_CHAINLOAD_TOOLCHAIN_FILE).
+toolchain_source=$root/packaging/windows/mingw-w64-x86_64.cmake
+toolchain=$cache/mingw-w64-x86_64.cmake
 jobs=$(nproc 2>/dev/null || echo 2)
 
 configure_args=(
@@ -52,8 +56,9 @@ configure_args=(
     -G Ninja
 )
 
-# What the cached Qt was built from: compared before reusing it.
-stamp=$( { echo "$host_qt_version"; printf '%s\n' "${configure_args[@]}"; cat "$toolchain"; } | sha256sum | cut -d' ' -f1)
+# What the cached Qt was built from, wherever the checkout is: compared
+# before reusing it.
+stamp=$( { echo "$host_qt_version"; printf '%s\n' "${configure_args[@]}"; cat "$toolchain_source"; } | sha256sum | cut -d' ' -f1)
 if [ -f "$prefix/zarvelon-stamp" ] && [ "$(cat "$prefix/zarvelon-stamp")" = "$stamp" ]; then
     echo "Static Qt $qt_version for Windows: reusing $prefix" >&2
     echo "$prefix"
@@ -86,6 +91,7 @@ build_dir=$cache/qt-build
 staging=$prefix.new
 rm -rf "$build_dir" "$staging"
 mkdir -p "$build_dir"
+cp "$toolchain_source" "$toolchain"
 echo "Configuring static Qt $qt_version for Windows into $prefix" >&2
 (cd "$build_dir" && "$source_dir/configure" "${configure_args[@]}" >configure.log 2>&1) || {
     tail -n 40 "$build_dir/configure.log" >&2

@@ -120,6 +120,7 @@ windows)
     qt=$(bash "$root/scripts/build-qt-windows.sh")
     # Qt's own CMake wrapper brings its toolchain, which brings ours.
     "$qt/bin/qt-cmake" -S "$root" -B "$root/build-windows" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/packaging/windows/mingw-w64-x86_64.cmake" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
     cmake --build "$root/build-windows" -j "$jobs"
     (cd "$root/build-windows" && ctest --output-on-failure -j "$jobs")
