@@ -75,7 +75,10 @@ if [ ! -x "$source_dir/configure" ]; then
     lists=$downloads/lists
     mkdir -p "$lists/partial"
     release=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    echo "deb-src http://deb.debian.org/debian $release main" >"$downloads/sources.list"
+    # The suites Debian's own Qt may have come from, point releases and
+    # security updates included.
+    printf 'deb-src http://deb.debian.org/debian %s main\n' "$release" "$release-updates" >"$downloads/sources.list"
+    echo "deb-src http://deb.debian.org/debian-security $release-security main" >>"$downloads/sources.list"
     apt_options=(-o "Dir::Etc::SourceList=$downloads/sources.list" -o Dir::Etc::SourceParts=/dev/null
                  -o "Dir::State::Lists=$lists" -o APT::Sandbox::User=root)
     echo "Fetching Debian's source of Qt $host_qt_version" >&2
