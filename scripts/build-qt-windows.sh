@@ -85,7 +85,7 @@ if [ ! -x "$source_dir/configure" ]; then
     apt-get "${apt_options[@]}" update >&2
     (cd "$downloads" && apt-get "${apt_options[@]}" source --download-only "qt6-base=$host_qt_version" >&2)
     rm -rf "$source_dir"
-    dpkg-source --no-check -x "$downloads"/qt6-base_"$host_qt_version".dsc "$source_dir" >&2
+    dpkg-source --no-check --no-copy -x "$downloads"/qt6-base_"$host_qt_version".dsc "$source_dir" >&2
 fi
 
 # Built beside the cached Qt, which stays usable until the new one is
