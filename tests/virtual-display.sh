@@ -40,6 +40,22 @@ screen_pixel() { # folder, x, y: the colour of the last screenshot there, as rrg
     od -An -tx1 -j $((($3 * screen_width + $2) * 3)) -N3 "$1/shot.rgb" | tr -d ' \n'
 }
 
+# Finds the window's client area on the screen: the window is 481 wide, and
+# without a window manager it has no frame, its menu bar standing above the
+# client area of 481 x 424. Sets client_x and client_y; fails, with what is
+# wrong in client_area_problem, when the window is not so.
+locate_client_area() { # window id
+    local WIDTH HEIGHT X Y SCREEN WINDOW menu_height
+    eval "$(timeout 5 xdotool getwindowgeometry --shell "$1")"
+    menu_height=$((HEIGHT - 424))
+    if ! [ "$WIDTH" -eq 481 ] || [ "$menu_height" -lt 10 ] || [ "$menu_height" -gt 60 ]; then
+        client_area_problem="the window is $WIDTH x $HEIGHT; expected 481 wide and a menu bar above 424 rows"
+        return 1
+    fi
+    client_x=$X
+    client_y=$((Y + menu_height))
+}
+
 # Starts Xvfb on a free display of its own choosing: it writes the number,
 # ended by a newline, once it accepts clients, so that no script guesses at
 # which displays are taken. Sets xvfb_pid and exports DISPLAY; says why and

@@ -141,14 +141,7 @@ app_pid=$!
 
 window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Zarvelon$' 2>/dev/null | head -n 1)
 [ -n "$window" ] || fail "no visible window named Zarvelon within 15 s"
-eval "$(timeout 5 xdotool getwindowgeometry --shell "$window")"
-# No window manager: the window has no frame, and the menu bar sits above the
-# client area of 481 x 424.
-menu_height=$((HEIGHT - 424))
-[ "$WIDTH" -eq 481 ] && [ "$menu_height" -ge 10 ] && [ "$menu_height" -le 60 ] \
-    || fail "the window is $WIDTH x $HEIGHT; expected 481 wide and a menu bar above 424 rows"
-client_x=$X
-client_y=$((Y + menu_height))
+locate_client_area "$window" || fail "$client_area_problem"
 wait_until 10 canvas_pixel_is ffffff 5 5 || fail "the canvas is not shown white"
 
 # A right triangle, legs 30 and 40, in the order of entry.

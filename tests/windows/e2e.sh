@@ -38,18 +38,8 @@ work=$(mktemp -d)
 xvfb_pid=
 app_pid=
 artifacts=${E2E_ARTIFACTS:-$PWD}
-# Debian's Wine keeps its server's socket in a new folder of TMPDIR: this
-# one goes with the rest.
-mkdir "$work/tmp"
-export WINEPREFIX=$work/prefix WINEDEBUG=-all TMPDIR=$work/tmp
-
-cleanup() {
-    stop_process "$app_pid"
-    [ -d "$WINEPREFIX" ] && "$WINESERVER" -k 2>/dev/null
-    stop_process "$xvfb_pid"
-    rm -rf "$work"
-}
-trap cleanup EXIT
+wine_use_private_prefix "$work"
+trap 'wine_end_test "$work" "$app_pid" "$xvfb_pid"' EXIT
 
 fail() {
     echo "FAIL: $*" >&2
@@ -125,14 +115,9 @@ for name in "${locales[@]}"; do
     [ -n "$window" ] || fail "$name: no visible window named Zarvelon within 60 s"
     echo "$name: start to window shown: $(awk -v from="$started" -v to="$EPOCHREALTIME" 'BEGIN { printf "%.2f", to - from }') s"
 
-    # Wine draws no frame without a window manager: the menu bar sits above
-    # the client area of 481 x 424, as on Linux.
-    eval "$(timeout 5 xdotool getwindowgeometry --shell "$window")"
-    menu_height=$((HEIGHT - 424))
-    [ "$WIDTH" -eq 481 ] && [ "$menu_height" -ge 10 ] && [ "$menu_height" -le 60 ] \
-        || fail "$name: the window is $WIDTH x $HEIGHT; expected 481 wide and a menu bar above 424 rows"
-    client_x=$X
-    client_y=$((Y + menu_height))
+    # Wine draws no frame without a window manager either: the same client
+    # area as on Linux.
+    locate_client_area "$window" || fail "$name: $client_area_problem"
     wait_until 20 client_pixel_is ffffff 15 39 || fail "$name: the canvas is not shown white"
 
     # The layout: every control's face where the Linux window has it.

@@ -40,21 +40,10 @@ version=${version#zarvelon-}
 work=$(mktemp -d)
 xvfb_pid=
 app_pid=
-export WINEPREFIX=$work/prefix WINEDEBUG=-all
-# Debian's Wine keeps its server's socket in a new folder of TMPDIR: this
-# one goes with the rest.
-mkdir "$work/tmp"
-export TMPDIR=$work/tmp
+wine_use_private_prefix "$work"
 # The Windows build draws with Windows' own platform plugin.
 unset QT_QPA_PLATFORM
-
-cleanup() {
-    stop_process "$app_pid"
-    [ -d "$WINEPREFIX" ] && "$WINESERVER" -k 2>/dev/null
-    stop_process "$xvfb_pid"
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'wine_end_test "$work" "$app_pid" "$xvfb_pid"' EXIT
 
 failures=0
 check() { # description, command...: counts a failure, goes on

@@ -36,3 +36,20 @@ wine_make_prefix() { # directory
     done
     WINEPREFIX=$prefix WINEDEBUG=-all "$WINE" winecfg -v win10 >/dev/null 2>&1
 }
+
+# A prefix of a test's own, in its work folder: Debian's Wine keeps its
+# server's socket in a new folder of TMPDIR, which goes with the rest there.
+wine_use_private_prefix() { # work folder
+    mkdir -p "$1/tmp"
+    export WINEPREFIX=$1/prefix WINEDEBUG=-all TMPDIR=$1/tmp
+}
+
+# Ends what such a test started, the program, the prefix's Wine server and
+# the virtual X server (stop_process: ../virtual-display.sh), and removes
+# its work folder.
+wine_end_test() { # work folder, program's pid, Xvfb's pid
+    stop_process "$2"
+    [ -d "$WINEPREFIX" ] && "$WINESERVER" -k 2>/dev/null
+    stop_process "$3"
+    rm -rf "$1"
+}
