@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTest>
 
+#include <algorithm>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -68,6 +70,69 @@ QList<int> scanOrder(const QStringList &pairs)
     return order;
 }
 
+// Twice the area of the polygon through the points in that order.
+long long twiceArea(const std::vector<Point> &p, const std::vector<int> &order)
+{
+    double sum = 0;
+    for (size_t i = 0; i < order.size(); ++i)
+        sum += p[order[i]].x * p[order[(i + 1) % order.size()]].y - p[order[(i + 1) % order.size()]].x * p[order[i]].y;
+    return std::llabs((long long)sum);
+}
+
+// A random convex board: the corners of the hull of random points (Andrew's
+// monotone chain), whole points on its sides, some points twice, shuffled;
+// with each point's place along the boundary.
+struct ConvexBoard {
+    std::vector<Point> points, corners;
+    std::vector<int> place;
+    int places = 0;
+
+    explicit ConvexBoard(QRandomGenerator &random)
+    {
+        std::vector<Point> seeds(3 + random.bounded(12));
+        for (Point &p : seeds)
+            p = {double(random.bounded(12)), double(random.bounded(12))};
+        std::sort(seeds.begin(), seeds.end(), [](Point a, Point b) { return a.x < b.x || (a.x == b.x && a.y < b.y); });
+        const auto turn = [](Point a, Point b, Point c) { return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x); };
+        for (int pass = 0; pass < 2; ++pass, std::reverse(seeds.begin(), seeds.end())) {
+            const size_t floor = corners.size();
+            for (Point p : seeds) {
+                while (corners.size() >= floor + 2 && turn(corners[corners.size() - 2], corners.back(), p) <= 0)
+                    corners.pop_back();
+                corners.push_back(p);
+            }
+            corners.pop_back();
+        }
+        for (size_t i = 0; i < corners.size() && corners.size() >= 3; ++i) {
+            const Point a = corners[i], b = corners[(i + 1) % corners.size()];
+            const int steps = std::gcd(int(std::abs(b.x - a.x)), int(std::abs(b.y - a.y)));
+            for (int k = 0; k < steps; ++k) {
+                const int copies = k > 0 && random.bounded(2) ? 0 : random.bounded(5) ? 1 : 2;
+                for (int copy = 0; copy < copies; ++copy) {
+                    const size_t at = random.bounded(quint32(points.size() + 1));
+                    points.insert(points.begin() + at, {a.x + (b.x - a.x) * k / steps, a.y + (b.y - a.y) * k / steps});
+                    place.insert(place.begin() + at, places);
+                }
+                places += copies > 0;
+            }
+        }
+    }
+
+    // Whether the order meets the places in one sense only, each once.
+    bool goesOnceRound(const std::vector<int> &order) const
+    {
+        int forward = 0, backward = 0;
+        for (size_t i = 0; i < order.size(); ++i) {
+            const int step = (place[order[(i + 1) % order.size()]] - place[order[i]] + places) % places;
+            forward += step == 1;
+            backward += step == places - 1;
+            if (step > 1 && step < places - 1)
+                return false;
+        }
+        return (forward == places && !backward) || (backward == places && !forward);
+    }
+};
+
 } // namespace
 
 class TestContourOrder : public QObject
@@ -79,6 +144,7 @@ private slots:
     void order();
     void matchesRepeatedScans_data();
     void matchesRepeatedScans();
+    void convexBoardsGoOnceRound();
 };
 
 void TestContourOrder::order_data()
@@ -88,9 +154,10 @@ void TestContourOrder::order_data()
 
     QTest::newRow("convex pentagon") << "200,40 60,120 340,100 120,190 280,180"
                                      << "120,190 60,120 200,40 340,100 280,180";
-    // The left side rises to the right of the start vertex: the path crosses itself.
-    QTest::newRow("convex quadrilateral that fails") << "100,190 150,100 250,10 300,150"
-                                                     << "100,190 250,10 150,100 300,150";
+    // The left side rises to the right of the start vertex: the split and
+    // sort would cross itself; the walk round the boundary does not.
+    QTest::newRow("left side rising to the right") << "100,190 150,100 250,10 300,150"
+                                                   << "100,190 150,100 250,10 300,150";
     QTest::newRow("empty") << "" << "";
     QTest::newRow("one vertex") << "5,7" << "5,7";
     QTest::newRow("two vertices") << "10,20 30,40" << "30,40 10,20";
@@ -99,7 +166,13 @@ void TestContourOrder::order_data()
                                                  << "0,100 20,0 80,0 100,100";
     QTest::newRow("lowest side, right end first") << "100,100 0,100 20,0 80,0"
                                                   << "100,100 0,100 20,0 80,0";
-    QTest::newRow("ties keep row order") << "0,100 100,100 80,0 20,0" << "0,100 80,0 20,0 100,100";
+    QTest::newRow("top side entered right end first") << "0,100 100,100 80,0 20,0" << "0,100 20,0 80,0 100,100";
+    QTest::newRow("rectangle entered bottom-right first") << "100,50 0,50 100,0 0,0" << "100,50 0,50 0,0 100,0";
+    QTest::newRow("rectangle with side midpoints") << "0,0 100,0 100,50 0,50 0,25 100,25"
+                                                   << "100,50 0,50 0,25 0,0 100,0 100,25";
+    QTest::newRow("duplicate corner, walked") << "30,90 70,20 10,40 70,20" << "30,90 10,40 70,20 70,20";
+    QTest::newRow("not convex: split and sort") << "0,100 50,0 100,100 50,60" << "0,100 50,0 50,60 100,100";
+    QTest::newRow("counter-clockwise, kept") << "100,100 100,50 0,0" << "100,100 100,50 0,0";
     QTest::newRow("X equal to the start's is on the left") << "50,100 90,20 50,60" << "50,100 50,60 90,20";
     QTest::newRow("duplicates") << "10,50 30,90 10.0,50 60,40 10,50"
                                 << "30,90 10,50 10.0,50 10,50 60,40";
@@ -140,10 +213,35 @@ void TestContourOrder::matchesRepeatedScans()
     QFETCH(QString, rows);
     const QStringList pairs = rows.split(u' ', Qt::SkipEmptyParts);
 
-    const std::vector<int> order = contourOrder(pointsOf(pairs));
+    const std::vector<int> order = splitAndSortOrder(pointsOf(pairs));
 
     QCOMPARE(QList<int>(order.begin(), order.end()), scanOrder(pairs));
 }
 
+// The area of every convex board is its hull's; where the split and sort
+// already went once round, its rows stand; a second run changes nothing.
+void TestContourOrder::convexBoardsGoOnceRound()
+{
+    for (quint32 seed = 1; seed <= 600; ++seed) {
+        QRandomGenerator random(seed);
+        const ConvexBoard board(random);
+        if (board.points.empty())
+            continue;
+        const std::vector<int> order = contourOrder(board.points);
+        std::vector<int> hull(board.corners.size()), unchanged(order.size());
+        std::iota(hull.begin(), hull.end(), 0);
+        std::iota(unchanged.begin(), unchanged.end(), 0);
+        std::vector<Point> reordered;
+        for (int i : order)
+            reordered.push_back(board.points[i]);
+        const std::vector<int> splitAndSort = splitAndSortOrder(board.points);
+        const QByteArray row = QByteArray::number(seed);
+        QVERIFY2(twiceArea(board.points, order) == twiceArea(board.corners, hull), row);
+        QVERIFY2(order == splitAndSort || !board.goesOnceRound(splitAndSort), row);
+        QVERIFY2(contourOrder(reordered) == unchanged, row);
+    }
+}
+
 QTEST_GUILESS_MAIN(TestContourOrder)
 #include "tst_contourorder.moc"
+

@@ -3,6 +3,8 @@
 
 #include "ContourOrder.h"
 
+#include "ConvexBoundary.h"
+
 #include <algorithm>
 
 namespace {
@@ -19,7 +21,7 @@ int lowestOnCanvas(const std::vector<Point> &points)
 
 } // namespace
 
-std::vector<int> contourOrder(const std::vector<Point> &points)
+std::vector<int> splitAndSortOrder(const std::vector<Point> &points)
 {
     if (points.empty())
         return {};
@@ -34,4 +36,17 @@ std::vector<int> contourOrder(const std::vector<Point> &points)
     std::stable_sort(order.begin(), rightBegin, [&](int a, int b) { return points[a].y > points[b].y; });
     std::stable_sort(rightBegin, order.end(), [&](int a, int b) { return points[a].y < points[b].y; });
     return order;
+}
+
+std::vector<int> contourOrder(const std::vector<Point> &points)
+{
+    std::vector<int> order = splitAndSortOrder(points);
+    const std::optional<ConvexBoundary> boundary = convexBoundary(points);
+    if (!boundary || goesOnceRound(order, *boundary))
+        return order;
+    // The walk from the start vertex, which the split and sort puts first
+    // and which comes first of the points at its place.
+    std::vector<int> walk = boundary->walk;
+    std::rotate(walk.begin(), std::find(walk.begin(), walk.end(), order.front()), walk.end());
+    return walk;
 }

@@ -1,0 +1,149 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ConvexBoundary.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <numeric>
+
+namespace {
+
+// Whole coordinates up to 2^28 keep every product below in range: the
+// vectors from the centre are at most 1.5 * 2^30 long, their cross products
+// at most 4.5 * 2^60.
+constexpr double LargestCoordinate = 1 << 28;
+
+struct Vector {
+    std::int64_t x = 0;
+    std::int64_t y = 0;
+
+    friend Vector operator-(Vector a, Vector b) { return {a.x - b.x, a.y - b.y}; }
+    friend Vector operator+(Vector a, Vector b) { return {a.x + b.x, a.y + b.y}; }
+    friend bool operator==(Vector a, Vector b) { return a.x == b.x && a.y == b.y; }
+    friend bool operator!=(Vector a, Vector b) { return !(a == b); }
+};
+
+// Positive when b lies clockwise of a as seen on the canvas.
+std::int64_t cross(Vector a, Vector b)
+{
+    return a.x * b.y - a.y * b.x;
+}
+
+bool isWhole(double v)
+{
+    return std::abs(v) <= LargestCoordinate && std::trunc(v) == v;
+}
+
+std::optional<std::vector<Vector>> wholeVectors(const std::vector<Point> &points)
+{
+    std::vector<Vector> vectors;
+    vectors.reserve(points.size());
+    for (Point p : points) {
+        if (!isWhole(p.x) || !isWhole(p.y))
+            return std::nullopt;
+        vectors.push_back({std::int64_t(p.x), std::int64_t(p.y)});
+    }
+    return vectors;
+}
+
+// Three times a point strictly inside the hull: the sum of three points not
+// on one line, the centre of their triangle. None when all points are on one
+// line, and the hull has fewer than three corners.
+std::optional<Vector> thriceAnInnerPoint(const std::vector<Vector> &v)
+{
+    const auto second = std::find_if(v.begin(), v.end(), [&](Vector p) { return p != v.front(); });
+    if (second == v.end())
+        return std::nullopt;
+    const auto third = std::find_if(second, v.end(), [&](Vector p) {
+        return cross(*second - v.front(), p - v.front()) != 0;
+    });
+    if (third == v.end())
+        return std::nullopt;
+    return v.front() + *second + *third;
+}
+
+// 0 for directions from +X clockwise up to, not including, -X; 1 for the rest.
+int halfOf(Vector d)
+{
+    return d.y > 0 || (d.y == 0 && d.x > 0) ? 0 : 1;
+}
+
+// Whether direction a comes before direction b, turning clockwise from +X.
+bool turnsEarlier(Vector a, Vector b)
+{
+    return halfOf(a) != halfOf(b) ? halfOf(a) < halfOf(b) : cross(a, b) > 0;
+}
+
+} // namespace
+
+// Seen from a point strictly inside the hull, each place of the boundary
+// lies in a direction of its own, and the boundary meets the directions in
+// turn. So the points, sorted by direction, are in the order of a walk along
+// the boundary, and they all stand on it exactly when no two places share a
+// direction and the walk never turns back the other way.
+std::optional<ConvexBoundary> convexBoundary(const std::vector<Point> &points)
+{
+    const std::optional<std::vector<Vector>> whole = wholeVectors(points);
+    if (!whole)
+        return std::nullopt;
+    const std::vector<Vector> &v = *whole;
+    const std::optional<Vector> centre = thriceAnInnerPoint(v);
+    if (!centre)
+        return std::nullopt;
+    std::vector<Vector> direction(v.size());
+    for (size_t i = 0; i < v.size(); ++i) {
+        direction[i] = Vector{3 * v[i].x, 3 * v[i].y} - *centre;
+        if (direction[i] == Vector{})
+            return std::nullopt; // the centre itself is inside
+    }
+
+    ConvexBoundary boundary;
+    boundary.walk.resize(v.size());
+    std::iota(boundary.walk.begin(), boundary.walk.end(), 0);
+    std::sort(boundary.walk.begin(), boundary.walk.end(), [&](int a, int b) {
+        if (turnsEarlier(direction[a], direction[b]))
+            return true;
+        return !turnsEarlier(direction[b], direction[a]) && a < b;
+    });
+
+    std::vector<Vector> places;
+    boundary.placeOf.resize(v.size());
+    for (size_t k = 0; k < boundary.walk.size(); ++k) {
+        const int point = boundary.walk[k];
+        if (places.empty() || v[point] != places.back()) {
+            const bool sameDirection = !places.empty() && !turnsEarlier(direction[boundary.walk[k - 1]], direction[point]);
+            if (sameDirection)
+                return std::nullopt; // the nearer of the two is inside
+            places.push_back(v[point]);
+        }
+        boundary.placeOf[point] = int(places.size()) - 1;
+    }
+    boundary.placeCount = int(places.size());
+    for (size_t i = 0; i < places.size(); ++i) {
+        const Vector a = places[i], b = places[(i + 1) % places.size()], c = places[(i + 2) % places.size()];
+        if (cross(b - a, c - b) < 0)
+            return std::nullopt; // a turn the other way: b is inside
+    }
+    return boundary;
+}
+
+bool goesOnceRound(const std::vector<int> &order, const ConvexBoundary &boundary)
+{
+    const int places = boundary.placeCount;
+    int forward = 0, backward = 0;
+    for (size_t i = 0; i < order.size(); ++i) {
+        const int from = boundary.placeOf[order[i]];
+        const int to = boundary.placeOf[order[(i + 1) % order.size()]];
+        const int step = (to - from + places) % places;
+        if (step == 1)
+            ++forward;
+        else if (step == places - 1)
+            ++backward;
+        else if (step != 0)
+            return false;
+    }
+    return (forward == places && backward == 0) || (backward == places && forward == 0);
+}
