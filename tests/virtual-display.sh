@@ -6,6 +6,10 @@
 # own: the end-to-end test, the test of the Windows installer and the
 # start-up benchmark. Safe under `set -e`.
 
+# How long a test waits for what the program shows, in seconds: enough for a
+# busy two-core machine, where Wine alone may take most of a minute to start.
+patience=120
+
 # True as soon as the command succeeds, false once `seconds` have passed.
 wait_until() { # seconds, command...
     local deadline=$((SECONDS + $1))
@@ -76,4 +80,18 @@ display_written() { # file: true once Xvfb has written the display's number
     kill -0 "$xvfb_pid" 2>/dev/null || return 1
     # read fails until the whole line, newline included, is there.
     read -r display_number 2>/dev/null <"$1"
+}
+
+# The program's windows on the screen: its main window, and each menu,
+# dialog or message shown over it.
+windows_shown_by() { # pid
+    timeout 10 xdotool search --onlyvisible --pid "$1" 2>/dev/null | wc -l
+}
+shows_windows() { [ "$(windows_shown_by "$1")" -eq "$2" ]; } # pid, count
+
+# Whether the window that has the keyboard has that name.
+focus_is_on() { # window name
+    local focused
+    focused=$(timeout 10 xdotool getwindowfocus 2>/dev/null) \
+        && [ "$(timeout 10 xdotool getwindowname "$focused" 2>/dev/null)" = "$1" ]
 }

@@ -68,6 +68,11 @@ click_at() { # screen x, y[, button]
 }
 click_client() { click_at $((client_x + $1)) $((client_y + $2)) "${3:-1}"; }
 click_canvas() { click_at "$(canvas_x "$1")" "$(canvas_y "$2")" "${3:-1}"; }
+# A press on the open board, and its dot on the screen.
+place_vertex() { # canvas x, y[, button]
+    click_canvas "$@"
+    wait_until "$patience" canvas_pixel_is 000000 "$1" "$2" || fail "no dot at ($1, $2) after a press there"
+}
 
 # Buttons by their client area: left, top, width, height.
 press_contour() { click_client $((8 + 57 / 2)) $((8 + 25 / 2)); }
@@ -98,6 +103,12 @@ copy_report() {
     keys ctrl+a ctrl+c
 }
 
+# A context menu opened by the right button, once it is on the screen.
+open_context_menu() { # click function
+    "$1" 3
+    wait_until "$patience" shows_windows "$app_pid" 2 || fail "the right button opened no context menu"
+}
+
 # The report box's context menu copies the selected report by its item
 # "Копиране", whose key is the Cyrillic К: only Qt's texts in Bulgarian have
 # it ("&Copy" in English).
@@ -105,8 +116,7 @@ copy_report_by_menu() {
     set_clipboard "$no_copy_yet"
     click_report
     keys ctrl+a
-    click_report 3
-    sleep 0.5
+    open_context_menu click_report
     keys Cyrillic_ka
 }
 
@@ -117,7 +127,7 @@ expect_report() { # description, expected lines...
     shift
     printf '%s\n' "$@" >"$work/expected.txt"
     ${how:-copy_report}
-    wait_until 5 clipboard_changed || fail "$what: nothing was copied out of the report box"
+    wait_until "$patience" clipboard_changed || fail "$what: nothing was copied out of the report box"
     clipboard >"$work/report.txt"
     if ! cmp -s "$work/expected.txt" "$work/report.txt"; then
         echo "$what: the report differs from the expected one (- expected, + shown):" >&2
@@ -127,8 +137,17 @@ expect_report() { # description, expected lines...
     echo "ok: $what"
 }
 
-windows_shown() { timeout 5 xdotool search --onlyvisible --name '^Zarvelon$' 2>/dev/null | wc -l; }
-message_shown() { [ "$(windows_shown)" -ge 2 ]; }
+# The report box shows no text: one colour inside its frame, left of its
+# scroll bar.
+report_is_blank() {
+    take_screenshot "$work" \
+        && [ "$(convert "$work/shot.png" -crop "440x129+$((client_x + 12))+$((client_y + 284))" +repage \
+                -format %k info:)" = 1 ]
+}
+
+# The colour of the menu bar's first item, which shows whether it is marked.
+first_menu_item() { take_screenshot "$work" && screen_pixel "$work" $((client_x + 10)) $((client_y - 12)); }
+first_menu_item_is_not() { [ "$(first_menu_item)" != "$1" ]; }
 
 # --- the run -----------------------------------------------------------------
 
@@ -139,18 +158,18 @@ start_virtual_display "$work" || fail "no virtual X server"
 env -u LANG -u LANGUAGE LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb "$binary" >"$work/app.log" 2>&1 &
 app_pid=$!
 
-window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Zarvelon$' 2>/dev/null | head -n 1)
-[ -n "$window" ] || fail "no visible window named Zarvelon within 15 s"
+window=$(timeout "$patience" xdotool search --sync --onlyvisible --name '^Zarvelon$' 2>/dev/null | head -n 1)
+[ -n "$window" ] || fail "no visible window named Zarvelon within $patience s"
 locate_client_area "$window" || fail "$client_area_problem"
-wait_until 10 canvas_pixel_is ffffff 5 5 || fail "the canvas is not shown white"
+wait_until "$patience" canvas_pixel_is ffffff 5 5 || fail "the canvas is not shown white"
 
 # A right triangle, legs 30 and 40, in the order of entry.
 triangle=("20 20" "50 20" "20 60")
 for vertex in "${triangle[@]}"; do
-    click_canvas $vertex
+    place_vertex $vertex
 done
 press_in_order
-wait_until 5 canvas_pixel_is 000000 35 20 || fail "no side drawn after \"Поред\""
+wait_until "$patience" canvas_pixel_is 000000 35 20 || fail "no side drawn after \"Поред\""
 
 failures=()
 expect_pixel() { # colour, canvas x, y, what
@@ -186,18 +205,15 @@ expect_report "report of the triangle" \
     "Лице на изпъкналия многоъгълник = 600"
 
 press_clear
-wait_until 5 canvas_pixel_is ffffff 20 20 || fail "the canvas still shows the triangle after \"Чисти\""
-copy_report
-# An empty box has nothing to select, so the copy leaves the clipboard alone.
-sleep 1
-[ "$(clipboard)" = "$no_copy_yet" ] || fail "the report box is not empty after \"Чисти\": $(clipboard)"
+wait_until "$patience" canvas_pixel_is ffffff 20 20 || fail "the canvas still shows the triangle after \"Чисти\""
+wait_until "$patience" report_is_blank || fail "the report box is not empty after \"Чисти\""
 echo "ok: \"Чисти\" empties the canvas and the report box"
 
 # Every mouse button places a vertex: a 60 x 80 rectangle.
-click_canvas 100 30 1
-click_canvas 160 30 3
-click_canvas 160 110 2
-click_canvas 100 110 1
+place_vertex 100 30 1
+place_vertex 160 30 3
+place_vertex 160 110 2
+place_vertex 100 110 1
 press_in_order
 expect_report "report of a rectangle placed with the left, right and middle buttons" \
     "Върхове: 123 с координати: 100,30; 160,30; 160,110" \
@@ -219,12 +235,13 @@ how=copy_report_by_menu expect_report "the report box's context menu in Qt's Bul
 # shows no crosshair or focus frame, and on the closed board, which takes no
 # vertex.
 press_contour
-wait_until 5 canvas_pixel_is 000000 130 30 || fail "no side drawn after \"Контур\""
+wait_until "$patience" canvas_pixel_is 000000 130 30 || fail "no side drawn after \"Контур\""
 click_canvas 300 150
 keys ctrl+c
-sleep 0.5
-timeout 5 xclip -o -selection clipboard -t image/png >"$work/copied.png" 2>/dev/null \
-    || fail "Ctrl+C on the canvas put no image on the clipboard"
+offers_image() { timeout 5 xclip -o -selection clipboard -t TARGETS 2>/dev/null | grep -qx image/png; }
+wait_until "$patience" offers_image || fail "Ctrl+C on the canvas put no image on the clipboard"
+timeout 10 xclip -o -selection clipboard -t image/png >"$work/copied.png" 2>/dev/null \
+    || fail "the canvas's image could not be read from the clipboard"
 take_screenshot "$work" || fail "no screenshot"
 convert "$work/shot.png" -crop "463x196+$(canvas_x 0)+$(canvas_y 0)" +repage -depth 8 "rgb:$work/canvas.rgb"
 convert "$work/copied.png" -depth 8 "rgb:$work/copied.rgb"
@@ -236,13 +253,12 @@ echo "ok: Ctrl+C on the canvas copies its picture exactly, without a crosshair a
 # Every vertex copied from a list's context menu, the board cleared, the
 # lines pasted onto the canvas: the same rows, and the same report.
 copy_report
-wait_until 5 clipboard_changed || fail "the contour's report was not copied"
+wait_until "$patience" clipboard_changed || fail "the contour's report was not copied"
 clipboard >"$work/contour-report.txt"
 set_clipboard "$no_copy_yet"
-click_x_list 3
-sleep 0.5
+open_context_menu click_x_list
 keys Down Return
-wait_until 5 clipboard_changed || fail "\"Копиране на всички върхове\" copied nothing"
+wait_until "$patience" clipboard_changed || fail "\"Копиране на всички върхове\" copied nothing"
 clipboard >"$work/vertices.txt"
 printf '160\t110\n100\t110\n100\t30\n160\t30\n' | cmp -s - "$work/vertices.txt" \
     || fail "the copied vertices are not the contour's rows: $(cat -A "$work/vertices.txt")"
@@ -255,13 +271,11 @@ expect_report "the copied vertices pasted back give the same report" "${contour_
 
 # Ctrl+S saves the report's exact bytes, CR LF included, through the file dialog.
 keys ctrl+s
-timeout 10 xdotool search --sync --onlyvisible --name 'Запиши отчета като' >/dev/null \
-    || fail "Ctrl+S opened no file dialog"
-sleep 0.5
+wait_until "$patience" focus_is_on 'Запиши отчета като' || fail "Ctrl+S opened no file dialog"
 keys ctrl+a
-timeout 5 xdotool type --delay 0 "$work/saved.txt" || fail "xdotool could not type the file's name"
+timeout 10 xdotool type --delay 0 "$work/saved.txt" || fail "xdotool could not type the file's name"
 keys Return
-wait_until 5 test -s "$work/saved.txt" || fail "the report was not saved"
+wait_until "$patience" test -s "$work/saved.txt" || fail "the report was not saved"
 printf '%s\r\n' "${contour_report[@]}" | cmp -s - "$work/saved.txt" \
     || fail "the saved report differs from the shown one"
 echo "ok: Ctrl+S saves the report byte for byte"
@@ -271,20 +285,23 @@ press_clear
 focus_canvas
 set_clipboard $'10\t20\nоколо 30\n'
 keys ctrl+v
-wait_until 5 message_shown || fail "a malformed pasted line gave no message"
+wait_until "$patience" shows_windows "$app_pid" 2 || fail "a malformed pasted line gave no message"
+message_has_keyboard() { [ "$(timeout 10 xdotool getwindowfocus 2>/dev/null)" != "$window" ]; }
+wait_until "$patience" message_has_keyboard || fail "the message did not take the keyboard"
 keys Return
-wait_until 5 canvas_pixel_is ffffff 10 20 || fail "a vertex was placed from a malformed paste"
+wait_until "$patience" shows_windows "$app_pid" 1 || fail "Enter did not close the message"
+canvas_pixel_is ffffff 10 20 || fail "a vertex was placed from a malformed paste"
 echo "ok: a malformed pasted line gets a message, and nothing is placed"
 
 # The menu bar by the keyboard: F10, and Alt alone, then two to the right and
 # Enter run "Чисти всичко".
 for key in F10 alt; do
-    click_canvas 200 100
-    wait_until 5 canvas_pixel_is 000000 200 100 || fail "no vertex placed before $key"
+    place_vertex 200 100
+    unmarked=$(first_menu_item)
     keys "$key"
-    sleep 0.3
+    wait_until "$patience" first_menu_item_is_not "$unmarked" || fail "$key did not mark the menu bar's first item"
     keys Right Right Return
-    wait_until 5 canvas_pixel_is ffffff 200 100 || fail "$key, Right, Right, Enter did not run \"Чисти всичко\""
+    wait_until "$patience" canvas_pixel_is ffffff 200 100 || fail "$key, Right, Right, Enter did not run \"Чисти всичко\""
     echo "ok: $key opens the menu bar, and Enter on \"Чисти всичко\" clears the board"
 done
 
