@@ -123,7 +123,7 @@ inline Snapshot snap(const MainWindow &window)
     return {textsOf(xs), textsOf(ys), textsOf(numbers),
             selectedRowOf(xs), selectedRowOf(ys), selectedRowOf(numbers),
             window.vertices().vertexCount(), window.vertices().isClosed(),
-            reportOf(window)->text(), canvasOf(window)->picture()};
+            reportOf(window)->text(), canvasOf(window)->picture().image()};
 }
 
 inline char *toString(const Snapshot &s)

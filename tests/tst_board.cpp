@@ -38,7 +38,7 @@ void makeUsed(Board &board, const QString &rows, int selected, bool closed)
 {
     setRows(board.vertices, rows);
     board.vertices.selectRow(selected);
-    board.canvas.drawDot(Stray, 1, Qt::black);
+    board.canvas.draw([](Picture &picture) { return picture.drawDot(Stray, 1, Qt::black); });
     board.report.setText(OldReport);
     board.vertices.setClosed(closed);
 }
@@ -47,7 +47,7 @@ void makeUsed(Board &board, const QString &rows, int selected, bool closed)
 // red over the plain one, and the mark of an earlier figure is gone.
 void verifyDots(const Board &board, const QString &rows, int marked)
 {
-    const QImage &picture = board.canvas.picture();
+    const QImage &picture = board.canvas.picture().image();
     const QStringList pairs = rows.split(u' ', Qt::SkipEmptyParts);
     for (int r = 0; r < pairs.size(); ++r) {
         const QPoint p = pointOf(pairs[r]);
@@ -166,7 +166,7 @@ void TestBoard::clearing()
     QCOMPARE(board.vertices.selectedRow(), keepsRows ? 0 : -1);
     if (!keepsRows) {
         QCOMPARE(::rows(board.vertices), QString());
-        QVERIFY(isBlank(board.canvas.picture()));
+        QVERIFY(isBlank(board.canvas.picture().image()));
         QCOMPARE(board.report.text(), QString());
         QVERIFY(!board.vertices.isClosed());
         return;
@@ -207,7 +207,7 @@ void TestBoard::press()
     QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(closed ? 0 : 1));
     QCOMPARE(board.vertices.isClosed(), closed);
     QCOMPARE(board.vertices.selectedRow(), -1);
-    const QImage &picture = board.canvas.picture();
+    const QImage &picture = board.canvas.picture().image();
     if (closed) {
         QVERIFY(isBlank(picture));
         return;
@@ -246,7 +246,7 @@ void TestBoard::fullBoardRefusesPress()
     QCOMPARE(refused.count(), 1);
     QCOMPARE(board.vertices.vertexCount(), VertexModel::MaxVertices);
     QCOMPARE(rows(board.vertices), before);
-    QVERIFY(isBlank(board.canvas.picture()));
+    QVERIFY(isBlank(board.canvas.picture().image()));
 }
 
 void TestBoard::select_data()
@@ -309,7 +309,7 @@ void TestBoard::deleteVertex()
     const int n = board.vertices.vertexCount();
     QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(n));
     QCOMPARE(board.vertices.selectedRow(), -1);
-    QCOMPARE(board.canvas.picture().pixel(pointOf(rows.split(u' ')[selected])), White);
+    QCOMPARE(board.canvas.picture().image().pixel(pointOf(rows.split(u' ')[selected])), White);
     verifyDots(board, remaining, -1);
     QVERIFY(!board.vertices.isClosed());
     QCOMPARE(board.report.text(), OldReport);
@@ -356,7 +356,7 @@ void TestBoard::refusedChangesNothing()
     const QString rowsBefore = ::rows(board.vertices);
     const int selectedBefore = board.vertices.selectedRow();
     const bool closedBefore = board.vertices.isClosed();
-    const QImage pictureBefore = board.canvas.picture();
+    const QImage pictureBefore = board.canvas.picture().image();
     const QString reportBefore = board.report.text();
 
     if (command < 0)
@@ -367,7 +367,7 @@ void TestBoard::refusedChangesNothing()
     QCOMPARE(::rows(board.vertices), rowsBefore);
     QCOMPARE(board.vertices.selectedRow(), selectedBefore);
     QCOMPARE(board.vertices.isClosed(), closedBefore);
-    QCOMPARE(board.canvas.picture(), pictureBefore);
+    QCOMPARE(board.canvas.picture().image(), pictureBefore);
     QCOMPARE(board.report.text(), reportBefore);
 }
 
@@ -413,7 +413,7 @@ void TestBoard::pasteVertexLines()
     for (int i = 0; i < placedBefore; ++i)
         board.vertices.appendVertex(float(200 + i % 2), 200);
     board.vertices.setClosed(closed);
-    const QImage pictureBefore = board.canvas.picture();
+    const QImage pictureBefore = board.canvas.picture().image();
 
     const QString message = board.controller.placeVertexLines(text);
 
@@ -423,7 +423,7 @@ void TestBoard::pasteVertexLines()
     QCOMPARE(rows(board.vertices).split(u' ', Qt::SkipEmptyParts).mid(placedBefore), added);
     QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(board.vertices.vertexCount()));
     if (added.isEmpty())
-        QCOMPARE(board.canvas.picture(), pictureBefore);
+        QCOMPARE(board.canvas.picture().image(), pictureBefore);
     else
         verifyDots(board, placed, -1);
 }
@@ -439,7 +439,7 @@ void TestBoard::copiedBoardPastesBack()
     QCOMPARE(pasted.controller.placeVertexLines(pressed.vertices.vertexLines()), QString());
 
     QCOMPARE(rows(pasted.vertices), rows(pressed.vertices));
-    QCOMPARE(pasted.canvas.picture(), pressed.canvas.picture());
+    QCOMPARE(pasted.canvas.picture().image(), pressed.canvas.picture().image());
     pressed.controller.run(Command::OrderAndReport);
     pasted.controller.run(Command::OrderAndReport);
     QCOMPARE(pasted.report.text(), pressed.report.text());

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "Canvas.h"
+#include "Picture.h"
 
 #include <QClipboard>
 #include <QMouseEvent>
@@ -15,7 +16,7 @@
 #include <limits>
 #include <memory>
 
-using Drawing = std::function<void(Canvas &)>;
+using Drawing = std::function<QRect(Picture &)>;
 Q_DECLARE_METATYPE(Drawing)
 
 namespace {
@@ -30,24 +31,39 @@ constexpr double Infinity = std::numeric_limits<double>::infinity();
 
 Drawing dot(QPointF centre, QRgb colour = Black)
 {
-    return [=](Canvas &c) { c.drawDot(centre, 5, colour); };
+    return [=](Picture &p) { return p.drawDot(centre, 5, colour); };
 }
 
-Drawing line(QPointF from, QPointF to, int width, Canvas::LineStyle style = Canvas::LineStyle::Solid,
-             QRgb colour = Black)
+Drawing line(QPointF from, QPointF to, Picture::LineStyle style = Picture::LineStyle::Solid, QRgb colour = Black)
 {
-    return [=](Canvas &c) { c.drawLine(from, to, width, style, colour); };
+    return [=](Picture &p) { return p.drawLine(from, to, style, colour); };
 }
 
-// One text line per pixel row of `area`: '.' for white, '#' for `ink`, '?'
-// for any other colour.
-QStringList drawnIn(const QImage &picture, const QRect &area, QRgb ink = Black)
+// The colour of a logical pixel: its ink when at least half the device
+// pixels whose centres lie in it are inked, so that a figure reads the same
+// at every ratio.
+QRgb pixelAt(const Picture &picture, int x, int y)
+{
+    const qreal ratio = picture.devicePixelRatio();
+    const auto first = [ratio](int logical) { return int(std::ceil(logical * ratio - 0.5)); };
+    int pixels = 0, inked = 0;
+    QRgb ink = White;
+    for (int j = first(y); j < first(y + 1); ++j)
+        for (int i = first(x); i < first(x + 1); ++i, ++pixels)
+            if (const QRgb pixel = picture.image().pixel(i, j); pixel != White)
+                ink = pixel, ++inked;
+    return 2 * inked >= pixels ? ink : White;
+}
+
+// One text line per logical pixel row of `area`: '.' for white, '#' for
+// `ink`, '?' for any other colour.
+QStringList drawnIn(const Picture &picture, const QRect &area, QRgb ink = Black)
 {
     QStringList rows;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         QString row;
         for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb pixel = picture.pixel(x, y);
+            const QRgb pixel = pixelAt(picture, x, y);
             row += pixel == White ? u'.' : pixel == ink ? u'#' : u'?';
         }
         rows << row;
@@ -62,6 +78,7 @@ class TestCanvas : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase_data();
     void init();
     void dotShape_data();
     void dotShape();
@@ -79,13 +96,26 @@ private slots:
     void pictureAtScreenRatio();
 
 private:
+    Picture m_picture;
     std::unique_ptr<Canvas> m_canvas;
 };
 
-// A canvas of 80 by 40 pixels inside its 2-pixel frame; shown, since a
-// hidden widget gets its new size, and so its picture, only when shown.
+// The picture's figures are the same at every device pixel ratio: on a
+// plain screen, on a high-DPI one and scaled for a projector.
+void TestCanvas::initTestCase_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    for (qreal ratio : {1.0, 1.5, 2.0})
+        QTest::addRow("ratio %g", ratio) << ratio;
+}
+
+// A picture of 80 by 40 logical pixels, and a canvas of that inner size in
+// its 2-pixel frame; shown, since a hidden widget gets its new size, and so
+// its picture, only when shown.
 void TestCanvas::init()
 {
+    QFETCH_GLOBAL(qreal, ratio);
+    m_picture = Picture(Small, ratio);
     m_canvas = std::make_unique<Canvas>();
     m_canvas->resize(Small + QSize(4, 4));
     m_canvas->setAttribute(Qt::WA_DontShowOnScreen);
@@ -119,8 +149,8 @@ void TestCanvas::dotShape()
     QFETCH(int, width);
     QFETCH(QRgb, colour);
     QFETCH(QRect, area);
-    m_canvas->drawDot(centre, width, colour);
-    QTEST(drawnIn(m_canvas->picture(), area, colour), "expected");
+    m_picture.drawDot(centre, width, colour);
+    QTEST(drawnIn(m_picture, area, colour), "expected");
 }
 
 void TestCanvas::lineEnds_data()
@@ -144,54 +174,49 @@ void TestCanvas::lineEnds()
 {
     QFETCH(QPoint, from);
     QFETCH(QPoint, to);
-    m_canvas->drawLine(from, to, 1, Canvas::LineStyle::Solid, Black);
-    const QImage &picture = m_canvas->picture();
+    m_picture.drawLine(from, to, Picture::LineStyle::Solid, Black);
     for (const QPoint end : {from, to})
-        QCOMPARE(picture.pixel(qBound(0, end.x(), 79), qBound(0, end.y(), 39)), Black);
+        QCOMPARE(pixelAt(m_picture, qBound(0, end.x(), 79), qBound(0, end.y(), 39)), Black);
     const QPoint d = to - from;
     const QPoint step = qAbs(d.x()) >= qAbs(d.y()) ? QPoint(d.x() > 0 ? 1 : -1, 0)
                                                    : QPoint(0, d.y() > 0 ? 1 : -1);
     for (const QPoint beyond : {from - step, to + step})
-        if (picture.valid(beyond))
-            QCOMPARE(picture.pixel(beyond), White);
+        if (m_picture.area().contains(beyond))
+            QCOMPARE(pixelAt(m_picture, beyond.x(), beyond.y()), White);
 }
 
 void TestCanvas::lineStyle_data()
 {
-    QTest::addColumn<Canvas::LineStyle>("style");
-    QTest::addColumn<int>("width");
+    QTest::addColumn<Picture::LineStyle>("style");
     QTest::addColumn<double>("fromX");
     QTest::addColumn<double>("toX");
     QTest::addColumn<QString>("pattern"); // from the first pixel, repeating
 
-    using S = Canvas::LineStyle;
-    QTest::newRow("solid") << S::Solid << 1 << 0.0 << 79.0 << "#";
-    QTest::newRow("dash: 4 on, 2 off") << S::Dash << 1 << 0.0 << 79.0 << "####..";
-    QTest::newRow("dot: 1 on, 2 off") << S::Dot << 1 << 0.0 << 79.0 << "#..";
-    QTest::newRow("dash-dot: 4 on, 2 off, 1 on, 2 off") << S::DashDot << 1 << 0.0 << 79.0 << "####..#..";
-    QTest::newRow("dash drawn leftward") << S::Dash << 1 << 77.0 << 3.0 << "####..";
-    QTest::newRow("wide dash is solid") << S::Dash << 5 << 10.0 << 69.0 << "#";
-    QTest::newRow("ends far outside") << S::Solid << 1 << -Huge << Huge << "#";
-    QTest::newRow("wide, ends far outside") << S::Solid << 5 << Huge << -Huge << "#";
+    using S = Picture::LineStyle;
+    QTest::newRow("solid") << S::Solid << 0.0 << 79.0 << "#";
+    QTest::newRow("dash: 4 on, 2 off") << S::Dash << 0.0 << 79.0 << "####..";
+    QTest::newRow("dot: 1 on, 2 off") << S::Dot << 0.0 << 79.0 << "#..";
+    QTest::newRow("dash-dot: 4 on, 2 off, 1 on, 2 off") << S::DashDot << 0.0 << 79.0 << "####..#..";
+    QTest::newRow("dash drawn leftward") << S::Dash << 77.0 << 3.0 << "####..";
+    QTest::newRow("ends far outside") << S::Solid << -Huge << Huge << "#";
 }
 
 // A line along row 20: its pixels in the picture, read from its first one,
 // follow the pattern of its style.
 void TestCanvas::lineStyle()
 {
-    QFETCH(Canvas::LineStyle, style);
-    QFETCH(int, width);
+    QFETCH(Picture::LineStyle, style);
     QFETCH(double, fromX);
     QFETCH(double, toX);
     QFETCH(QString, pattern);
     // The pattern starts afresh at each line's first pixel: a line of the
     // same style that stopped mid-pattern does not shift it.
-    m_canvas->drawLine(QPointF(0, 35), QPointF(4, 35), width, style, Black);
-    m_canvas->drawLine(QPointF(fromX, 20), QPointF(toX, 20), width, style, Black);
+    m_picture.drawLine(QPointF(0, 35), QPointF(4, 35), style, Black);
+    m_picture.drawLine(QPointF(fromX, 20), QPointF(toX, 20), style, Black);
 
     const int left = int(std::max(0.0, std::min(fromX, toX)));
     const int right = int(std::min(Small.width() - 1.0, std::max(fromX, toX)));
-    QString drawn = drawnIn(m_canvas->picture(), QRect(QPoint(left, 20), QPoint(right, 20))).first();
+    QString drawn = drawnIn(m_picture, QRect(QPoint(left, 20), QPoint(right, 20))).first();
     if (fromX > toX)
         std::reverse(drawn.begin(), drawn.end());
     QCOMPARE(drawn, pattern.repeated(drawn.size()).left(drawn.size()));
@@ -204,12 +229,12 @@ void TestCanvas::nothingDrawn_data()
     QTest::newRow("dot just off the left edge") << dot({-3, 10});
     QTest::newRow("dot far right") << dot({Huge, 10});
     QTest::newRow("dot at not a number") << dot({NaN, 10});
-    QTest::newRow("line far above") << line({-Huge, -5}, {Huge, -5}, 1);
-    QTest::newRow("line far away") << line({Huge, Huge}, {2 * Huge, 3 * Huge}, 1);
-    QTest::newRow("line from not a number") << line({NaN, 20}, {50, 20}, 1);
-    QTest::newRow("line from minus infinity") << line({-Infinity, 20}, {50, 20}, 1);
-    QTest::newRow("wide line to not a number") << line({10, 20}, {50, NaN}, 5);
-    QTest::newRow("cleared") << Drawing([](Canvas &c) { dot({10, 10})(c); c.clear(); });
+    QTest::newRow("line far above") << line({-Huge, -5}, {Huge, -5});
+    QTest::newRow("line far away") << line({Huge, Huge}, {2 * Huge, 3 * Huge});
+    QTest::newRow("line from not a number") << line({NaN, 20}, {50, 20});
+    QTest::newRow("line from minus infinity") << line({-Infinity, 20}, {50, 20});
+    QTest::newRow("line to not a number") << line({10, 20}, {50, NaN});
+    QTest::newRow("cleared") << Drawing([](Picture &p) { dot({10, 10})(p); return p.clear(); });
 }
 
 // Drawings wholly outside the picture, or at no real position, leave it
@@ -217,9 +242,8 @@ void TestCanvas::nothingDrawn_data()
 void TestCanvas::nothingDrawn()
 {
     QFETCH(Drawing, drawing);
-    drawing(*m_canvas);
-    const QImage &picture = m_canvas->picture();
-    QCOMPARE(drawnIn(picture, picture.rect()), QStringList(Small.height(), QString(Small.width(), u'.')));
+    drawing(m_picture);
+    QCOMPARE(drawnIn(m_picture, m_picture.area()), QStringList(Small.height(), QString(Small.width(), u'.')));
 }
 
 void TestCanvas::press_data()
@@ -265,14 +289,12 @@ void TestCanvas::screenShowsPicture_data()
 
     QTest::newRow("dot") << dot({30, 20}, Red);
     QTest::newRow("dot at the inner bottom-right corner") << dot({399, 299}, Red);
-    QTest::newRow("line drawn up and to the left")
-        << line({390, 290}, {50, 100}, 1, Canvas::LineStyle::Dot, Red);
-    QTest::newRow("wide line") << line({20, 280}, {380, 250}, 5, Canvas::LineStyle::Solid, Red);
-    QTest::newRow("clear") << Drawing(&Canvas::clear);
+    QTest::newRow("line drawn up and to the left") << line({390, 290}, {50, 100}, Picture::LineStyle::Dot, Red);
+    QTest::newRow("clear") << Drawing(&Picture::clear);
 }
 
 // What is drawn reaches the screen once control is back in the event loop,
-// in the inner area, and only there.
+// in the inner area, and only there: each drawing reports all it changed.
 void TestCanvas::screenShowsPicture()
 {
     QFETCH(Drawing, drawing);
@@ -281,61 +303,49 @@ void TestCanvas::screenShowsPicture()
     canvas.resize(404, 304);
     canvas.show();
     QVERIFY(QTest::qWaitForWindowExposed(&canvas));
-    canvas.drawLine(QPointF(0, 150), QPointF(399, 150), 5, Canvas::LineStyle::Solid, Black);
+    canvas.draw(line({0, 150}, {399, 150}));
     const auto shown = [&] {
         return canvas.screen()->grabWindow(canvas.winId()).toImage().copy(canvas.contentsRect())
             .convertToFormat(QImage::Format_RGB32);
     };
-    QTRY_COMPARE(shown(), canvas.picture());
+    QTRY_COMPARE(shown(), canvas.picture().image());
 
-    drawing(canvas);
-    QTRY_COMPARE(shown(), canvas.picture());
+    canvas.draw(drawing);
+    QTRY_COMPARE(shown(), canvas.picture().image());
 }
 
 void TestCanvas::pictureSurvivesResize()
 {
     m_canvas->resize(200, 100);
-    m_canvas->drawDot(QPointF(10, 10), 5, Black);
-    m_canvas->drawLine(QPointF(0, 90), QPointF(150, 90), 1, Canvas::LineStyle::Solid, Black);
+    m_canvas->draw(dot({10, 10}));
+    m_canvas->draw(line({0, 90}, {150, 90}));
     m_canvas->resize(467, 200);
 
-    const QImage &picture = m_canvas->picture();
+    const Picture &picture = m_canvas->picture();
     QCOMPARE(picture.size(), QSize(463, 196));
-    QCOMPARE(picture.pixel(10, 10), Black);
-    QCOMPARE(picture.pixel(150, 90), Black);
-    QCOMPARE(picture.pixel(300, 150), White); // the new area is blank
+    QCOMPARE(pixelAt(picture, 10, 10), Black);
+    QCOMPARE(pixelAt(picture, 150, 90), Black);
+    QCOMPARE(pixelAt(picture, 300, 150), White); // the new area is blank
 }
 
-// The picture is kept at the screen's device pixel ratio (run once more with
-// QT_SCALE_FACTOR=2): a logical pixel is a block of device pixels, and dots
-// and lines keep their logical size and place.
+// The canvas keeps its picture at the screen's device pixel ratio (run once
+// more with QT_SCALE_FACTOR 2, and 1.5 as for a projector), shows it and
+// copies it device pixel for device pixel.
 void TestCanvas::pictureAtScreenRatio()
 {
     const qreal ratio = m_canvas->devicePixelRatioF();
-    if (ratio != std::round(ratio))
-        QSKIP("whole ratios only");
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
-    const int r = int(ratio);
-    const QImage &picture = m_canvas->picture();
+    const Picture &picture = m_canvas->picture();
     QCOMPARE(picture.devicePixelRatio(), ratio);
-    QCOMPARE(picture.size(), Small * r);
+    QCOMPARE(picture.image().size(), Small * ratio);
 
-    m_canvas->drawDot(QPointF(10, 10), 5, Black);
-    m_canvas->drawLine(QPointF(0, 30), QPointF(40, 30), 1, Canvas::LineStyle::Solid, Black);
-    // The dot: five logical pixels across, centred on pixel (10, 10).
-    const QString acrossDot = QString(8 * r, u'.') + QString(5 * r, u'#') + QString(7 * r, u'.');
-    QCOMPARE(drawnIn(picture, QRect(0, int(10.5 * r), 20 * r, 1)).first(), acrossDot);
-    // The line: one logical pixel thick, from x = 0 to x = 40.
-    const QStringList white{QString(42 * r, u'.')};
-    const QStringList black(r, QString(41 * r, u'#') + QString(r, u'.'));
-    QCOMPARE(drawnIn(picture, QRect(0, 30 * r - 1, 42 * r, r + 2)), white + black + white);
-    // And the widget shows it, device pixel for device pixel.
-    const QRect inner(m_canvas->contentsRect().topLeft() * r, picture.size());
-    QCOMPARE(m_canvas->grab().toImage().copy(inner).convertToFormat(QImage::Format_RGB32), picture);
-    // Ctrl+C copies it so, device pixel for device pixel.
+    m_canvas->draw(dot({10, 10}));
+    m_canvas->draw(line({0, 30}, {40, 30}, Picture::LineStyle::DashDot));
+    const QRect inner((QPointF(m_canvas->contentsRect().topLeft()) * ratio).toPoint(), picture.image().size());
+    QCOMPARE(m_canvas->grab().toImage().copy(inner).convertToFormat(QImage::Format_RGB32), picture.image());
     QTest::keyClick(m_canvas.get(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture);
+    QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture.image());
 }
 
 QTEST_MAIN(TestCanvas)

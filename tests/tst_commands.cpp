@@ -44,7 +44,7 @@ const char *nameOf(Command command)
 
 QRgb canvasPixel(const MainWindow &window, int x, int y)
 {
-    return canvasOf(window)->picture().pixel(x, y) & 0xFFFFFF;
+    return canvasOf(window)->picture().image().pixel(x, y) & 0xFFFFFF;
 }
 
 // The selected row of the X, Y and number lists and of the board.

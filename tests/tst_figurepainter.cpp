@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zarvelon developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "BoardFixture.h"
 #include "Fan.h"
 #include "FigurePainter.h"
 
@@ -67,9 +66,9 @@ void TestFigurePainter::vertices_data()
 void TestFigurePainter::vertices()
 {
     QFETCH(int, marked);
-    Board board;
-    FigurePainter(board.canvas).drawVertices({{3, 3}, {9, 3}, {11, 3}}, marked);
-    QTEST(along(board.canvas.picture(), QPoint(0, 3), QPoint(14, 3)), "expected");
+    Picture picture(QSize(400, 300), 1);
+    FigurePainter(picture).drawVertices({{3, 3}, {9, 3}, {11, 3}}, marked);
+    QTEST(along(picture.image(), QPoint(0, 3), QPoint(14, 3)), "expected");
 }
 
 void TestFigurePainter::fan_data()
@@ -96,15 +95,14 @@ void TestFigurePainter::fan()
     QFETCH(int, from);
     QFETCH(int, to);
     QFETCH(QString, pattern);
-    Board board;
+    Picture picture(QSize(400, 300), 1);
     const QPoint first = pixelOf(Heptagon[0]);
     for (int k = 3; k <= 6; ++k)
-        board.canvas.drawLine(first, pixelOf(Heptagon[k - 1]), 1, Canvas::LineStyle::Solid, Qt::black);
-    FigurePainter(board.canvas).drawFan(fanOf(Heptagon));
+        picture.drawLine(first, pixelOf(Heptagon[k - 1]), Picture::LineStyle::Solid, Qt::black);
+    FigurePainter(picture).drawFan(fanOf(Heptagon));
 
     // The end pixels are vertices, where sides meet.
-    const QString pixels =
-        along(board.canvas.picture(), pixelOf(Heptagon[from - 1]), pixelOf(Heptagon[to - 1]));
+    const QString pixels = along(picture.image(), pixelOf(Heptagon[from - 1]), pixelOf(Heptagon[to - 1]));
     const QString inside = pixels.mid(1, pixels.size() - 2);
     QCOMPARE(inside, pattern.repeated(pixels.size()).mid(1, inside.size()));
 }

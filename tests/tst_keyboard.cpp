@@ -192,7 +192,7 @@ void TestKeyboard::marksOnlyForTheKeyboard()
 
     QVERIFY(canvas->hasFocus());
     QCOMPARE(canvas->showsKeyboardMarks(), shown);
-    const QImage &picture = canvas->picture();
+    const QImage &picture = canvas->picture().image();
     const QImage onScreen = canvas->grab().toImage().copy(QRect(canvas->contentsRect().topLeft(), picture.size()));
     QCOMPARE(onScreen.convertToFormat(QImage::Format_RGB32) == picture, !shown);
 }

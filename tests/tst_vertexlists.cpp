@@ -69,7 +69,7 @@ void TestVertexLists::verifySelected(int row)
             QVERIFY(view->viewport()->rect().intersects(view->visualRect(view->currentIndex())));
         }
     }
-    const QImage &picture = canvasOf(*m_window)->picture();
+    const QImage &picture = canvasOf(*m_window)->picture().image();
     for (int r = 0; r < vertices.vertexCount(); ++r) {
         const Point p = vertices.point(r);
         QCOMPARE(picture.pixel(int(p.x), int(p.y)), r == row ? qRgb(255, 0, 0) : qRgb(0, 0, 0));

@@ -313,7 +313,7 @@ void WindowTest::printedOnNumberedPages()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("board.pdf")));
 
-    printBoard(printer, canvasOf(*m_window)->picture(), report, reportOf(*m_window)->font());
+    printBoard(printer, canvasOf(*m_window)->picture().image(), report, reportOf(*m_window)->font());
 
     QProcess reader;
     reader.start(pdftotext, {printer.outputFileName(), QStringLiteral("-")});

@@ -7,6 +7,7 @@
 #include "Canvas.h"
 #include "ContourOrder.h"
 #include "Fan.h"
+#include "FigurePainter.h"
 #include "ReportView.h"
 #include "VertexLines.h"
 #include "VertexModel.h"
@@ -38,7 +39,7 @@ bool isOn(const QRect &area, Point position)
 } // namespace
 
 BoardController::BoardController(VertexModel &vertices, Canvas &canvas, ReportView &report, QObject *parent)
-    : QObject(parent), m_vertices(vertices), m_canvas(canvas), m_report(report), m_figure(canvas)
+    : QObject(parent), m_vertices(vertices), m_canvas(canvas), m_report(report)
 {
     connect(&vertices, &VertexModel::selectedRowChanged, this, &BoardController::showSelection);
     placeCrosshair();
@@ -58,7 +59,7 @@ void BoardController::run(Command command)
         break;
     case Command::ClearBoard:
         m_vertices.clear();
-        m_canvas.clear();
+        m_canvas.draw(&Picture::clear);
         m_report.setText(QString());
         placeCrosshair();
         break;
@@ -82,7 +83,8 @@ void BoardController::placeVertex(QPoint position)
         return;
     }
     m_vertices.appendVertex(float(position.x()), float(position.y()));
-    m_figure.drawVertex(m_vertices.point(m_vertices.vertexCount() - 1));
+    const Point placed = m_vertices.point(m_vertices.vertexCount() - 1);
+    m_canvas.draw([placed](Picture &picture) { return FigurePainter(picture).drawVertex(placed); });
     m_lastPlaced = position;
     placeCrosshair();
 }
@@ -140,7 +142,7 @@ void BoardController::showSelection(int row)
 // A computation starts on an empty canvas and report, with the board open.
 void BoardController::resetOutput()
 {
-    m_canvas.clear();
+    m_canvas.draw(&Picture::clear);
     m_report.setText(QString());
     m_vertices.setClosed(false);
 }
@@ -151,14 +153,20 @@ void BoardController::reportArea()
 {
     const std::vector<Point> points = m_vertices.points();
     const Fan fan = fanOf(points);
-    m_figure.drawFan(fan);
+    m_canvas.draw([&](Picture &picture) {
+        FigurePainter figure(picture);
+        const QRect fanArea = figure.drawFan(fan); // the dots go over it
+        return fanArea | figure.drawVertices(points);
+    });
     m_report.appendText(areaReport(fan));
     m_vertices.setClosed(true);
-    m_figure.drawVertices(points);
 }
 
 void BoardController::redrawVertices(int marked)
 {
-    m_canvas.clear();
-    m_figure.drawVertices(m_vertices.points(), marked);
+    m_canvas.draw([&](Picture &picture) {
+        const QRect cleared = picture.clear();
+        FigurePainter(picture).drawVertices(m_vertices.points(), marked);
+        return cleared;
+    });
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "Command.h"
-#include "FigurePainter.h"
 
 #include <QObject>
 #include <QPoint>
@@ -48,6 +47,5 @@ private:
     VertexModel &m_vertices;
     Canvas &m_canvas;
     ReportView &m_report;
-    FigurePainter m_figure;
     QPoint m_lastPlaced;
 };

@@ -207,5 +207,5 @@ void MainWindow::printReport()
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Печат на рисунката и отчета"));
     if (dialog.exec() == QDialog::Accepted)
-        printBoard(printer, m_ui->canvas->picture(), m_ui->report->text(), m_ui->report->font());
+        printBoard(printer, m_ui->canvas->picture().image(), m_ui->report->text(), m_ui->report->font());
 }

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "Picture.h"
+#include "Point.h"
+
+#include <vector>
+
+struct Fan;
+
+// How the board's figure looks, in one place: vertices as thick black dots,
+// the selected vertex in red, the polygon's sides solid and the fan's inner
+// diagonals white with dash patterns, so that on the white picture the
+// figure is the outline with its dots. Each call returns what it changed.
+class FigurePainter
+{
+public:
+    explicit FigurePainter(Picture &picture) : m_picture(picture) {}
+
+    QRect drawVertex(Point vertex);
+    // Every vertex, and the one of row `marked`, if any, in red over it.
+    QRect drawVertices(const std::vector<Point> &vertices, int marked = -1);
+    // The fan's sides and diagonals in the order of its triangles, then the
+    // closing side.
+    QRect drawFan(const Fan &fan);
+
+private:
+    Picture &m_picture;
+};

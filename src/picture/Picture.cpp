@@ -1,0 +1,240 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Picture.h"
+
+#include <QColor>
+#include <QPainter>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+const QRgb Paper = qRgb(255, 255, 255);
+
+// The dash patterns: which pixels along a line are drawn, repeating.
+struct Pattern {
+    std::array<bool, 9> on;
+    int period;
+};
+
+const Pattern &patternOf(Picture::LineStyle style)
+{
+    constexpr bool X = true, _ = false;
+    static const std::array<Pattern, 4> patterns{{
+        {{X}, 1},                         // solid
+        {{X, X, X, X, _, _}, 6},          // dash
+        {{X, _, _}, 3},                   // dot
+        {{X, X, X, X, _, _, X, _, _}, 9}, // dash-dot
+    }};
+    return patterns[int(style)];
+}
+
+// Liang-Barsky: the part of the segment from p to p + d inside `box`, as the
+// interval [t0, t1] of its parameter; false when nothing is inside.
+bool clipSegment(QPointF p, QPointF d, const QRectF &box, double &t0, double &t1)
+{
+    t0 = 0;
+    t1 = 1;
+    const double q[4] = {p.x() - box.left(), box.right() - p.x(), p.y() - box.top(), box.bottom() - p.y()};
+    const double r[4] = {-d.x(), d.x(), -d.y(), d.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (r[i] == 0) {
+            if (q[i] < 0)
+                return false;
+        } else if (r[i] < 0) {
+            t0 = std::max(t0, q[i] / r[i]);
+        } else {
+            t1 = std::min(t1, q[i] / r[i]);
+        }
+    }
+    return t0 <= t1;
+}
+
+bool isFinite(QPointF p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+qsizetype pixelsPerLine(const QImage &image)
+{
+    return image.bytesPerLine() / qsizetype(sizeof(QRgb));
+}
+
+} // namespace
+
+Picture::Picture(QSize size, qreal ratio)
+    : m_size(size), m_image(size * ratio, QImage::Format_RGB32)
+{
+    m_image.setDevicePixelRatio(ratio);
+    m_image.fill(Paper);
+}
+
+QRect Picture::clear()
+{
+    m_image.fill(Paper);
+    return area();
+}
+
+QRect Picture::drawDot(QPointF centre, int width, const QColor &colour)
+{
+    return plotDots(&centre, 1, width, colour);
+}
+
+QRect Picture::drawDots(const QList<QPointF> &centres, int width, const QColor &colour)
+{
+    return plotDots(centres.constData(), centres.size(), width, colour);
+}
+
+// A dot is the device pixels whose centres lie within half the width of the
+// centre of the logical pixel at its centre. A full board plots 32,767 dots
+// in one call: the image is detached once for all.
+QRect Picture::plotDots(const QPointF *centres, qsizetype count, int width, const QColor &colour)
+{
+    if (m_image.isNull() || count == 0)
+        return {};
+    const qreal ratio = devicePixelRatio();
+    const double radius = std::max(1, width) * ratio / 2;
+    const QRgb pixel = colour.rgb();
+    QRgb *bits = reinterpret_cast<QRgb *>(m_image.bits());
+    const qsizetype stride = pixelsPerLine(m_image);
+    const int frameWidth = m_image.width(), frameHeight = m_image.height();
+    QRect touched;
+    for (const QPointF *centre = centres; centre != centres + count; ++centre) {
+        const double left = (centre->x() + 0.5) * ratio - radius;
+        const double top = (centre->y() + 0.5) * ratio - radius;
+        // Far outside, or not a number: nothing to draw, and no integer overflow.
+        if (!(left + 2 * radius >= 0 && top + 2 * radius >= 0 && left < frameWidth && top < frameHeight))
+            continue;
+        const int x = int(std::floor(left)), y = int(std::floor(top));
+        const QPointF fraction(left - x, top - y);
+        const DotStamp &stamp = m_stamp.fits(width, fraction) ? m_stamp : stampFor(width, fraction);
+        const QRect box(QPoint(x, y), stamp.box);
+        if (x >= 0 && y >= 0 && box.right() < frameWidth && box.bottom() < frameHeight) {
+            QRgb *origin = bits + y * stride + x;
+            for (qsizetype offset : stamp.offsets)
+                origin[offset] = pixel;
+        } else {
+            for (QPoint p : stamp.pixels) {
+                const QPoint at = QPoint(x, y) + p;
+                if (at.x() >= 0 && at.y() >= 0 && at.x() < frameWidth && at.y() < frameHeight)
+                    bits[at.y() * stride + at.x()] = pixel;
+            }
+        }
+        touched |= box;
+    }
+    return logicalArea(touched);
+}
+
+const Picture::DotStamp &Picture::stampFor(int width, QPointF fraction)
+{
+    const qsizetype stride = pixelsPerLine(m_image);
+    const double radius = std::max(1, width) * devicePixelRatio() / 2;
+    const QPointF centre = fraction + QPointF(radius, radius);
+    const QSize box(int(std::ceil(fraction.x() + 2 * radius)) + 1, int(std::ceil(fraction.y() + 2 * radius)) + 1);
+    m_stamp = {width, fraction, box, {}, {}};
+    for (int j = 0; j < box.height(); ++j) {
+        const double dy = j + 0.5 - centre.y();
+        for (int i = 0; i < box.width(); ++i) {
+            const double dx = i + 0.5 - centre.x();
+            if (dx * dx + dy * dy <= radius * radius) {
+                m_stamp.pixels.append(QPoint(i, j));
+                m_stamp.offsets.append(j * stride + i);
+            }
+        }
+    }
+    return m_stamp;
+}
+
+QRect Picture::drawLine(QPointF from, QPointF to, LineStyle style, const QColor &colour)
+{
+    if (m_image.isNull() || !isFinite(from) || !isFinite(to))
+        return {};
+    // Only the part that can touch the picture is walked: a line far outside
+    // costs nothing.
+    const QPointF delta = to - from;
+    double t0, t1;
+    if (!clipSegment(from, delta, QRectF(QPointF(-1, -1), QPointF(m_size.width(), m_size.height())), t0, t1))
+        return {};
+    const QPoint start = (from + t0 * delta).toPoint();
+    const QPoint end = (from + t1 * delta).toPoint();
+    drawPixels(start, end, style, colour.rgb());
+    // Both end pixels, whichever way the line runs.
+    return (QRect(start, QSize(1, 1)) | QRect(end, QSize(1, 1))) & area();
+}
+
+// Bresenham's line, both end pixels included, in logical pixels.
+void Picture::drawPixels(QPoint from, QPoint to, LineStyle style, QRgb pixel)
+{
+    const Pattern &pattern = patternOf(style);
+    const int dx = std::abs(to.x() - from.x()), sx = from.x() < to.x() ? 1 : -1;
+    const int dy = -std::abs(to.y() - from.y()), sy = from.y() < to.y() ? 1 : -1;
+    const bool direct = devicePixelRatio() == 1;
+    QRgb *bits = reinterpret_cast<QRgb *>(m_image.bits());
+    const qsizetype stride = pixelsPerLine(m_image);
+    const QRect inside = m_image.rect();
+    int error = dx + dy;
+    int phase = 0;
+    for (QPoint p = from;;) {
+        if (pattern.on[phase]) {
+            if (!direct)
+                fillLogicalPixel(p.x(), p.y(), pixel);
+            else if (inside.contains(p))
+                bits[p.y() * stride + p.x()] = pixel;
+        }
+        if (p == to)
+            break;
+        phase = phase + 1 == pattern.period ? 0 : phase + 1;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            p.rx() += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            p.ry() += sy;
+        }
+    }
+}
+
+// A logical pixel at a ratio other than 1: the device pixels whose centres
+// lie inside it, so that neighbouring logical pixels neither overlap nor
+// leave a gap, at any ratio.
+void Picture::fillLogicalPixel(int x, int y, QRgb pixel)
+{
+    const double ratio = devicePixelRatio();
+    const auto firstInside = [ratio](int logical) { return int(std::ceil(logical * ratio - 0.5)); };
+    const int left = std::max(0, firstInside(x)), right = std::min(m_image.width(), firstInside(x + 1));
+    const int top = std::max(0, firstInside(y)), bottom = std::min(m_image.height(), firstInside(y + 1));
+    for (int j = top; j < bottom; ++j) {
+        QRgb *line = reinterpret_cast<QRgb *>(m_image.scanLine(j));
+        std::fill(line + left, line + std::max(left, right), pixel);
+    }
+}
+
+// The logical pixels that cover some device pixels, within the picture.
+QRect Picture::logicalArea(const QRect &devicePixels) const
+{
+    const QRect inside = devicePixels & m_image.rect();
+    if (inside.isEmpty())
+        return {};
+    const qreal ratio = devicePixelRatio();
+    return QRect(QPoint(int(std::floor(inside.left() / ratio)), int(std::floor(inside.top() / ratio))),
+                 QPoint(int(std::ceil((inside.right() + 1) / ratio)) - 1,
+                        int(std::ceil((inside.bottom() + 1) / ratio)) - 1))
+        & area();
+}
+
+Picture Picture::fitted(QSize size, qreal ratio) const
+{
+    if (size == m_size && ratio == devicePixelRatio() && !m_image.isNull())
+        return *this;
+    Picture fitted(size, ratio);
+    if (!m_image.isNull()) {
+        QPainter keep(&fitted.m_image);
+        keep.drawImage(QPointF(0, 0), m_image);
+    }
+    return fitted;
+}

@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+
+class QColor;
+
+// The board's picture: white paper that keeps what is drawn on it until it
+// is cleared. A plain value: copies are cheap until one of them is drawn on,
+// so a picture can be kept (for undo, the clipboard, printing) apart from
+// the canvas that shows it.
+//
+// Coordinates are logical pixels from the top-left corner. The pixels are
+// kept at a device pixel ratio, so that the picture stays crisp on high-DPI
+// screens and projectors: a logical pixel is a block of device pixels.
+// Dots and one-pixel lines are written straight into the pixels: a polygon
+// of 32,767 vertices draws 65,000 lines, and a painter's dashed lines cost
+// ten times as much.
+//
+// Every drawing call returns the logical rectangle it changed, empty when it
+// changed nothing, for whoever shows the picture to repaint.
+class Picture
+{
+public:
+    enum class LineStyle { Solid, Dash, Dot, DashDot };
+
+    Picture() = default;
+    // White, `size` logical pixels at `ratio` device pixels each.
+    Picture(QSize size, qreal ratio);
+
+    QSize size() const { return m_size; }
+    QRect area() const { return QRect(QPoint(0, 0), m_size); }
+    qreal devicePixelRatio() const { return m_image.devicePixelRatio(); }
+    const QImage &image() const { return m_image; }
+
+    // Erases the picture to white.
+    QRect clear();
+    // A round dot `width` pixels across, centred on the pixel at `centre`.
+    QRect drawDot(QPointF centre, int width, const QColor &colour);
+    // The same for many dots at once, as fast as the pixels can be written.
+    QRect drawDots(const QList<QPointF> &centres, int width, const QColor &colour);
+    // A line one logical pixel wide, both end pixels included; the style's
+    // pattern starts afresh at its first pixel.
+    QRect drawLine(QPointF from, QPointF to, LineStyle style, const QColor &colour);
+
+    // The picture at another size or device pixel ratio: what was drawn
+    // stays where it was, and a larger area is white.
+    Picture fitted(QSize size, qreal ratio) const;
+
+    // The same pixels, at the same ratio.
+    friend bool operator==(const Picture &a, const Picture &b) { return a.m_image == b.m_image; }
+    friend bool operator!=(const Picture &a, const Picture &b) { return !(a == b); }
+
+private:
+    // The device pixels of a dot, from the top-left corner of its box,
+    // worked out once for every dot of one width whose box starts at the
+    // same fraction of a pixel: all dots at whole coordinates.
+    struct DotStamp {
+        int width = 0;
+        QPointF fraction;
+        QSize box;
+        QList<QPoint> pixels;
+        QList<qsizetype> offsets; // the same pixels in the image's memory
+
+        bool fits(int w, QPointF f) const
+        {
+            // Exactly the same fraction: QPointF's own == is fuzzy.
+            return width == w && fraction.x() == f.x() && fraction.y() == f.y();
+        }
+    };
+
+    QRect plotDots(const QPointF *centres, qsizetype count, int width, const QColor &colour);
+    const DotStamp &stampFor(int width, QPointF fraction);
+    void drawPixels(QPoint from, QPoint to, LineStyle style, QRgb pixel);
+    void fillLogicalPixel(int x, int y, QRgb pixel);
+    QRect logicalArea(const QRect &devicePixels) const;
+
+    QSize m_size;
+    QImage m_image;
+    DotStamp m_stamp;
+};
