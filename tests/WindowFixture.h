@@ -7,7 +7,6 @@
 // events, and a snapshot of everything the user can see or get from it.
 
 #include "BoardFixture.h"
-#include "Command.h"
 #include "MainWindow.h"
 
 #include <QAction>
@@ -18,8 +17,11 @@
 
 #include <tuple>
 
-inline constexpr Command AllCommands[] = {Command::OrderAndReport, Command::ReportInOrder, Command::ClearBoard,
-                                          Command::DeleteSelected};
+// The commands of the buttons, by the names of their actions.
+inline constexpr char ContourCommand[] = "orderContourAction";
+inline constexpr char InOrderCommand[] = "connectInOrderAction";
+inline constexpr char ClearCommand[] = "clearAllAction";
+inline constexpr char DeleteCommand[] = "deleteVertexAction";
 
 // Lets the window finish what an event started: queued signals, repaints.
 inline void settle()
@@ -41,10 +43,13 @@ T *control(const MainWindow &window, const char *name)
 inline Canvas *canvasOf(const MainWindow &window) { return control<Canvas>(window, "canvas"); }
 inline ReportView *reportOf(const MainWindow &window) { return control<ReportView>(window, "report"); }
 
-inline QPushButton *buttonOf(const MainWindow &window, Command command)
+// The window's command whose action has that name; a missing one ends the test run.
+inline MainWindow::CommandControls commandOf(const MainWindow &window, const char *name)
 {
-    static const char *const names[] = {"contourButton", "inOrderButton", "clearButton", "deleteButton"};
-    return control<QPushButton>(window, names[int(command)]);
+    for (const MainWindow::CommandControls &command : window.commands())
+        if (command.action->objectName() == QLatin1String(name))
+            return command;
+    qFatal("the window has no command %s", name);
 }
 
 // The list that shows one column of the vertices.
@@ -61,17 +66,17 @@ inline void pressCanvas(MainWindow &window, QPoint at, Qt::MouseButton button = 
     pressCanvas(*canvasOf(window), at, button, modifiers);
 }
 
-inline void pressButton(MainWindow &window, Command command)
+inline void pressButton(MainWindow &window, const char *command)
 {
-    QTest::mouseClick(buttonOf(window, command), Qt::LeftButton);
+    QTest::mouseClick(commandOf(window, command).button, Qt::LeftButton);
     settle();
 }
 
 // A click on the command's item in the menu bar.
-inline void chooseMenuItem(MainWindow &window, Command command)
+inline void chooseMenuItem(MainWindow &window, const char *command)
 {
     QMenuBar *bar = window.menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(window.action(command)).center());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(commandOf(window, command).action).center());
     settle();
 }
 

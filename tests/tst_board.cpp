@@ -5,8 +5,11 @@
 
 #include "AreaReport.h"
 #include "Fan.h"
+#include "TextFile.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -63,6 +66,15 @@ void verifyDots(const Board &board, const QString &rows, int marked)
 }
 
 enum Action { Clear, OrderAndReport, ReportInOrder, Press, SelectRow, Delete };
+
+// A verdict as the paste table writes it: nothing when all is placed, else
+// what is wrong and the line at fault.
+QString described(const VertexLinesVerdict &verdict)
+{
+    static const char *const outcomes[] = {"", "closed", "no vertices", "not a vertex", "off the canvas", "no room"};
+    return QStringLiteral("%1 %2 %3").arg(outcomes[verdict.outcome]).arg(verdict.lineNumber).arg(verdict.lineText)
+        .remove(QRegularExpression(QStringLiteral("^ 0 |( 0)? $")));
+}
 
 } // namespace
 
@@ -126,12 +138,12 @@ void TestBoard::transitions()
     makeUsed(board, firstVertices(vertices), selected, closed);
 
     switch (Action(action)) {
-    case Clear: board.controller.run(Command::ClearBoard); break;
-    case OrderAndReport: board.controller.run(Command::OrderAndReport); break;
-    case ReportInOrder: board.controller.run(Command::ReportInOrder); break;
+    case Clear: board.controller.clearAll(); break;
+    case OrderAndReport: board.controller.orderContour(); break;
+    case ReportInOrder: board.controller.connectInOrder(); break;
     case Press: pressCanvas(board.canvas, QPoint(10, 10)); break;
     case SelectRow: board.vertices.selectRow(vertices - 1); break;
-    case Delete: board.controller.run(Command::DeleteSelected); break;
+    case Delete: board.controller.deleteSelected(); break;
     }
 
     QTEST(board.vertices.vertexCount(), "vertexCount");
@@ -147,10 +159,10 @@ void TestBoard::clearing_data()
     QTest::addColumn<QString>("rows");
     QTest::addColumn<bool>("keepsRows");
 
-    QTest::newRow("clear all") << int(Command::ClearBoard) << firstVertices(3) << false;
-    QTest::newRow("clear all, empty board") << int(Command::ClearBoard) << QString() << false;
+    QTest::newRow("clear all") << int(Clear) << firstVertices(3) << false;
+    QTest::newRow("clear all, empty board") << int(Clear) << QString() << false;
     // Four vertices: the white diagonal 1-3 runs through two dots.
-    QTest::newRow("in order") << int(Command::ReportInOrder) << firstVertices(4) << true;
+    QTest::newRow("in order") << int(ReportInOrder) << firstVertices(4) << true;
 }
 
 void TestBoard::clearing()
@@ -161,7 +173,7 @@ void TestBoard::clearing()
     Board board;
     makeUsed(board, rows, 0, true);
 
-    board.controller.run(Command(command));
+    command == Clear ? board.controller.clearAll() : board.controller.connectInOrder();
 
     QCOMPARE(board.vertices.selectedRow(), keepsRows ? 0 : -1);
     if (!keepsRows) {
@@ -303,7 +315,7 @@ void TestBoard::deleteVertex()
     Board board;
     makeUsed(board, rows, selected, true);
 
-    board.controller.run(Command::DeleteSelected);
+    board.controller.deleteSelected();
 
     QCOMPARE(::rows(board.vertices), remaining);
     const int n = board.vertices.vertexCount();
@@ -329,8 +341,8 @@ void TestBoard::refusedChangesNothing_data()
     QTest::addColumn<int>("command"); // -1: select `row` instead
     QTest::addColumn<int>("row");
 
-    const int remove = int(Command::DeleteSelected);
-    const int order = int(Command::OrderAndReport);
+    const int remove = int(Delete);
+    const int order = int(OrderAndReport);
     QTest::newRow("delete, nothing selected") << firstVertices(3) << -1 << false << remove << 0;
     QTest::newRow("delete, nothing selected, closed") << firstVertices(3) << -1 << true << remove << 0;
     QTest::newRow("delete, empty board, closed") << QString() << -1 << true << remove << 0;
@@ -351,8 +363,8 @@ void TestBoard::refusedChangesNothing()
     makeUsed(board, rows, selected, closed);
     // Contour ordering leaves no selected vertex behind: deleting after it
     // must find nothing to delete.
-    if (command == int(Command::OrderAndReport))
-        board.controller.run(Command::OrderAndReport);
+    if (command == OrderAndReport)
+        board.controller.orderContour();
     const QString rowsBefore = ::rows(board.vertices);
     const int selectedBefore = board.vertices.selectedRow();
     const bool closedBefore = board.vertices.isClosed();
@@ -362,7 +374,7 @@ void TestBoard::refusedChangesNothing()
     if (command < 0)
         board.vertices.selectRow(row);
     else
-        board.controller.run(Command::DeleteSelected);
+        board.controller.deleteSelected();
 
     QCOMPARE(::rows(board.vertices), rowsBefore);
     QCOMPARE(board.vertices.selectedRow(), selectedBefore);
@@ -375,29 +387,35 @@ void TestBoard::pasteVertexLines_data()
 {
     QTest::addColumn<int>("placedBefore"); // vertices on the board already
     QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("opened"); // saved to a file and opened as a board, not pasted
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("placed"); // rows added, as setRows writes them
-    QTest::addColumn<QString>("problem"); // part of the message; none when all is placed
+    QTest::addColumn<QString>("problem"); // the verdict, described; none when all is placed
 
     // The inner area is 400 x 300 pixels.
     QTest::newRow("tab, blanks, semicolon; every line end")
-        << 0 << false << "10\t20\n30  40\r\n50;60\r 70 ; 80 \n" << "10,20 30,40 50,60 70,80" << QString();
-    QTest::newRow("blank lines passed over") << 0 << false << "\n \t\n0\t0\n\n399\t299\n" << "0,0 399,299" << QString();
-    QTest::newRow("after the vertices there are") << 2 << false << "5 6" << "5,6" << QString();
-    QTest::newRow("a decimal number") << 0 << false << "1 2\n10.5\t20" << QString() << "ред 2 („10.5\t20“)";
-    QTest::newRow("one number") << 0 << false << "1 2\n\n30\n" << QString() << "ред 3 („30“)";
-    QTest::newRow("three numbers") << 0 << false << "1 2 3" << QString() << "ред 1 ";
-    QTest::newRow("signs run together") << 0 << false << "1-2" << QString() << "ред 1 ";
-    QTest::newRow("two semicolons") << 0 << false << "1;;2" << QString() << "ред 1 ";
-    QTest::newRow("words") << 0 << false << "X\tY\n1\t2" << QString() << "ред 1 ";
-    QTest::newRow("right of the canvas") << 0 << false << "1 2\n400 10" << QString() << "извън платното: ред 2";
-    QTest::newRow("above the canvas") << 0 << false << "10 -1" << QString() << "извън платното: ред 1";
-    QTest::newRow("far too large") << 0 << false << "99999999999999999999 1" << QString() << "извън платното: ред 1";
-    QTest::newRow("closed board") << 0 << true << "1 2" << QString() << "затворена";
-    QTest::newRow("no vertices at all") << 0 << false << " \n" << QString() << "няма върхове";
-    QTest::newRow("more than the board holds") << VertexModel::MaxVertices - 2 << false << "1 1\n2 2\n3 3\n4 4"
-                                               << QString() << "от ред 3 („3 3“)";
-    QTest::newRow("filling the board") << VertexModel::MaxVertices - 2 << false << "1 1\n2 2" << "1,1 2,2" << QString();
+        << 0 << false << false << "10\t20\n30  40\r\n50;60\r 70 ; 80 \n" << "10,20 30,40 50,60 70,80" << QString();
+    QTest::newRow("blank lines passed over") << 0 << false << false << "\n \t\n0\t0\n\n399\t299\n" << "0,0 399,299" << QString();
+    QTest::newRow("after the vertices there are") << 2 << false << false << "5 6" << "5,6" << QString();
+    QTest::newRow("a decimal number") << 0 << false << false << "1 2\n10.5\t20" << QString() << "not a vertex 2 10.5\t20";
+    QTest::newRow("one number") << 0 << false << false << "1 2\n\n30\n" << QString() << "not a vertex 3 30";
+    QTest::newRow("three numbers") << 0 << false << false << "1 2 3" << QString() << "not a vertex 1 1 2 3";
+    QTest::newRow("signs run together") << 0 << false << false << "1-2" << QString() << "not a vertex 1 1-2";
+    QTest::newRow("two semicolons") << 0 << false << false << "1;;2" << QString() << "not a vertex 1 1;;2";
+    QTest::newRow("words") << 0 << false << false << "X\tY\n1\t2" << QString() << "not a vertex 1 X\tY";
+    QTest::newRow("right of the canvas") << 0 << false << false << "1 2\n400 10" << QString() << "off the canvas 2 400 10";
+    QTest::newRow("above the canvas") << 0 << false << false << "10 -1" << QString() << "off the canvas 1 10 -1";
+    QTest::newRow("far too large") << 0 << false << false << "99999999999999999999 1" << QString()
+                                   << "off the canvas 1 99999999999999999999 1";
+    QTest::newRow("closed board") << 0 << true << false << "1 2" << QString() << "closed";
+    QTest::newRow("no vertices at all") << 0 << false << false << " \n" << QString() << "no vertices";
+    QTest::newRow("more than the board holds") << VertexModel::MaxVertices - 2 << false << false
+                                               << "1 1\n2 2\n3 3\n4 4" << QString() << "no room 3 3 3";
+    QTest::newRow("filling the board") << VertexModel::MaxVertices - 2 << false << false << "1 1\n2 2" << "1,1 2,2" << QString();
+    // A saved file replaces the board, closed or not; with Notepad's mark too.
+    QTest::newRow("a file opened") << 2 << true << true << "10\t20\r\n30\t40\r\n" << "10,20 30,40" << QString();
+    QTest::newRow("a file with a byte-order mark") << 0 << false << true << "\uFEFF5\t6\r\n" << "5,6" << QString();
+    QTest::newRow("a bad file keeps the board") << 2 << false << true << "1\t2\r\nx" << QString() << "not a vertex 2 x";
 }
 
 // Every vertex of the text is placed, in order and as a press would place
@@ -406,6 +424,7 @@ void TestBoard::pasteVertexLines()
 {
     QFETCH(int, placedBefore);
     QFETCH(bool, closed);
+    QFETCH(bool, opened);
     QFETCH(QString, text);
     QFETCH(QString, placed);
     QFETCH(QString, problem);
@@ -414,13 +433,18 @@ void TestBoard::pasteVertexLines()
         board.vertices.appendVertex(float(200 + i % 2), 200);
     board.vertices.setClosed(closed);
     const QImage pictureBefore = board.canvas.picture().image();
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("върхове.txt"));
+    QVERIFY(!opened || !saveTextFile(file, text.toUtf8()));
 
-    const QString message = board.controller.placeVertexLines(text);
+    const VertexLinesVerdict verdict = opened ? board.controller.openVertexLines(readTextFile(file).text)
+                                              : board.controller.placeVertexLines(text);
 
-    QVERIFY2(problem.isEmpty() ? message.isEmpty() : message.contains(problem), qPrintable(message));
+    QCOMPARE(described(verdict), problem);
     const QStringList added = placed.split(u' ', Qt::SkipEmptyParts);
-    QCOMPARE(board.vertices.vertexCount(), placedBefore + added.size());
-    QCOMPARE(rows(board.vertices).split(u' ', Qt::SkipEmptyParts).mid(placedBefore), added);
+    const int kept = opened && !added.isEmpty() ? 0 : placedBefore;
+    QCOMPARE(board.vertices.vertexCount(), kept + added.size());
+    QCOMPARE(rows(board.vertices).split(u' ', Qt::SkipEmptyParts).mid(kept), added);
     QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(board.vertices.vertexCount()));
     if (added.isEmpty())
         QCOMPARE(board.canvas.picture().image(), pictureBefore);
@@ -436,12 +460,12 @@ void TestBoard::copiedBoardPastesBack()
     for (const QString &pair : Spread)
         pressCanvas(pressed.canvas, pointOf(pair));
 
-    QCOMPARE(pasted.controller.placeVertexLines(pressed.vertices.vertexLines()), QString());
+    QCOMPARE(pasted.controller.placeVertexLines(pressed.vertices.vertexLines()).outcome, VertexLinesVerdict::Placed);
 
     QCOMPARE(rows(pasted.vertices), rows(pressed.vertices));
     QCOMPARE(pasted.canvas.picture().image(), pressed.canvas.picture().image());
-    pressed.controller.run(Command::OrderAndReport);
-    pasted.controller.run(Command::OrderAndReport);
+    pressed.controller.orderContour();
+    pasted.controller.orderContour();
     QCOMPARE(pasted.report.text(), pressed.report.text());
 }
 

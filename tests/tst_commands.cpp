@@ -24,9 +24,9 @@ void play(MainWindow &window, const QString &script)
         if (action == u"p" || action == u"r")
             pressCanvas(window, QPoint(a, b), action == u"p" ? Qt::LeftButton : Qt::RightButton);
         else if (action == u"b")
-            pressButton(window, Command(a));
+            QTest::mouseClick(window.commands().at(a).button, Qt::LeftButton);
         else if (action == u"m")
-            chooseMenuItem(window, Command(a));
+            chooseMenuItem(window, qPrintable(window.commands().at(a).action->objectName()));
         else if (action == u"s")
             clickRow(window, VertexModel::Column(a), b);
         settle();
@@ -35,12 +35,6 @@ void play(MainWindow &window, const QString &script)
 
 const QString Triangle = QStringLiteral("p 20,30; p 120,30; p 60,110");
 const QString Pentagon = QStringLiteral("p 200,40; p 60,120; p 340,100; p 120,190; p 280,180");
-
-const char *nameOf(Command command)
-{
-    static const char *const names[] = {"contour", "in order", "clear", "delete"};
-    return names[int(command)];
-}
 
 QRgb canvasPixel(const MainWindow &window, int x, int y)
 {
@@ -56,7 +50,6 @@ QList<int> selectedRows(const MainWindow &window)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Command)
 Q_DECLARE_METATYPE(VertexModel::Column)
 
 class CommandsTest : public QObject
@@ -80,7 +73,7 @@ private slots:
 void CommandsTest::buttonAndMenuAgree_data()
 {
     QTest::addColumn<QString>("state");
-    QTest::addColumn<Command>("command");
+    QTest::addColumn<int>("command"); // in the window's table
     const QList<std::pair<const char *, QString>> states{
         {"empty", QString()},
         {"one vertex", QStringLiteral("p 50,50")},
@@ -90,25 +83,28 @@ void CommandsTest::buttonAndMenuAgree_data()
         {"selected, open", Pentagon + QStringLiteral("; s 0,3")},
         {"contour after selection", Pentagon + QStringLiteral("; s 1,2; b 0")},
     };
+    MainWindow window;
+    const QList<MainWindow::CommandControls> commands = window.commands();
     for (const auto &[name, script] : states)
-        for (Command command : AllCommands)
-            QTest::addRow("%s, %s", name, nameOf(command)) << script << command;
+        for (int command = 0; command < commands.size(); ++command)
+            if (commands[command].button)
+                QTest::addRow("%s, %s", name, qPrintable(commands[command].action->text())) << script << command;
 }
 
 void CommandsTest::buttonAndMenuAgree()
 {
     QFETCH(QString, state);
-    QFETCH(Command, command);
+    QFETCH(int, command);
     MainWindow byButton, byMenu;
     byButton.show();
     byMenu.show();
     play(byButton, state);
     play(byMenu, state);
     // Both run the command through its one action.
-    QSignalSpy buttonAction(byButton.action(command), &QAction::triggered);
-    QSignalSpy menuAction(byMenu.action(command), &QAction::triggered);
-    pressButton(byButton, command);
-    chooseMenuItem(byMenu, command);
+    QSignalSpy buttonAction(byButton.commands().at(command).action, &QAction::triggered);
+    QSignalSpy menuAction(byMenu.commands().at(command).action, &QAction::triggered);
+    play(byButton, QStringLiteral("b %1").arg(command));
+    play(byMenu, QStringLiteral("m %1").arg(command));
     QCOMPARE(buttonAction.count(), 1);
     QCOMPARE(menuAction.count(), 1);
     QCOMPARE(snap(byButton), snap(byMenu));
@@ -248,21 +244,21 @@ void CommandsTest::fullBoardRefusesAPressAndTakesEveryCommand()
     message->accept();
 
     const auto reportedTriangles = [&] { return reportOf(window)->text().count(QStringLiteral("Върхове: 1")); };
-    pressButton(window, Command::ReportInOrder);
+    pressButton(window, InOrderCommand);
     QCOMPARE(reportedTriangles(), VertexModel::MaxVertices - 2);
     QVERIFY(reportOf(window)->text().contains(QStringLiteral("Върхове: 13276632767 с координати: ")));
     clickRow(window, VertexModel::YColumn, 20000);
     QCOMPARE(selectedRows(window), QList<int>(4, 20000));
-    pressButton(window, Command::DeleteSelected);
+    pressButton(window, DeleteCommand);
     QCOMPARE(window.vertices().vertexCount(), VertexModel::MaxVertices - 1);
     pressCanvas(window, QPoint(5, 6));
     const Snapshot refilled = snap(window);
     QCOMPARE(refilled.numbers.last(), QStringLiteral("32767"));
     QCOMPARE(refilled.x.last(), QStringLiteral("5"));
-    pressButton(window, Command::OrderAndReport);
+    pressButton(window, ContourCommand);
     QVERIFY(window.vertices().isClosed());
     QCOMPARE(reportedTriangles(), VertexModel::MaxVertices - 2);
-    pressButton(window, Command::ClearBoard);
+    pressButton(window, ClearCommand);
     QCOMPARE(window.vertices().vertexCount(), 0);
     QVERIFY(reportOf(window)->text().isEmpty());
 }

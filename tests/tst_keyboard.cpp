@@ -116,40 +116,40 @@ void TestKeyboard::crosshairPlacesAsTheMouseDoes()
 
     QCOMPARE(canvas->crosshair(), placed);
     QCOMPARE(snap(*byKeys.window), snap(*byMouse.window));
-    pressButton(*byKeys.window, Command::ReportInOrder);
-    pressButton(*byMouse.window, Command::ReportInOrder);
+    pressButton(*byKeys.window, InOrderCommand);
+    pressButton(*byMouse.window, InOrderCommand);
     QCOMPARE(snap(*byKeys.window), snap(*byMouse.window));
 }
 
 void TestKeyboard::focusedButtonRunsItsCommand_data()
 {
-    QTest::addColumn<Command>("command");
+    QTest::addColumn<QByteArray>("command");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("verticesAfter");
     QTest::addColumn<bool>("closedAfter");
-    QTest::newRow("Enter on the clear button") << Command::ClearBoard << int(Qt::Key_Enter) << 0 << false;
-    QTest::newRow("Return on the clear button") << Command::ClearBoard << int(Qt::Key_Return) << 0 << false;
-    QTest::newRow("Space on the clear button") << Command::ClearBoard << int(Qt::Key_Space) << 0 << false;
-    QTest::newRow("Enter on the contour button") << Command::OrderAndReport << int(Qt::Key_Enter) << 3 << true;
+    QTest::newRow("Enter on the clear button") << QByteArray(ClearCommand) << int(Qt::Key_Enter) << 0 << false;
+    QTest::newRow("Return on the clear button") << QByteArray(ClearCommand) << int(Qt::Key_Return) << 0 << false;
+    QTest::newRow("Space on the clear button") << QByteArray(ClearCommand) << int(Qt::Key_Space) << 0 << false;
+    QTest::newRow("Enter on the contour button") << QByteArray(ContourCommand) << int(Qt::Key_Enter) << 3 << true;
 }
 
 // Tab from the report to the button, as the user does, and the key.
 void TestKeyboard::focusedButtonRunsItsCommand()
 {
-    QFETCH(Command, command);
+    QFETCH(QByteArray, command);
     QFETCH(int, key);
     Shown shown;
     MainWindow &window = *shown.window;
     pressTriangle(window);
     reportOf(window)->setFocus();
-    tabTo(buttonOf(window, command));
+    tabTo(commandOf(window, command).button);
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     settle();
 
     QTEST(window.vertices().vertexCount(), "verticesAfter");
     QTEST(window.vertices().isClosed(), "closedAfter");
-    QCOMPARE(reportOf(window)->text().isEmpty(), command == Command::ClearBoard);
+    QCOMPARE(reportOf(window)->text().isEmpty(), command == ClearCommand);
 }
 
 enum Step { TabIn, BacktabIn, Press, Arrow, Space };

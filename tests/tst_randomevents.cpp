@@ -4,7 +4,11 @@
 // Thousands of seeded random sequences of the user's events on the real
 // window, with the board's invariants checked after every event. A failure
 // names its seed and step; ZARVELON_SEED=<seed> replays that one sequence.
+#include "TextFile.h"
 #include "WindowFixture.h"
+
+#include <QClipboard>
+#include <QTemporaryDir>
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -33,10 +37,13 @@ class Player
 public:
     Player(MainWindow &window, quint32 seed) : m_window(window), m_random(seed) {}
 
-    // Runs one random event and says what it was.
-    QString step(Expected &expected)
+    // Runs one random event and says what it was; with `boardChanges`, a
+    // paste and a file opened are among them.
+    QString step(Expected &expected, bool boardChanges = false)
     {
         const int n = m_window.vertices().vertexCount();
+        if (boardChanges && m_random.bounded(6) == 0)
+            return placeLines();
         switch (m_random.bounded(8)) {
         case 0: case 1: case 2: return press(expected);
         case 3: case 4: return n ? clickRow(expected, n) : press(expected);
@@ -46,6 +53,24 @@ public:
     }
 
 private:
+    // Lines of a few vertices, pasted onto an open board or opened as a file.
+    QString placeLines()
+    {
+        QString lines;
+        for (int i = 1 + m_random.bounded(4); i > 0; --i)
+            lines += QStringLiteral("%1\t%2\r\n").arg(10 * m_random.bounded(46)).arg(10 * m_random.bounded(19));
+        if (m_window.vertices().isClosed() || m_random.bounded(2)) {
+            QTemporaryDir folder;
+            const QString file = folder.filePath(QStringLiteral("board.txt"));
+            saveTextFile(file, lines.toUtf8());
+            m_window.openVertexFile(file);
+            return QStringLiteral("open %1").arg(lines);
+        }
+        QGuiApplication::clipboard()->setText(lines);
+        QTest::keyClick(canvasOf(m_window), Qt::Key_V, Qt::ControlModifier);
+        return QStringLiteral("paste %1").arg(lines);
+    }
+
     QString press(Expected &expected)
     {
         static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
@@ -89,17 +114,18 @@ private:
 
     QString command(Expected &expected)
     {
-        const Command command = AllCommands[m_random.bounded(4)];
+        static const char *const commands[] = {ContourCommand, InOrderCommand, ClearCommand, DeleteCommand};
+        const int command = m_random.bounded(4);
         const bool byMenu = m_random.bounded(2);
-        byMenu ? chooseMenuItem(m_window, command) : pressButton(m_window, command);
+        byMenu ? chooseMenuItem(m_window, commands[command]) : pressButton(m_window, commands[command]);
         const int n = m_window.vertices().vertexCount();
         switch (command) {
-        case Command::OrderAndReport: expected = {true, -1, -1, n}; break;
-        case Command::ReportInOrder: expected = {true, expected.selected, -1, n}; break;
-        case Command::ClearBoard: expected = {}; break;
-        case Command::DeleteSelected: if (expected.selected >= 0) expected = {false, -1, -1, expected.reportedVertices};
+        case 0: expected = {true, -1, -1, n}; break;
+        case 1: expected = {true, expected.selected, -1, n}; break;
+        case 2: expected = {}; break;
+        default: if (expected.selected >= 0) expected = {false, -1, -1, expected.reportedVertices};
         }
-        return QStringLiteral("%1 %2").arg(byMenu ? "menu" : "button").arg(int(command));
+        return QStringLiteral("%1 %2").arg(byMenu ? "menu" : "button", commands[command]);
     }
 
     // A row that was not selected before is marked red and opens the board.
@@ -155,6 +181,7 @@ class RandomEventsTest : public QObject
 
 private slots:
     void invariantsHoldAfterEveryEvent();
+    void undoAndRedoRestoreEveryStep();
 };
 
 void RandomEventsTest::invariantsHoldAfterEveryEvent()
@@ -168,7 +195,7 @@ void RandomEventsTest::invariantsHoldAfterEveryEvent()
     const quint32 first = replay ? qEnvironmentVariableIntValue("ZARVELON_SEED") : 1;
     const quint32 count = replay ? 1 : Sequences;
     for (quint32 seed = first; seed < first + count; ++seed) {
-        pressButton(window, Command::ClearBoard);
+        pressButton(window, ClearCommand);
         Expected expected;
         Player player(window, seed);
         QStringList steps;
@@ -178,6 +205,48 @@ void RandomEventsTest::invariantsHoldAfterEveryEvent()
             if (!wrong.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("seed %1, step %2: %3\nsteps: %4")
                                      .arg(seed).arg(i).arg(wrong, steps.join(QStringLiteral("; ")))));
+        }
+    }
+}
+
+// Random sequences, every change of the board a step: undone one by one to
+// the start, each shows what the user saw before it, picture included; then
+// redone to the end, each shows what the user saw after it.
+void RandomEventsTest::undoAndRedoRestoreEveryStep()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    for (quint32 seed = 1; seed <= 150; ++seed) {
+        MainWindow window;
+        window.show();
+        Player player(window, seed);
+        Expected ignored;
+        QList<Snapshot> before, after;
+        QStringList steps;
+        for (int i = 0; i < 20; ++i) {
+            const Snapshot shown = snap(window);
+            const int done = window.history().index();
+            steps << player.step(ignored, true);
+            if (window.history().index() > done) {
+                QCOMPARE(window.history().index(), done + 1);
+                before << shown;
+                after << snap(window);
+            }
+        }
+        // Anywhere in the window, the report box too.
+        const auto key = [&](QKeyCombination keys) {
+            QWidget *target = seed % 2 ? window.focusWidget() : reportOf(window);
+            target->setFocus();
+            QTest::keyClick(target, keys.key(), keys.keyboardModifiers());
+            settle();
+        };
+        const QString sequence = QStringLiteral("seed %1: %2").arg(seed).arg(steps.join(QStringLiteral("; ")));
+        for (qsizetype k = before.size() - 1; k >= 0; --k) {
+            key(Qt::CTRL | Qt::Key_Z);
+            QVERIFY2(snap(window) == before[k], qPrintable(sequence));
+        }
+        for (qsizetype k = 0; k < after.size(); ++k) {
+            key(k % 2 ? Qt::CTRL | Qt::Key_Y : Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+            QVERIFY2(snap(window) == after[k], qPrintable(sequence));
         }
     }
 }

@@ -129,14 +129,14 @@ void TestVertexLists::selectionInAllLists()
         QVERIFY(view->hasFocus());
         break;
     case CanvasPress: pressCanvas(window, Spread.last()); break;
-    case ContourOrdering: pressButton(window, Command::OrderAndReport); break;
+    case ContourOrdering: pressButton(window, ContourCommand); break;
     }
     verifySelected(selected);
 
     QStringList remaining = rows(window.vertices()).split(u' ');
     if (selected >= 0)
         remaining.removeAt(selected);
-    pressButton(window, Command::DeleteSelected);
+    pressButton(window, DeleteCommand);
     QCOMPARE(rows(window.vertices()), remaining.join(u' '));
     verifySelected(-1);
 }
@@ -230,7 +230,7 @@ void TestVertexLists::copying()
         for (VertexModel::Column column : Columns) {
             const QListView *view = listOf(*m_window, column);
             QCOMPARE(view->contextMenuPolicy(), Qt::ActionsContextMenu);
-            QCOMPARE(view->actions().size(), 1);
+            QCOMPARE(view->actions(), xs->actions()); // one menu for the three
             QCOMPARE(view->actions().constFirst()->text(), QStringLiteral("Копиране на всички върхове"));
         }
         xs->actions().constFirst()->trigger();

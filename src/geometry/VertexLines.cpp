@@ -65,12 +65,12 @@ bool isBlankLine(QStringView line)
 
 } // namespace
 
-void appendVertexLine(QString &lines, QStringView x, QStringView y)
+void appendVertexLine(QString &lines, QStringView x, QStringView y, QStringView lineEnd)
 {
     lines += x;
     lines += u'\t';
     lines += y;
-    lines += u'\n';
+    lines += lineEnd;
 }
 
 VertexLinesReading readVertexLines(QStringView text)

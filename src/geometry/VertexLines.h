@@ -16,9 +16,9 @@
 // the same polygon can be shown twice, prepared in an editor or a
 // spreadsheet (which reads the lines as two columns).
 
-// Appends one vertex's line, its coordinate texts as they stand, ended by a
-// line feed.
-void appendVertexLine(QString &lines, QStringView x, QStringView y);
+// Appends one vertex's line, its coordinate texts as they stand, ended by
+// `lineEnd`.
+void appendVertexLine(QString &lines, QStringView x, QStringView y, QStringView lineEnd);
 
 // A line of a text, numbered from 1.
 struct TextLine {

@@ -7,6 +7,8 @@
 
 #include <QColor>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int DotWidth = 5;
@@ -66,4 +68,21 @@ QRect FigurePainter::drawFan(const Fan &fan)
         changed |= drawSide(m_picture, t.B, t.C);
     }
     return changed | drawSide(m_picture, fan.closingFrom, fan.closingTo);
+}
+
+QRect FigurePainter::drawFigure(const DrawnFigure &figure, const std::vector<Point> &vertices)
+{
+    const QRect cleared = m_picture.clear();
+    const auto baseEnd = vertices.begin() + std::clamp(figure.baseVertices, 0, int(vertices.size()));
+    const std::vector<Point> base(vertices.begin(), baseEnd);
+    switch (figure.base) {
+    case DrawnFigure::Base::Nothing: break;
+    case DrawnFigure::Base::Vertices: drawVertices(base, figure.marked); break;
+    case DrawnFigure::Base::Fan:
+        drawFan(fanOf(base));
+        drawVertices(base);
+        break;
+    }
+    drawVertices(std::vector<Point>(baseEnd, vertices.end()));
+    return cleared;
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "DrawnFigure.h"
 #include "Picture.h"
 #include "Point.h"
 
@@ -25,6 +26,9 @@ public:
     // The fan's sides and diagonals in the order of its triangles, then the
     // closing side.
     QRect drawFan(const Fan &fan);
+    // The whole picture afresh: cleared, the figure's base from its first
+    // rows, a dot for every row after them.
+    QRect drawFigure(const DrawnFigure &figure, const std::vector<Point> &vertices);
 
 private:
     Picture &m_picture;

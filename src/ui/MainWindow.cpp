@@ -9,25 +9,36 @@
 #include "Canvas.h"
 #include "FittingTextDelegate.h"
 #include "MenuBarKeyboard.h"
-#include "ReportFile.h"
 #include "ReportView.h"
 #include "ScrollTogether.h"
 #include "TaskDescription.h"
+#include "TextFile.h"
 #include "VertexSelectionModel.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSettings>
+#include <QShortcut>
 #include <QStandardPaths>
 
 namespace {
 
 const QColor Lavender(192, 192, 255);
 const QColor LabelFace(255, 192, 128);
+
+// Where a command is offered besides its button.
+enum class Offered {
+    MenuBar,    // as an item of the menu bar (laid out in the .ui)
+    ListMenu,   // in the context menu of the vertex lists
+    ReportMenu, // in the context menu of the report, after the box's own items
+    Shortcut,   // by its shortcut alone, anywhere in the window
+};
 
 // A plain background colour is washed out by the style's button gradient; a
 // style sheet with a border shows it as it is, with an edge that sinks when
@@ -41,7 +52,98 @@ QString buttonStyle(const QColor &face)
         .arg(face.name(), face.darker(150).name(), face.darker(250).name());
 }
 
+// Where vertex lines came from, as a message names it.
+struct LinesSource {
+    QString heading;     // the message's first line, if any
+    QString holder;      // "В буфера"
+    QString nothingDone; // what stays as it was
+};
+
+constexpr int LongestQuotedLine = 40;
+
+// A line of the user's text as a message quotes it: its tabs as blanks, a
+// long one cut short.
+QString quoted(const VertexLinesVerdict &verdict)
+{
+    QString text = verdict.lineText.trimmed().replace(u'\t', u' ');
+    if (text.size() > LongestQuotedLine)
+        text = text.left(LongestQuotedLine - 1) + u'…';
+    return QStringLiteral("ред %1 („%2“)").arg(verdict.lineNumber).arg(text);
+}
+
+// Why vertex lines were not placed, in words; `present` vertices were on
+// the board, whose canvas is `area`.
+QString wordsFor(const VertexLinesVerdict &verdict, const LinesSource &source, int present, const QRect &area)
+{
+    const QString form = QStringLiteral("Всеки ред трябва да съдържа две цели числа, X и Y, разделени с "
+                                        "табулация, интервали или точка и запетая.");
+    QString words;
+    switch (verdict.outcome) {
+    case VertexLinesVerdict::Placed: return {};
+    case VertexLinesVerdict::BoardClosed:
+        words = QStringLiteral("Лицето вече е изчислено и дъската е затворена. За да поставите нови върхове, "
+                               "изберете връх в списъците, изтрийте връх или изчистете всичко.");
+        break;
+    case VertexLinesVerdict::NoVertices:
+        words = QStringLiteral("%1 няма върхове за поставяне.\n%2").arg(source.holder, form);
+        break;
+    case VertexLinesVerdict::NotAVertex:
+        words = QStringLiteral("Не е връх: %1.\n%2\n%3").arg(quoted(verdict), form, source.nothingDone);
+        break;
+    case VertexLinesVerdict::OffCanvas:
+        words = QStringLiteral("Точката е извън платното: %1. X може да е от %2 до %3, а Y от %4 до %5.\n%6")
+                    .arg(quoted(verdict))
+                    .arg(area.left()).arg(area.right()).arg(area.top()).arg(area.bottom())
+                    .arg(source.nothingDone);
+        break;
+    case VertexLinesVerdict::NoRoom:
+        words = QStringLiteral("Няма място за толкова върхове: от %1 нататък. Дъската побира най-много %2")
+                    .arg(quoted(verdict))
+                    .arg(VertexModel::MaxVertices)
+                + (present > 0 ? QStringLiteral(", а в нея вече има %1.").arg(present) : QStringLiteral("."))
+                + u'\n' + source.nothingDone;
+        break;
+    }
+    return source.heading.isEmpty() ? words : source.heading + u'\n' + words;
+}
+
+LinesSource fileSource(const QString &path)
+{
+    return {QStringLiteral("Върховете от „%1“ не са отворени.").arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("Във файла"), QStringLiteral("Дъската е непроменена.")};
+}
+
 } // namespace
+
+// One command of the window: its action (caption and shortcut, in the
+// .ui), its button and the button's colour where it has one, where else it
+// is offered, and what runs it.
+struct MainWindow::Command {
+    QAction *Ui::MainWindow::*action;
+    QPushButton *Ui::MainWindow::*button;
+    QColor face;
+    Offered offered;
+    void (MainWindow::*run)();
+};
+
+const MainWindow::Command MainWindow::Commands[] = {
+    {&Ui::MainWindow::orderContourAction, &Ui::MainWindow::contourButton, QColor(255, 128, 0), Offered::MenuBar,
+     &MainWindow::orderContour},
+    {&Ui::MainWindow::connectInOrderAction, &Ui::MainWindow::inOrderButton, QColor(0, 255, 0), Offered::MenuBar,
+     &MainWindow::connectInOrder},
+    {&Ui::MainWindow::clearAllAction, &Ui::MainWindow::clearButton, QColor(255, 0, 0), Offered::MenuBar,
+     &MainWindow::clearAll},
+    {&Ui::MainWindow::deleteVertexAction, &Ui::MainWindow::deleteButton, QColor(255, 0, 255), Offered::MenuBar,
+     &MainWindow::deleteVertex},
+    {&Ui::MainWindow::copyVerticesAction, nullptr, {}, Offered::ListMenu, &MainWindow::copyVertices},
+    {&Ui::MainWindow::saveVerticesAction, nullptr, {}, Offered::ListMenu, &MainWindow::saveVertices},
+    {&Ui::MainWindow::openVerticesAction, nullptr, {}, Offered::ListMenu, &MainWindow::openVertices},
+    {&Ui::MainWindow::saveReportAction, nullptr, {}, Offered::ReportMenu, &MainWindow::saveReport},
+    {&Ui::MainWindow::printAction, nullptr, {}, Offered::ReportMenu, &MainWindow::printReport},
+    {&Ui::MainWindow::undoAction, nullptr, {}, Offered::Shortcut, &MainWindow::undo},
+    {&Ui::MainWindow::redoAction, nullptr, {}, Offered::Shortcut, &MainWindow::redo},
+    {&Ui::MainWindow::contextMenuAction, nullptr, {}, Offered::Shortcut, &MainWindow::openContextMenu},
+};
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -61,8 +163,12 @@ MainWindow::MainWindow(QWidget *parent)
 
     m_controller = std::make_unique<BoardController>(m_vertices, *m_ui->canvas, *m_ui->report);
     connectCommands();
-    connectTransfers();
     connect(m_ui->canvas, &Canvas::pressed, m_controller.get(), &BoardController::placeVertex);
+    connect(m_ui->canvas, &Canvas::pasteRequested, this, &MainWindow::pasteVertices);
+    connect(m_ui->canvas, &Canvas::fileDropped, this, &MainWindow::openVertexFile);
+    connect(m_ui->canvas, &Canvas::textDropped, this, [this](const QString &text) {
+        placeVertexText(text, TextOrigin::Drop);
+    });
     connect(m_controller.get(), &BoardController::vertexLimitReached, this, &MainWindow::showVertexLimit);
     new MenuBarKeyboard(m_ui->menuBar);
 
@@ -73,46 +179,41 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow() = default;
 
-QAction *MainWindow::action(Command command) const
+QList<MainWindow::CommandControls> MainWindow::commands() const
 {
-    switch (command) {
-    case Command::OrderAndReport: return m_ui->orderContourAction;
-    case Command::ReportInOrder: return m_ui->connectInOrderAction;
-    case Command::ClearBoard: return m_ui->clearAllAction;
-    case Command::DeleteSelected: return m_ui->deleteVertexAction;
-    }
-    return nullptr;
+    QList<CommandControls> controls;
+    for (const Command &command : Commands)
+        controls.append({m_ui.get()->*command.action, command.button ? m_ui.get()->*command.button : nullptr,
+                         command.face});
+    return controls;
 }
 
-// Each command's button and menu item trigger its one action.
+// Every command runs through its one action, whichever way it is given.
 void MainWindow::connectCommands()
 {
-    const std::pair<QPushButton *, Command> buttons[] = {
-        {m_ui->contourButton, Command::OrderAndReport},
-        {m_ui->inOrderButton, Command::ReportInOrder},
-        {m_ui->clearButton, Command::ClearBoard},
-        {m_ui->deleteButton, Command::DeleteSelected},
-    };
-    for (const auto &[button, command] : buttons) {
-        QAction *commandAction = action(command);
-        connect(button, &QPushButton::clicked, commandAction, &QAction::trigger);
-        connect(commandAction, &QAction::triggered, m_controller.get(), [this, command = command] { m_controller->run(command); });
+    const QList<QWidget *> lists{m_ui->xList, m_ui->yList, m_ui->numberList};
+    for (const Command &command : Commands) {
+        QAction *action = m_ui.get()->*command.action;
+        connect(action, &QAction::triggered, this, command.run);
+        if (command.button)
+            connect(m_ui.get()->*command.button, &QPushButton::clicked, action, &QAction::trigger);
+        // In a context menu or not, the shortcut works anywhere in the window.
+        switch (command.offered) {
+        case Offered::MenuBar: break;
+        case Offered::ListMenu: for (QWidget *list : lists) list->addAction(action); break;
+        case Offered::ReportMenu: m_ui->report->addAction(action); break;
+        case Offered::Shortcut: addAction(action); break;
+        }
     }
-}
-
-// The vertices and the report out of the window, and vertices into it.
-void MainWindow::connectTransfers()
-{
-    for (QListView *list : {m_ui->xList, m_ui->yList, m_ui->numberList}) {
-        list->addAction(m_ui->copyVerticesAction);
+    for (QWidget *list : lists)
         list->setContextMenuPolicy(Qt::ActionsContextMenu);
-    }
-    connect(m_ui->copyVerticesAction, &QAction::triggered, this, &MainWindow::copyVertices);
-    connect(m_ui->canvas, &Canvas::pasteRequested, this, &MainWindow::pasteVertices);
-    // In the report box's context menu; their shortcuts work anywhere in the window.
-    m_ui->report->addActions({m_ui->saveReportAction, m_ui->printAction});
-    connect(m_ui->saveReportAction, &QAction::triggered, this, &MainWindow::saveReport);
-    connect(m_ui->printAction, &QAction::triggered, this, &MainWindow::printReport);
+    // Both the Windows and the Unix habit for redo.
+    m_ui->redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    QUndoStack &history = m_controller->history();
+    m_ui->undoAction->setEnabled(false);
+    m_ui->redoAction->setEnabled(false);
+    connect(&history, &QUndoStack::canUndoChanged, m_ui->undoAction, &QAction::setEnabled);
+    connect(&history, &QUndoStack::canRedoChanged, m_ui->redoAction, &QAction::setEnabled);
 }
 
 // The three lists show the X, Y and number columns of the board, share its
@@ -131,6 +232,9 @@ void MainWindow::showVertexViews()
         QItemSelectionModel *own = list->selectionModel();
         list->setSelectionModel(new VertexSelectionModel(&m_vertices, column, list));
         delete own;
+        // Delete on a list deletes its picked vertex, as "Трий 1т" does.
+        auto *deleteKey = new QShortcut(QKeySequence::Delete, list, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(deleteKey, &QShortcut::activated, m_ui->deleteVertexAction, &QAction::trigger);
     }
     scrollTogether({m_ui->xList, m_ui->yList, m_ui->numberList});
 }
@@ -144,15 +248,126 @@ void MainWindow::paintColours()
     const QString labelStyle = QStringLiteral("background-color: %1;").arg(LabelFace.name());
     for (QLabel *label : {m_ui->titleLabel, m_ui->numberLabel, m_ui->xLabel, m_ui->yLabel})
         label->setStyleSheet(labelStyle);
+    for (const Command &command : Commands)
+        if (command.button)
+            (m_ui.get()->*command.button)->setStyleSheet(buttonStyle(command.face));
+}
 
-    const std::pair<QPushButton *, QColor> buttons[] = {
-        {m_ui->contourButton, QColor(255, 128, 0)},
-        {m_ui->inOrderButton, QColor(0, 255, 0)},
-        {m_ui->clearButton, QColor(255, 0, 0)},
-        {m_ui->deleteButton, QColor(255, 0, 255)},
-    };
-    for (const auto &[button, face] : buttons)
-        button->setStyleSheet(buttonStyle(face));
+void MainWindow::orderContour() { m_controller->orderContour(); }
+void MainWindow::connectInOrder() { m_controller->connectInOrder(); }
+void MainWindow::clearAll() { m_controller->clearAll(); }
+void MainWindow::deleteVertex() { m_controller->deleteSelected(); }
+void MainWindow::undo() { m_controller->history().undo(); }
+void MainWindow::redo() { m_controller->history().redo(); }
+
+void MainWindow::copyVertices()
+{
+    if (m_vertices.vertexCount() > 0)
+        QGuiApplication::clipboard()->setText(m_vertices.vertexLines());
+}
+
+void MainWindow::saveVertices()
+{
+    const QString path = askFileName(QStringLiteral("Запиши върховете като"), QStringLiteral("върхове.txt"), true);
+    if (path.isEmpty())
+        return;
+    if (const auto failure = saveTextFile(path, m_vertices.vertexLines(u"\r\n").toUtf8()))
+        warn(QStringLiteral("Върховете не бяха записани в „%1“: %2.\nДъската е непроменена.")
+                 .arg(QDir::toNativeSeparators(path), *failure));
+}
+
+void MainWindow::openVertices()
+{
+    const QString path = askFileName(QStringLiteral("Отвори върхове"), QString(), false);
+    if (!path.isEmpty())
+        openVertexFile(path);
+}
+
+void MainWindow::openVertexFile(const QString &path)
+{
+    const TextFileReading file = readTextFile(path);
+    const LinesSource source = fileSource(path);
+    switch (file.outcome) {
+    case TextFileReading::Read: break;
+    case TextFileReading::Unreadable:
+        warn(QStringLiteral("%1\nФайлът не може да бъде прочетен: %2.").arg(source.heading, file.reason));
+        return;
+    case TextFileReading::TooLarge:
+        warn(QStringLiteral("%1\nФайлът е по-голям от %2 MB: не е файл с върхове.")
+                 .arg(source.heading).arg(LargestTextFile >> 20));
+        return;
+    }
+    const VertexLinesVerdict verdict = m_controller->openVertexLines(file.text);
+    if (verdict.outcome != VertexLinesVerdict::Placed)
+        warn(wordsFor(verdict, source, 0, m_ui->canvas->area()));
+}
+
+void MainWindow::pasteVertices()
+{
+    placeVertexText(QGuiApplication::clipboard()->text(), TextOrigin::Clipboard);
+}
+
+void MainWindow::placeVertexText(const QString &text, TextOrigin origin)
+{
+    const int present = m_vertices.vertexCount();
+    const VertexLinesVerdict verdict = m_controller->placeVertexLines(text);
+    const LinesSource source{{}, origin == TextOrigin::Clipboard ? QStringLiteral("В буфера")
+                                                                 : QStringLiteral("В пуснатия текст"),
+                             QStringLiteral("Не е поставен нито един връх.")};
+    if (verdict.outcome != VertexLinesVerdict::Placed)
+        warn(wordsFor(verdict, source, present, m_ui->canvas->area()));
+}
+
+void MainWindow::saveReport()
+{
+    const QString path = askFileName(QStringLiteral("Запиши отчета като"), QStringLiteral("отчет.txt"), true);
+    if (path.isEmpty())
+        return;
+    if (const auto failure = saveTextFile(path, m_ui->report->text().toUtf8()))
+        warn(QStringLiteral("Отчетът не беше записан в „%1“: %2.\nОтчетът е непроменен в прозореца.")
+                 .arg(QDir::toNativeSeparators(path), *failure));
+}
+
+void MainWindow::printReport()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QStringLiteral("Zarvelon"));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Печат на рисунката и отчета"));
+    if (dialog.exec() == QDialog::Accepted)
+        printBoard(printer, m_ui->canvas->picture().image(), m_ui->report->text(), m_ui->report->font());
+}
+
+// Shift+F10 opens the focused control's context menu, as the Menu key does.
+void MainWindow::openContextMenu()
+{
+    QWidget *focused = focusWidget();
+    if (!focused)
+        return;
+    const QPoint at = focused->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, at, focused->mapToGlobal(at));
+    QCoreApplication::sendEvent(focused, &event);
+}
+
+// The file dialogs start in the folder last used, also after a restart.
+QString MainWindow::askFileName(const QString &caption, const QString &name, bool saving)
+{
+    QSettings settings;
+    const QString lastFolder = QStringLiteral("lastFolder");
+    const QString folder =
+        settings.value(lastFolder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).toString();
+    QFileDialog dialog(this, caption, QDir(folder).filePath(name),
+                       QStringLiteral("Текстови файлове (*.txt);;Всички файлове (*)"));
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (saving)
+        dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    settings.setValue(lastFolder, QFileInfo(path).absolutePath());
+    return path;
 }
 
 void MainWindow::showVertexLimit()
@@ -165,47 +380,10 @@ void MainWindow::showVertexLimit()
 void MainWindow::warn(const QString &message)
 {
     auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    // The user's own text stays text: a quoted line is never read as markup.
+    box->setTextFormat(Qt::PlainText);
     // In Bulgarian also where Qt's own catalogue is not installed.
     box->button(QMessageBox::Ok)->setText(QStringLiteral("Добре"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
-}
-
-void MainWindow::copyVertices()
-{
-    if (m_vertices.vertexCount() > 0)
-        QGuiApplication::clipboard()->setText(m_vertices.vertexLines());
-}
-
-void MainWindow::pasteVertices()
-{
-    const QString problem = m_controller->placeVertexLines(QGuiApplication::clipboard()->text());
-    if (!problem.isEmpty())
-        warn(problem);
-}
-
-void MainWindow::saveReport()
-{
-    QFileDialog dialog(this, QStringLiteral("Запиши отчета като"),
-                       QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                           .filePath(QStringLiteral("отчет.txt")),
-                       QStringLiteral("Текстови файлове (*.txt)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    const QString problem = saveReportFile(dialog.selectedFiles().constFirst(), m_ui->report->text());
-    if (!problem.isEmpty())
-        warn(problem);
-}
-
-void MainWindow::printReport()
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QStringLiteral("Zarvelon"));
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Печат на рисунката и отчета"));
-    if (dialog.exec() == QDialog::Accepted)
-        printBoard(printer, m_ui->canvas->picture().image(), m_ui->report->text(), m_ui->report->font());
 }

@@ -14,11 +14,12 @@ namespace {
 
 // Qt's parser prints its headings in English: the help is written out whole.
 const char *const Help =
-    "Употреба: zarvelon [--help | --version]\n"
+    "Употреба: zarvelon [ФАЙЛ | --help | --version]\n"
     "\n"
     "Геометрия - неправилен, изпъкнал N-ъгълник: щракнете върховете на изпъкнал\n"
     "многоъгълник върху платното; програмата ги подрежда в контур, разделя\n"
     "многоъгълника на триъгълници от връх 1 и изчислява лицето му.\n"
+    "ФАЙЛ: текстов файл с по един връх на ред, \"X<Tab>Y\", отваря се като дъска.\n"
     "\n"
     "Клавиши:\n"
     "  Tab, Shift+Tab   към отчета, платното, списъците и бутоните\n"
@@ -26,11 +27,16 @@ const char *const Help =
     "  интервал, Enter  поставят връх при кръстчето; на бутон - изпълняват го\n"
     "  Ctrl+C           на платното копира рисунката, в списък - реда\n"
     "  Ctrl+V           на платното поставя върхове от редове \"X<Tab>Y\"\n"
+    "  Ctrl+Z           отменя последната промяна; Ctrl+Y, Ctrl+Shift+Z я повтарят\n"
+    "  Delete           в списък изтрива избрания връх\n"
+    "  Ctrl+O           отваря върхове от файл; Ctrl+Shift+S ги записва\n"
     "  Ctrl+S           записва отчета като текстов файл\n"
-    "  Ctrl+P           отпечатва рисунката и отчета\n"
+    "  Ctrl+P           отпечатва лист с рисунката и отчета\n"
+    "  F1               помощ\n"
     "  F10 или Alt      към менюто; стрелките и Enter избират команда\n"
-    "Контекстното меню на всеки списък копира всички върхове като редове\n"
-    "\"X<Tab>Y\"; това на отчета го записва и отпечатва.\n"
+    "Контекстното меню (Shift+F10) на всеки списък копира, записва и отваря\n"
+    "върховете като редове \"X<Tab>Y\"; това на отчета го записва и отпечатва.\n"
+    "Файл или текст, пуснат върху платното, се отваря или поставя.\n"
     "\n"
     "За проектор прозорецът се уголемява с променливата QT_SCALE_FACTOR,\n"
     "например: QT_SCALE_FACTOR=1.5 zarvelon\n"
@@ -47,8 +53,9 @@ const char *const QtOptionsWithValue[] = {"platform", "platformpluginpath", "pla
                                           "qmljsdebugger", "display", "name", "visual"};
 const char *const QtFlags[] = {"reverse", "testability", "widgetcount", "nograb", "dograb", "qdevel", "qdebug"};
 
-// The program takes --help and --version and Qt's own options, and nothing
-// else. All is decided before any window exists, so without a display too.
+// The program takes a file to open, --help and --version and Qt's own
+// options, and nothing else. All is decided before any window exists, so
+// without a display too.
 class CommandLine
 {
 public:
@@ -67,7 +74,7 @@ public:
     // its window.
     std::optional<std::pair<QString, int>> answer(const QStringList &arguments)
     {
-        if (!m_parser.parse(arguments) || !m_parser.positionalArguments().isEmpty())
+        if (!m_parser.parse(arguments) || m_parser.positionalArguments().size() > 1)
             return std::pair{QStringLiteral("zarvelon: непозната опция или аргумент: %1\n\n%2")
                                  .arg(arguments.mid(1).join(u' '), QString::fromUtf8(Help)),
                              2};
@@ -77,6 +84,9 @@ public:
             return std::pair{QStringLiteral("zarvelon %1\n").arg(QStringLiteral(ZARVELON_VERSION)), 0};
         return std::nullopt;
     }
+
+    // The file to open at start, if any.
+    QString file() const { return m_parser.positionalArguments().value(0); }
 
 private:
     QCommandLineParser m_parser;
@@ -91,7 +101,8 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments += QString::fromLocal8Bit(argv[i]);
-    if (const auto answer = CommandLine().answer(arguments)) {
+    CommandLine commandLine;
+    if (const auto answer = commandLine.answer(arguments)) {
         const auto &[text, status] = *answer;
         std::fputs(text.toUtf8().constData(), status == 0 ? stdout : stderr);
         return status;
@@ -99,11 +110,15 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zarvelon"));
+    QApplication::setOrganizationName(QStringLiteral("Zarvelon")); // where the settings are kept
     QApplication::setApplicationVersion(QStringLiteral(ZARVELON_VERSION));
     // Lets a Wayland dock match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zarvelon.Zarvelon"));
     installBulgarianCatalogue(app);
     MainWindow window;
     window.show();
+    // A file that cannot be opened is said so over an empty board.
+    if (const QString file = commandLine.file(); !file.isEmpty())
+        window.openVertexFile(file);
     return app.exec();
 }

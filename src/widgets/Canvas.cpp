@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMetaObject>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -25,6 +26,7 @@ Canvas::Canvas(QWidget *parent)
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
     fitPicture();
 }
 
@@ -185,6 +187,36 @@ void Canvas::mousePressEvent(QMouseEvent *event)
     if (!area().contains(at))
         return; // a press on the border is not on the board
     emit pressed(at, event->button());
+}
+
+namespace {
+
+// The first local file among what is dragged, if any.
+QString droppedFile(const QMimeData *data)
+{
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return {};
+}
+
+} // namespace
+
+void Canvas::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty() || event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void Canvas::dropEvent(QDropEvent *event)
+{
+    if (const QString path = droppedFile(event->mimeData()); !path.isEmpty())
+        emit fileDropped(path);
+    else if (event->mimeData()->hasText())
+        emit textDropped(event->mimeData()->text());
+    else
+        return;
+    event->acceptProposedAction();
 }
 
 void Canvas::resizeEvent(QResizeEvent *event)

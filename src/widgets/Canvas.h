@@ -25,7 +25,8 @@
 // after a mouse press, and are drawn over the picture, never into it.
 //
 // Ctrl+C copies the picture to the clipboard as an image; Ctrl+V asks for
-// the clipboard's text to be placed, which is the board's business.
+// the clipboard's text to be placed, and a file or text dropped on the
+// canvas is handed on, which is the board's business.
 class Canvas : public QFrame
 {
     Q_OBJECT
@@ -56,6 +57,9 @@ signals:
     void pressed(QPoint position, Qt::MouseButton button);
     // Ctrl+V on the canvas.
     void pasteRequested();
+    // A file, or else a text, dropped on the canvas.
+    void fileDropped(const QString &path);
+    void textDropped(const QString &text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -64,6 +68,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void fitPicture();

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "TextFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+// QSaveFile keeps small writes in a buffer and, when the flush on commit()
+// fails, still puts the short file in place of the old one. So the bytes go
+// to the file unbuffered, every write is checked, and what a full disk or a
+// size limit refuses ends the save before commit() replaces anything.
+bool writeAll(QSaveFile &file, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += qsizetype(written);
+    }
+    return file.flush();
+}
+
+} // namespace
+
+std::optional<QString> saveTextFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, bytes) && file.commit())
+        return std::nullopt;
+    // The temporary file, with whatever reached it, goes with `file`.
+    return file.errorString();
+}
+
+TextFileReading readTextFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {TextFileReading::Unreadable, {}, file.errorString()};
+    // Read up to the limit, not to the end: a device such as /dev/zero has none.
+    const QByteArray bytes = file.read(LargestTextFile + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {TextFileReading::Unreadable, {}, file.errorString()};
+    if (bytes.size() > LargestTextFile)
+        return {TextFileReading::TooLarge, {}, {}};
+    QStringDecoder decode(QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8));
+    return {TextFileReading::Read, decode(bytes), {}};
+}
