@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cstdio>
@@ -157,6 +158,63 @@ double contourCommand(int n, void (*fill)(const MainWindow &, int, quint32) = fi
     return median(samples);
 }
 
+// The resident memory of the process, in megabytes (Linux).
+double residentMegabytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> pages = statm.readAll().split(' ');
+    return pages.value(1).toDouble() * 4096 / (1 << 20);
+}
+
+// Selects row 16000 by a click on the number list, as the user does.
+void selectRow16000(MainWindow &window)
+{
+    QListView *numbers = window.findChild<QListView *>(QStringLiteral("numberList"));
+    const QModelIndex row = window.vertices().index(16000, VertexModel::NumberColumn);
+    numbers->scrollTo(row);
+    settle();
+    click(numbers->viewport(), numbers->visualRect(row).center());
+}
+
+// The history on a full board: a command and its undo, timed, and the
+// memory that twenty "Контур" and twenty deletions in a row take.
+int history()
+{
+    MainWindow window;
+    window.show();
+    settle();
+    fillBoard(window, VertexModel::MaxVertices, 5);
+    settle();
+    QAction *undo = window.findChild<QAction *>(QStringLiteral("undoAction"));
+    QAction *redo = window.findChild<QAction *>(QStringLiteral("redoAction"));
+    const auto commandAndUndo = [&](const char *what, const std::function<void()> &command) {
+        const double done = millisecondsOf(command);
+        const double undone = millisecondsOf([&] { undo->trigger(); });
+        const double redone = millisecondsOf([&] { redo->trigger(); });
+        std::printf("  %-28s %8.2f ms, undone in %8.2f ms, redone in %8.2f ms\n", what, done, undone, redone);
+    };
+    std::printf("On a board of 32,767 vertices:\n");
+    commandAndUndo("\"Контур\", the rows moved:", [&] { button(window, "contourButton")->click(); });
+    selectRow16000(window);
+    commandAndUndo("\"Трий 1т\":", [&] { button(window, "deleteButton")->click(); });
+    commandAndUndo("\"Чисти\":", [&] { button(window, "clearButton")->click(); });
+
+    const double before = residentMegabytes();
+    for (int run = 0; run < 20; ++run)
+        button(window, "contourButton")->click();
+    for (int run = 0; run < 20; ++run) {
+        selectRow16000(window);
+        button(window, "deleteButton")->click();
+    }
+    settle();
+    std::printf("  twenty \"Контур\" and twenty deletions in a row: resident memory %+.1f MB "
+                "(%.1f MB in all), %d steps kept\n",
+                residentMegabytes() - before, residentMegabytes(), window.history().count());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -208,5 +266,5 @@ int main(int argc, char *argv[])
     }
     std::printf("select a row on a board of 32,767 vertices: %.2f ms\n", median(selections));
     std::printf("delete that vertex: %.2f ms\n", median(deletions));
-    return transfers();
+    return transfers() || history();
 }
