@@ -98,9 +98,12 @@ private:
 
 int main(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments += QString::fromLocal8Bit(argv[i]);
+    // The arguments as Qt reads them, on Windows from the system's UTF-16:
+    // a file named in Cyrillic, given by "Open with", arrives whole.
+    const QStringList arguments = [&] {
+        const QCoreApplication reader(argc, argv);
+        return QCoreApplication::arguments();
+    }();
     CommandLine commandLine;
     if (const auto answer = commandLine.answer(arguments)) {
         const auto &[text, status] = *answer;

@@ -153,14 +153,26 @@ first_menu_item_is_not() { [ "$(first_menu_item)" != "$1" ]; }
 
 start_virtual_display "$work" || fail "no virtual X server"
 
-# C.UTF-8 gives a point as the decimal separator; LANG and LANGUAGE go too,
-# so that the run depends on no setting of the machine.
-env -u LANG -u LANGUAGE LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb "$binary" >"$work/app.log" 2>&1 &
-app_pid=$!
+# Starts the program with the arguments and finds its window. C.UTF-8 gives
+# a point as the decimal separator; LANG and LANGUAGE go too, and its
+# settings are kept in the work folder, so that the run depends on no
+# setting of the machine and leaves none behind.
+start_program() { # arguments...
+    env -u LANG -u LANGUAGE LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" \
+        "$binary" "$@" >"$work/app.log" 2>&1 &
+    app_pid=$!
+    window=$(timeout "$patience" xdotool search --sync --onlyvisible --pid "$app_pid" --name '^Zarvelon$' \
+             2>/dev/null | head -n 1)
+    [ -n "$window" ] || fail "no visible window named Zarvelon within $patience s"
+    locate_client_area "$window" || fail "$client_area_problem"
+}
 
-window=$(timeout "$patience" xdotool search --sync --onlyvisible --name '^Zarvelon$' 2>/dev/null | head -n 1)
-[ -n "$window" ] || fail "no visible window named Zarvelon within $patience s"
-locate_client_area "$window" || fail "$client_area_problem"
+# The file dialogs open in the folder last used, here the work folder, so
+# that a file's name is typed alone, without a path for the dialog's
+# completer to act on.
+mkdir -p "$work/config/Zarvelon"
+printf '[General]\nlastFolder=%s\n' "$work" >"$work/config/Zarvelon/Zarvelon.conf"
+start_program
 wait_until "$patience" canvas_pixel_is ffffff 5 5 || fail "the canvas is not shown white"
 
 # A right triangle, legs 30 and 40, in the order of entry.
@@ -273,12 +285,36 @@ expect_report "the copied vertices pasted back give the same report" "${contour_
 keys ctrl+s
 wait_until "$patience" focus_is_on 'Запиши отчета като' || fail "Ctrl+S opened no file dialog"
 keys ctrl+a
-timeout 10 xdotool type --delay 0 "$work/saved.txt" || fail "xdotool could not type the file's name"
+timeout 10 xdotool type --delay 0 saved.txt || fail "xdotool could not type the file's name"
 keys Return
 wait_until "$patience" test -s "$work/saved.txt" || fail "the report was not saved"
 printf '%s\r\n' "${contour_report[@]}" | cmp -s - "$work/saved.txt" \
     || fail "the saved report differs from the shown one"
 echo "ok: Ctrl+S saves the report byte for byte"
+
+# Ctrl+Shift+S saves the vertices as the lists show them, with CR LF. Without
+# a window manager the keyboard stays with no window once a dialog closes:
+# a click gives it back.
+click_report
+keys ctrl+shift+s
+wait_until "$patience" focus_is_on 'Запиши върховете като' || fail "Ctrl+Shift+S opened no file dialog"
+keys ctrl+a
+timeout 10 xdotool type --delay 0 board.txt || fail "xdotool could not type the file's name"
+keys Return
+wait_until "$patience" test -s "$work/board.txt" || fail "the vertices were not saved"
+printf '160\t110\r\n100\t110\r\n100\t30\r\n160\t30\r\n' | cmp -s - "$work/board.txt" \
+    || fail "the saved vertices are not the contour's rows: $(cat -A "$work/board.txt")"
+echo "ok: Ctrl+Shift+S saves the vertices"
+
+# Ctrl+Z takes the last change back: here "Поред", whose figure goes and
+# leaves the pasted dots.
+click_report
+keys ctrl+z
+wait_until "$patience" canvas_pixel_is ffffff 130 30 || fail "Ctrl+Z did not take \"Поред\" back"
+canvas_pixel_is 000000 100 110 || fail "Ctrl+Z took more than \"Поред\" back"
+keys ctrl+shift+z
+wait_until "$patience" canvas_pixel_is 000000 130 30 || fail "Ctrl+Shift+Z did not bring the figure back"
+echo "ok: Ctrl+Z and Ctrl+Shift+Z take a change back and do it again"
 
 # A malformed line: a message, and nothing placed.
 press_clear
@@ -306,4 +342,12 @@ for key in F10 alt; do
 done
 
 kill -0 "$app_pid" 2>/dev/null || fail "the program ended during the run"
+
+# The saved board on the command line of a new start gives the same report
+# after "Контур".
+stop_process "$app_pid"
+start_program "$work/board.txt"
+wait_until "$patience" canvas_pixel_is 000000 100 30 || fail "the board given on the command line is not shown"
+press_contour
+expect_report "the saved board, opened at start, gives the same report" "${contour_report[@]}"
 echo "PASS"
