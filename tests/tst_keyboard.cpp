@@ -6,8 +6,10 @@
 #include "BulgarianCatalogue.h"
 #include "WindowFixture.h"
 
+#include <QClipboard>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 
@@ -70,6 +72,8 @@ private slots:
     void marksOnlyForTheKeyboard();
     void menuBarByKeyboard_data();
     void menuBarByKeyboard();
+    void keysOnAControl_data();
+    void keysOnAControl();
     void qtTextsInBulgarian();
 };
 
@@ -231,6 +235,57 @@ void TestKeyboard::menuBarByKeyboard()
     type(bar, then);
     QTEST(window.vertices().vertexCount(), "verticesAfter");
     QCOMPARE(QApplication::focusWidget(), report);
+}
+
+void TestKeyboard::keysOnAControl_data()
+{
+    QTest::addColumn<QByteArray>("control"); // that has the focus
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<int>("picked"); // the row picked before; -1 none
+    QTest::addColumn<int>("verticesAfter");
+    QTest::addColumn<QString>("shows"); // in the menu or message that opens; none
+
+    const QKeyCombination shiftF10 = Qt::SHIFT | Qt::Key_F10;
+    QTest::newRow("Delete on a list, a row picked") << QByteArray("yList") << QKeyCombination(Qt::Key_Delete) << 1 << 2 << "";
+    QTest::newRow("Delete on a list, none picked") << QByteArray("yList") << QKeyCombination(Qt::Key_Delete) << -1 << 3 << "";
+    QTest::newRow("Delete on the canvas") << QByteArray("canvas") << QKeyCombination(Qt::Key_Delete) << 1 << 3 << "";
+    QTest::newRow("Shift+F10 on a list") << QByteArray("numberList") << shiftF10 << -1 << 3 << "Отвори върхове...";
+    QTest::newRow("Shift+F10 on the report") << QByteArray("report") << shiftF10 << -1 << 3 << "Печат...";
+    QTest::newRow("a pasted line's tabs as blanks") << QByteArray("canvas") << (Qt::CTRL | Qt::Key_V) << -1 << 3
+                                                   << "ред 2 („900 60 7“)";
+}
+
+// Delete deletes a list's picked vertex; Shift+F10 opens the focused
+// control's context menu; a message quotes a pasted line, tabs as blanks.
+void TestKeyboard::keysOnAControl()
+{
+    QFETCH(QByteArray, control);
+    QFETCH(QKeyCombination, keys);
+    QFETCH(int, picked);
+    Shown shown;
+    MainWindow &window = *shown.window;
+    pressTriangle(window);
+    if (picked >= 0)
+        clickRow(window, VertexModel::YColumn, picked);
+    QGuiApplication::clipboard()->setText(QStringLiteral("1\t2\n900\t60\t7\n"));
+    QWidget *focused = ::control<QWidget>(window, control);
+    focused->setFocus();
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            opened = menu->actions().constLast()->text();
+            menu->close();
+        }
+    });
+
+    QTest::keyClick(focused, keys.key(), keys.keyboardModifiers());
+    settle();
+
+    QTEST(window.vertices().vertexCount(), "verticesAfter");
+    if (auto *message = window.findChild<QMessageBox *>())
+        opened = message->text();
+    QFETCH(QString, shows);
+    QVERIFY2(shows.isEmpty() ? opened.isEmpty() : opened.contains(shows), qPrintable(opened));
 }
 
 // The report box's context menu and the full board's message box, under
