@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QScrollBar>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -15,7 +16,8 @@ namespace {
 const QList<QPoint> Spread = {{40, 50}, {200, 120}, {330, 40}, {100, 160}, {250, 30}, {420, 150}};
 const VertexModel::Column Columns[] = {VertexModel::XColumn, VertexModel::YColumn, VertexModel::NumberColumn};
 
-enum Input { Click, CtrlClick, KeyDown, KeyUp, CtrlSpace, TabIntoList, CanvasPress, ContourOrdering };
+enum Input { Click, CtrlClick, KeyDown, KeyUp, CtrlSpace, TabIntoList, CanvasPress, ContourOrdering, RightClick,
+             RightClickAfterContour };
 
 } // namespace
 
@@ -97,6 +99,8 @@ void TestVertexLists::selectionInAllLists_data()
     QTest::newRow("Tab into a list") << x << -1 << int(TabIntoList) << 0 << -1;
     QTest::newRow("canvas press") << x << 2 << int(CanvasPress) << 0 << 2;
     QTest::newRow("contour ordering") << x << 2 << int(ContourOrdering) << 0 << -1;
+    QTest::newRow("right click on another row, Escape") << y << 1 << int(RightClick) << 3 << 1;
+    QTest::newRow("right click after contour ordering") << number << 2 << int(RightClickAfterContour) << 3 << -1;
 }
 
 // After the input the lists agree, and the delete button deletes the vertex
@@ -130,6 +134,25 @@ void TestVertexLists::selectionInAllLists()
         break;
     case CanvasPress: pressCanvas(window, Spread.last()); break;
     case ContourOrdering: pressButton(window, ContourCommand); break;
+    case RightClickAfterContour: pressButton(window, ContourCommand); Q_FALLTHROUGH();
+    case RightClick: {
+        // The context menu opens, and Escape closes it: the picture stays.
+        const QImage picture = canvasOf(window)->picture().image();
+        bool menuShown = false;
+        QTimer::singleShot(0, [&] {
+            if ((menuShown = QApplication::activePopupWidget()))
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        });
+        const QModelIndex index = view->model()->index(row, view->modelColumn());
+        view->scrollTo(index);
+        // Through the window, as the system delivers it, so that the press brings its context menu.
+        QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
+                          view->viewport()->mapTo(&window, view->visualRect(index).center()));
+        settle();
+        QVERIFY(menuShown);
+        QCOMPARE(canvasOf(window)->picture().image(), picture);
+        view->scrollTo(view->currentIndex()); // back to the selected row
+    }
     }
     verifySelected(selected);
 

@@ -3,6 +3,8 @@
 
 #include "OneRowListView.h"
 
+#include <QMouseEvent>
+
 OneRowListView::OneRowListView(QWidget *parent)
     : QListView(parent)
 {
@@ -15,4 +17,20 @@ void OneRowListView::resizeEvent(QResizeEvent *event)
     QListView::resizeEvent(event);
     if (!viewport()->size().isEmpty())
         setGridSize(viewport()->size());
+}
+
+void OneRowListView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton)
+        event->accept(); // the context menu follows
+    else
+        QListView::mousePressEvent(event);
+}
+
+void OneRowListView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton)
+        event->accept();
+    else
+        QListView::mouseReleaseEvent(event);
 }

@@ -8,6 +8,9 @@
 // A list one row high: every row is exactly as high as the list's inside,
 // whatever its text, so the list shows one whole row and nothing of the
 // next, and scrolls by whole rows.
+//
+// The left button picks a row; the right one only opens the context menu,
+// which must not change the selection it acts on.
 class OneRowListView : public QListView
 {
     Q_OBJECT
@@ -17,4 +20,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 };
