@@ -6,6 +6,7 @@
 #include "VertexLabels.h"
 
 #include <QTest>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>

@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtMath>
 
 #include <cmath>
 #include <csignal>
