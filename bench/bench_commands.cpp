@@ -7,20 +7,23 @@
 // window repainted; on random boards, and on a convex one that the order
 // walks round), selection by a click on a list row, and deletion; and
 // what leaves the window and comes in: the picture and every vertex copied,
-// the vertices pasted back, the report saved.
+// the vertices pasted back, the report saved, the worksheet printed.
 #include "Canvas.h"
 #include "MainWindow.h"
 #include "TextFile.h"
 #include "ReportView.h"
 #include "VertexModel.h"
+#include "Worksheet.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QListView>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -109,7 +112,8 @@ void press(QWidget *widget, int key, Qt::KeyboardModifiers modifiers)
 }
 
 // On a full board, after "Контур": the picture and every vertex copied, the
-// board cleared and the vertices pasted back, the report saved.
+// board cleared and the vertices pasted back, the report saved; and the
+// worksheet of its 32,765 triangles printed to a PDF file.
 int transfers()
 {
     MainWindow window;
@@ -120,7 +124,8 @@ int transfers()
     settle();
     Canvas *canvas = window.findChild<Canvas *>(QStringLiteral("canvas"));
     QAction *copyVertices = window.findChild<QListView *>(QStringLiteral("xList"))->actions().constFirst();
-    const QString report = window.findChild<ReportView *>(QStringLiteral("report"))->text();
+    const ReportView *reportView = window.findChild<ReportView *>(QStringLiteral("report"));
+    const QString report = reportView->text();
     QTemporaryDir folder;
     std::vector<double> pictures, copies, pastes, saves;
     for (int run = 0; run < 5; ++run) {
@@ -141,6 +146,20 @@ int transfers()
     std::printf("  \"Копиране на всички върхове\":                 %8.2f\n", median(copies));
     std::printf("  Ctrl+V on the canvas, 32,767 lines pasted:     %8.2f\n", median(pastes));
     std::printf("  the report (%lld characters) saved to a file: %8.2f\n", static_cast<long long>(report.size()), median(saves));
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("worksheet.pdf")));
+    const WorksheetContent content{canvas->picture().image(), window.vertices().points(), report, reportView->font(),
+                                   QDate::currentDate()};
+    bool printed = false;
+    const double printing = millisecondsOf([&] { printed = printWorksheet(printer, content); });
+    if (!printed) {
+        std::fprintf(stderr, "the worksheet was not printed\n");
+        return 1;
+    }
+    std::printf("The worksheet of 32,765 triangles printed to PDF (%lld MB): %.0f ms\n",
+                static_cast<long long>(QFileInfo(printer.outputFileName()).size() >> 20), printing);
     return 0;
 }
 

@@ -3,8 +3,13 @@
 
 #include "Fan.h"
 #include "FigurePainter.h"
+#include "VertexLabels.h"
 
 #include <QTest>
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -49,6 +54,8 @@ private slots:
     void vertices();
     void fan_data();
     void fan();
+    void numbersBesideDots_data();
+    void numbersBesideDots();
 };
 
 void TestFigurePainter::vertices_data()
@@ -105,6 +112,49 @@ void TestFigurePainter::fan()
     const QString pixels = along(picture.image(), pixelOf(Heptagon[from - 1]), pixelOf(Heptagon[to - 1]));
     const QString inside = pixels.mid(1, pixels.size() - 2);
     QCOMPARE(inside, pattern.repeated(pixels.size()).mid(1, inside.size()));
+}
+
+void TestFigurePainter::numbersBesideDots_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QSizeF>("radii"); // of the ellipse they stand on, round the picture's middle
+    QTest::addColumn<bool>("apart");   // whether there is room for every number apart from the others
+    QTest::newRow("one") << 1 << QSizeF(0, 0) << true;
+    QTest::newRow("in the corners") << 4 << QSizeF(327, 138) << true;
+    QTest::newRow("two close together") << 2 << QSizeF(3, 0) << true;
+    QTest::newRow("12 round the edge") << 12 << QSizeF(225, 92) << true;
+    QTest::newRow("60 round the edge, crowded at its ends") << 60 << QSizeF(225, 92) << false;
+}
+
+// Each number beside its own dot, inside the picture, over no dot, and
+// where there is room, over no other number.
+void TestFigurePainter::numbersBesideDots()
+{
+    QFETCH(int, count);
+    QFETCH(QSizeF, radii);
+    QFETCH(bool, apart);
+    const QRectF area(0, 0, 463, 196);
+    const qreal radius = FigurePainter::DotWidth / 2.0;
+    std::vector<QPointF> dots;
+    std::vector<QSizeF> sizes;
+    for (int i = 0; i < count; ++i) {
+        const double angle = 2 * M_PI * (i + 0.5) / count;
+        const QPointF offset(std::clamp(radii.width() * std::cos(angle), -231.0, 231.0),
+                             std::clamp(radii.height() * std::sin(angle), -97.0, 97.0));
+        dots.push_back(area.center() + offset);
+        sizes.emplace_back(QString::number(i + 1).size() * 5, 7);
+    }
+    const std::vector<QRectF> places = placeVertexLabels(dots, radius, sizes, area);
+    QCOMPARE(places.size(), sizes.size());
+    for (size_t i = 0; i < places.size(); ++i) {
+        QVERIFY(area.contains(places[i]));
+        QCOMPARE(places[i].size(), sizes[i]);
+        QVERIFY(places[i].adjusted(-2 * radius, -2 * radius, 2 * radius, 2 * radius).contains(dots[i]));
+        for (QPointF dot : dots)
+            QVERIFY(!places[i].intersects(QRectF(dot - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius))));
+        for (size_t j = 0; apart && j < i; ++j)
+            QVERIFY(!places[i].intersects(places[j]));
+    }
 }
 
 QTEST_MAIN(TestFigurePainter)

@@ -4,9 +4,9 @@
 // The window as the user sees it: every control's place, colours, captions,
 // the menu, the keyboard order, the task description and the report box's
 // manners.
-#include "BoardPrint.h"
 #include "TextFile.h"
 #include "WindowFixture.h"
+#include "Worksheet.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -15,7 +15,9 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtMath>
 
+#include <cmath>
 #include <csignal>
 #include <iterator>
 #ifdef Q_OS_UNIX
@@ -43,6 +45,20 @@ QString withLineFeeds(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// The text of every page of a PDF file, line by line from the top, its
+// blanks simplified; none when pdftotext fails.
+QStringList printedPages(const QString &pdftotext, const QString &pdf)
+{
+    QProcess reader;
+    reader.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!reader.waitForFinished() || reader.exitCode() != 0)
+        return {};
+    QStringList pages = QString::fromUtf8(reader.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    for (QString &page : pages)
+        page = page.simplified();
+    return pages;
+}
+
 } // namespace
 
 class WindowTest : public QObject
@@ -66,6 +82,7 @@ private slots:
     void everyControlHasAName();
     void reportSaved_data();
     void reportSaved();
+    void printedOnNumberedPages_data();
     void printedOnNumberedPages();
 
 private:
@@ -295,35 +312,67 @@ void WindowTest::reportSaved()
              QStringList({QStringLiteral("folder"), QStringLiteral("old.txt")}));
 }
 
-// On paper: the picture, and every line of a report of many pages, which
-// are numbered.
+void WindowTest::printedOnNumberedPages_data()
+{
+    QTest::addColumn<int>("vertices"); // on an ellipse, then "Поред"; 0: "Чисти"; -1: as the window opens
+    QTest::newRow("a triangle, numbered") << 3;
+    QTest::newRow("300 vertices on many pages") << 300;
+    QTest::newRow("the task description") << -1;
+    QTest::newRow("an empty report") << 0;
+}
+
+// On paper: the heading, the name line, the picture with its vertices'
+// numbers on a small board, every line of the report in its order with a
+// paragraph (a triangle's three lines) never parted by a page break, and
+// every page numbered at its foot.
 void WindowTest::printedOnNumberedPages()
 {
+    QFETCH(int, vertices);
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty() && qEnvironmentVariableIsEmpty("CI"))
         QSKIP("pdftotext is not installed (Debian package poppler-utils)");
     QVERIFY2(!pdftotext.isEmpty(), "pdftotext is not installed (Debian package poppler-utils)");
-    for (int i = 0; i < 80; ++i)
-        pressCanvas(*m_window, QPoint(231 + int(200 * std::cos(i / 12.7)), 98 + int(90 * std::sin(i / 12.7))));
-    pressButton(*m_window, InOrderCommand);
+    for (int i = 0; i < vertices; ++i) {
+        const double angle = 2 * M_PI * i / vertices;
+        pressCanvas(*m_window, QPoint(231 + int(200 * std::cos(angle)), 98 + int(90 * std::sin(angle))));
+    }
+    if (vertices >= 0)
+        pressButton(*m_window, vertices > 0 ? InOrderCommand : ClearCommand);
     const QString report = reportOf(*m_window)->text();
+    const QDate date(2026, 12, 8);
     QTemporaryDir dir;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("board.pdf")));
 
-    printBoard(printer, canvasOf(*m_window)->picture().image(), report, reportOf(*m_window)->font());
+    QVERIFY(printWorksheet(printer, {canvasOf(*m_window)->picture().image(), m_window->vertices().points(), report,
+                                     reportOf(*m_window)->font(), date}));
 
-    QProcess reader;
-    reader.start(pdftotext, {printer.outputFileName(), QStringLiteral("-")});
-    QVERIFY(reader.waitForFinished());
-    const QString printed = QString::fromUtf8(reader.readAllStandardOutput());
-    const QStringList pages = printed.split(u'\f', Qt::SkipEmptyParts);
-    QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
-    for (const QString &line : linesOf(report))
-        QVERIFY2(printed.contains(line), qPrintable(line));
+    const QStringList pages = printedPages(pdftotext, printer.outputFileName());
+    QVERIFY(!pages.isEmpty());
+    QVERIFY(pages[0].startsWith(QStringLiteral("Геометрия - неправилен, изпъкнал N-ъгълник ")));
+    QVERIFY(pages[0].contains(QLocale().toString(date, QLocale::ShortFormat)));
+    QVERIFY(pages[0].contains(QStringLiteral("Име: ______________ Клас: ______")));
+    const QStringList numbers = pages[0].left(pages[0].indexOf(QStringLiteral("Върхове"))).split(u' ');
+    for (int n = vertices <= 60 ? 1 : vertices; n <= vertices; ++n) // beyond 60, the last would show
+        QCOMPARE(numbers.contains(QString::number(n)), vertices <= 60);
     for (int page = 1; page <= pages.size(); ++page)
-        QVERIFY(pages[page - 1].split(u'\n').contains(QString::number(page)));
+        QVERIFY(pages[page - 1].endsWith(QStringLiteral(" стр. %1 от %2").arg(page).arg(pages.size())));
+    int page = 0, paragraphPage = -1;
+    qsizetype at = 0;
+    for (const QString &line : linesOf(report)) {
+        const QString printed = line.simplified();
+        if (printed.isEmpty()) {
+            paragraphPage = -1;
+            continue;
+        }
+        for (; page < pages.size() && (at = pages[page].indexOf(printed, at)) < 0; at = 0)
+            ++page;
+        QVERIFY2(page < pages.size(), qPrintable(line));
+        QVERIFY2(paragraphPage < 0 || paragraphPage == page, qPrintable(line));
+        paragraphPage = page;
+        at += printed.size();
+    }
 }
 
 QTEST_MAIN(WindowTest)

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int DotWidth = 5;
 const QColor Ink = Qt::black;
 const QColor Mark = Qt::red;
 const QColor Paper = Qt::white;

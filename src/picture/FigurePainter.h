@@ -18,6 +18,10 @@ struct Fan;
 class FigurePainter
 {
 public:
+    // A vertex's dot is this many pixels across, centred on the vertex's
+    // pixel: the middle of the dot of vertex (x, y) is (x + 0.5, y + 0.5).
+    static constexpr int DotWidth = 5;
+
     explicit FigurePainter(Picture &picture) : m_picture(picture) {}
 
     QRect drawVertex(Point vertex);

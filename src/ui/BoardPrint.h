@@ -3,12 +3,11 @@
 
 #pragma once
 
-class QFont;
-class QImage;
-class QPrinter;
-class QString;
+#include "Worksheet.h"
 
-// Prints the picture of the board, at its size on the screen and framed,
-// and below it the report in `font`, wrapped to the page and continued on as
-// many pages as it needs, every page numbered.
-void printBoard(QPrinter &printer, const QImage &picture, const QString &report, const QFont &font);
+// The window's former way to print, without the vertices' numbers; it goes
+// once the window hands the worksheet its content itself.
+inline void printBoard(QPrinter &printer, const QImage &picture, const QString &report, const QFont &font)
+{
+    printWorksheet(printer, {picture, {}, report, font, QDate::currentDate()});
+}

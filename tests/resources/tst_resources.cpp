@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zarvelon developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "HelpWindow.h"
 #include "MainWindow.h"
 
 #include <QFile>
@@ -10,7 +11,7 @@
 
 // The icon as the window and the program file carry it: every size compiled
 // in, the smallest still crisp, and the program file's 32 x 32 icon of 256
-// colours the same picture as the window's.
+// colours the same picture as the window's; and the help's text compiled in.
 class TestResources : public QObject
 {
     Q_OBJECT
@@ -20,6 +21,7 @@ private slots:
     void windowIconAtEverySize();
     void smallestIconIsCrisp();
     void programFileIcon();
+    void helpCompiledIn();
 };
 
 namespace {
@@ -79,6 +81,19 @@ void TestResources::programFileIcon()
     QCOMPARE(int(bytes[6 + 2]), 0);                                  // 0 means 256 colours
     QCOMPARE(qFromLittleEndian<quint16>(bytes + 6 + 6), quint16(8)); // bits per pixel
     QCOMPARE(QImage(path).convertToFormat(QImage::Format_ARGB32), compiledIn(32));
+}
+
+// Catches the help's text left out of the program, and a help window that
+// Escape does not close.
+void TestResources::helpCompiledIn()
+{
+    MainWindow window;
+    HelpWindow help(&window);
+    help.show();
+    QVERIFY(help.isWindow() && !help.isModal() && help.windowIcon().cacheKey() == window.windowIcon().cacheKey());
+    QVERIFY(help.toPlainText().contains(QStringLiteral("F1")) && help.toPlainText().contains(QStringLiteral("Ctrl+Z")));
+    QTest::keyClick(&help, Qt::Key_Escape);
+    QVERIFY(!help.isVisible());
 }
 
 QTEST_MAIN(TestResources)

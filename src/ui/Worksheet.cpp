@@ -1,0 +1,301 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Worksheet.h"
+
+#include "FigurePainter.h"
+#include "VertexLabels.h"
+
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPainter>
+#include <QPrinter>
+#include <QTextLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qreal ScreenDpi = 96;     // the picture's logical pixels on paper
+constexpr qreal MarginInches = 0.8; // about 2 cm from the paper's edge
+constexpr int MostNumberedVertices = 60;
+
+// A place in the flow of the pages: the page, counted from 0, and the height
+// on it from the top of the text area.
+struct Place {
+    int page = 0;
+    qreal y = 0;
+};
+
+// Stacks pieces down pages of one height; a piece that does not fit below
+// the last one starts the next page.
+class PageFlow
+{
+public:
+    explicit PageFlow(qreal pageHeight) : m_pageHeight(pageHeight) {}
+
+    Place place(qreal height)
+    {
+        if (m_y > 0 && m_y + height > m_pageHeight)
+            newPage();
+        const Place at{m_page, m_y};
+        m_y += height;
+        return at;
+    }
+    // Starts the next page unless pieces of this height, taken together, fit
+    // below the last one or would not fit on any page.
+    void keepTogether(qreal height)
+    {
+        if (height <= m_pageHeight && m_y > 0 && m_y + height > m_pageHeight)
+            newPage();
+    }
+    void skip(qreal height) { m_y += height; }
+    int pageCount() const { return m_page + 1; }
+
+private:
+    void newPage()
+    {
+        ++m_page;
+        m_y = 0;
+    }
+
+    qreal m_pageHeight;
+    int m_page = 0;
+    qreal m_y = 0;
+};
+
+// The report's lines without their CR LF.
+QStringList linesOf(const QString &report)
+{
+    QStringList lines = report.split(QStringLiteral("\r\n"));
+    if (lines.constLast().isEmpty())
+        lines.removeLast(); // after the last line end
+    return lines;
+}
+
+// Lays `layout` out in lines `width` wide, broken between words; returns its
+// height.
+qreal layOut(QTextLayout &layout, qreal width)
+{
+    qreal height = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLeadingIncluded(true);
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    return height;
+}
+
+// The area the pages are written in, in the painter's coordinates: the
+// paper less a margin, and inside what the printer can print.
+QRectF textAreaOf(const QPrinter &printer)
+{
+    const QPageLayout page = printer.pageLayout();
+    const int dpi = printer.resolution();
+    const QRectF paper = page.fullRectPixels(dpi);
+    const QRectF printable = page.paintRectPixels(dpi);
+    const qreal margin = MarginInches * dpi;
+    const QRectF area = paper.adjusted(margin, margin, -margin, -margin).intersected(printable);
+    return area.translated(-(printer.fullPage() ? paper : printable).topLeft());
+}
+
+// The worksheet laid out on its pages, in the printer's device pixels. The
+// report's lines are laid out once to measure them and once more to print
+// each page, so that no more than a page's lines are held at a time.
+class Worksheet
+{
+public:
+    Worksheet(QPrinter &printer, const WorksheetContent &content);
+
+    int pageCount() const { return int(m_pageStarts.size()); }
+    void paintPage(QPainter &painter, int page) const;
+
+private:
+    void placeReport(PageFlow &flow);
+    void paintHeading(QPainter &painter) const;
+    void paintNameLine(QPainter &painter) const;
+    void paintPicture(QPainter &painter) const;
+    void paintVertexNumbers(QPainter &painter) const;
+    void paintFooter(QPainter &painter, int page) const;
+    QRectF lineAt(Place place, qreal height) const;
+    QRectF pictureArea() const { return QRectF(lineAt(m_pictureAt, 0).topLeft(), m_pictureSize); }
+
+    QPrinter &m_printer;
+    const WorksheetContent &m_content;
+    QRectF m_area;
+    qreal m_lineHeight;
+    qreal m_pageHeight; // of the area above the footer
+    Place m_heading;
+    Place m_nameLine;
+    Place m_pictureAt;
+    QSizeF m_pictureSize;
+    QStringList m_lines;
+    QList<Place> m_linePlaces;
+    QList<qsizetype> m_pageStarts; // the first of the report's lines on each page
+};
+
+Worksheet::Worksheet(QPrinter &printer, const WorksheetContent &content)
+    : m_printer(printer)
+    , m_content(content)
+    , m_area(textAreaOf(printer))
+    , m_lineHeight(QFontMetricsF(content.font, &printer).lineSpacing())
+    , m_pageHeight(std::max(m_area.height() - 2 * m_lineHeight, m_lineHeight))
+{
+    PageFlow flow(m_pageHeight);
+    m_heading = flow.place(m_lineHeight);
+    flow.skip(m_lineHeight / 2);
+    m_nameLine = flow.place(m_lineHeight);
+    flow.skip(m_lineHeight);
+
+    // At its size on the screen, unless the page is smaller.
+    const QSizeF onScreen = content.picture.deviceIndependentSize() * (printer.resolution() / ScreenDpi);
+    m_pictureSize = onScreen.scaled(onScreen.boundedTo(QSizeF(m_area.width(), m_pageHeight)), Qt::KeepAspectRatio);
+    m_pictureAt = flow.place(m_pictureSize.height());
+    flow.skip(m_lineHeight);
+
+    placeReport(flow);
+    const int pages = flow.pageCount();
+    for (int page = 0; page < pages; ++page) {
+        const auto first = std::lower_bound(m_linePlaces.begin(), m_linePlaces.end(), page,
+                                            [](Place place, int p) { return place.page < p; });
+        m_pageStarts.append(first - m_linePlaces.begin());
+    }
+}
+
+// A paragraph that fits on a page is kept on one.
+void Worksheet::placeReport(PageFlow &flow)
+{
+    m_lines = linesOf(m_content.report);
+    QList<qreal> heights;
+    heights.reserve(m_lines.size());
+    for (const QString &line : std::as_const(m_lines)) {
+        QTextLayout layout(line, m_content.font, &m_printer);
+        heights.append(layOut(layout, m_area.width()));
+    }
+    m_linePlaces.reserve(heights.size());
+    for (qsizetype i = 0; i < heights.size(); ++i) {
+        const bool startsParagraph = !m_lines[i].isEmpty() && (i == 0 || m_lines[i - 1].isEmpty());
+        if (startsParagraph) {
+            qreal paragraph = 0;
+            for (qsizetype j = i; j < heights.size() && !m_lines[j].isEmpty(); ++j)
+                paragraph += heights[j];
+            flow.keepTogether(paragraph);
+        }
+        m_linePlaces.append(flow.place(heights[i]));
+    }
+}
+
+void Worksheet::paintPage(QPainter &painter, int page) const
+{
+    painter.setPen(Qt::black);
+    if (page == m_heading.page)
+        paintHeading(painter);
+    if (page == m_nameLine.page)
+        paintNameLine(painter);
+    if (page == m_pictureAt.page)
+        paintPicture(painter);
+    const qsizetype end = page + 1 < pageCount() ? m_pageStarts[page + 1] : m_lines.size();
+    for (qsizetype i = m_pageStarts[page]; i < end; ++i) {
+        QTextLayout layout(m_lines[i], m_content.font, &m_printer);
+        layOut(layout, m_area.width());
+        layout.draw(&painter, lineAt(m_linePlaces[i], 0).topLeft());
+    }
+    paintFooter(painter, page);
+}
+
+QRectF Worksheet::lineAt(Place place, qreal height) const
+{
+    return QRectF(m_area.left(), m_area.top() + place.y, m_area.width(), height);
+}
+
+void Worksheet::paintHeading(QPainter &painter) const
+{
+    const QRectF heading = lineAt(m_heading, m_lineHeight);
+    QFont bold = m_content.font;
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.drawText(heading, Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Геометрия - неправилен, изпъкнал N-ъгълник"));
+    painter.setFont(m_content.font);
+    painter.drawText(heading, Qt::AlignRight | Qt::AlignVCenter,
+                     QLocale().toString(m_content.date, QLocale::ShortFormat));
+}
+
+void Worksheet::paintNameLine(QPainter &painter) const
+{
+    painter.setFont(m_content.font);
+    painter.drawText(lineAt(m_nameLine, m_lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Име: ______________  Клас: ______"));
+}
+
+// The picture in a thin grey frame just outside it, so that its white shows
+// on white paper.
+void Worksheet::paintPicture(QPainter &painter) const
+{
+    if (m_content.picture.isNull())
+        return;
+    const QRectF picture = pictureArea();
+    painter.drawImage(picture, m_content.picture);
+    const qreal frame = m_printer.resolution() / ScreenDpi;
+    painter.save();
+    painter.setPen(QPen(Qt::gray, frame));
+    painter.drawRect(picture.adjusted(-frame / 2, -frame / 2, frame / 2, frame / 2));
+    painter.restore();
+    if (!m_content.vertices.empty() && m_content.vertices.size() <= MostNumberedVertices)
+        paintVertexNumbers(painter);
+}
+
+// In a smaller face of the window's font, as text on the paper, not in the
+// picture's pixels.
+void Worksheet::paintVertexNumbers(QPainter &painter) const
+{
+    const QRectF picture = pictureArea();
+    const qreal scale = m_pictureSize.width() / m_content.picture.deviceIndependentSize().width();
+    QFont font = m_content.font;
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * 0.75);
+    const QFontMetricsF metrics(font, &m_printer);
+
+    std::vector<QPointF> dots;
+    std::vector<QString> numbers;
+    std::vector<QRectF> inks; // each number's glyphs, from its baseline's start
+    std::vector<QSizeF> sizes;
+    for (size_t i = 0; i < m_content.vertices.size(); ++i) {
+        const Point vertex = m_content.vertices[i];
+        dots.push_back(picture.topLeft() + QPointF(vertex.x + 0.5, vertex.y + 0.5) * scale);
+        numbers.push_back(QString::number(i + 1));
+        inks.push_back(metrics.tightBoundingRect(numbers.back()));
+        sizes.push_back(inks.back().size());
+    }
+    const std::vector<QRectF> places = placeVertexLabels(dots, FigurePainter::DotWidth * scale / 2, sizes, picture);
+    painter.setFont(font);
+    for (size_t i = 0; i < places.size(); ++i)
+        painter.drawText(places[i].topLeft() - inks[i].topLeft(), numbers[i]);
+}
+
+void Worksheet::paintFooter(QPainter &painter, int page) const
+{
+    painter.setFont(m_content.font);
+    const QRectF footer(m_area.left(), m_area.bottom() - m_lineHeight, m_area.width(), m_lineHeight);
+    painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom,
+                     QStringLiteral("стр. %1 от %2").arg(page + 1).arg(pageCount()));
+}
+
+} // namespace
+
+bool printWorksheet(QPrinter &printer, const WorksheetContent &content)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const Worksheet sheet(printer, content);
+    for (int page = 0; page < sheet.pageCount(); ++page) {
+        if (page > 0 && !printer.newPage())
+            return false;
+        sheet.paintPage(painter, page);
+    }
+    return painter.end();
+}
