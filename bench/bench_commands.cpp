@@ -10,7 +10,7 @@
 // the vertices pasted back, the report saved, the worksheet printed.
 #include "Canvas.h"
 #include "MainWindow.h"
-#include "TextFile.h"
+#include "WholeFile.h"
 #include "ReportView.h"
 #include "VertexModel.h"
 #include "Worksheet.h"
@@ -139,7 +139,7 @@ int transfers()
             std::fprintf(stderr, "the pasted board differs from the copied one\n");
             return 1;
         }
-        saves.push_back(millisecondsOf([&] { saveTextFile(folder.filePath(QStringLiteral("report.txt")), report.toUtf8()); }));
+        saves.push_back(millisecondsOf([&] { saveWholeFile(folder.filePath(QStringLiteral("report.txt")), report.toUtf8()); }));
     }
     std::printf("On a board of 32,767 vertices, median ms (target at most 200 each):\n");
     std::printf("  Ctrl+C on the canvas, the picture copied:      %8.2f\n", median(pictures));

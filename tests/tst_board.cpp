@@ -5,7 +5,7 @@
 
 #include "AreaReport.h"
 #include "Fan.h"
-#include "TextFile.h"
+#include "WholeFile.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -435,7 +435,7 @@ void TestBoard::pasteVertexLines()
     const QImage pictureBefore = board.canvas.picture().image();
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("върхове.txt"));
-    QVERIFY(!opened || !saveTextFile(file, text.toUtf8()));
+    QVERIFY(!opened || !saveWholeFile(file, text.toUtf8()));
 
     const VertexLinesVerdict verdict = opened ? board.controller.openVertexLines(readTextFile(file).text)
                                               : board.controller.placeVertexLines(text);

@@ -250,7 +250,7 @@ void TestKeyboard::keysOnAControl_data()
     QTest::newRow("Delete on a list, none picked") << QByteArray("yList") << QKeyCombination(Qt::Key_Delete) << -1 << 3 << "";
     QTest::newRow("Delete on the canvas") << QByteArray("canvas") << QKeyCombination(Qt::Key_Delete) << 1 << 3 << "";
     QTest::newRow("Shift+F10 on a list") << QByteArray("numberList") << shiftF10 << -1 << 3 << "Отвори върхове...";
-    QTest::newRow("Shift+F10 on the report") << QByteArray("report") << shiftF10 << -1 << 3 << "Печат...";
+    QTest::newRow("Shift+F10 on the report") << QByteArray("report") << shiftF10 << -1 << 3 << "Запиши като PDF...";
     QTest::newRow("a pasted line's tabs as blanks") << QByteArray("canvas") << (Qt::CTRL | Qt::Key_V) << -1 << 3
                                                    << "ред 2 („900 60 7“)";
 }
@@ -303,7 +303,8 @@ void TestKeyboard::qtTextsInBulgarian()
         if (!action->isSeparator())
             texts << action->text().section(u'\t', 0, 0).remove(u'&');
     QCOMPARE(texts, (QStringList{QStringLiteral("Копиране"), QStringLiteral("Избиране на всичко"),
-                                 QStringLiteral("Запиши като..."), QStringLiteral("Печат...")}));
+                                 QStringLiteral("Запиши като..."), QStringLiteral("Печат..."),
+                                 QStringLiteral("Запиши като PDF...")}));
 
     Canvas *canvas = canvasOf(window);
     for (int i = 0; i <= VertexModel::MaxVertices; ++i)

@@ -4,7 +4,7 @@
 // Thousands of seeded random sequences of the user's events on the real
 // window, with the board's invariants checked after every event. A failure
 // names its seed and step; ZARVELON_SEED=<seed> replays that one sequence.
-#include "TextFile.h"
+#include "WholeFile.h"
 #include "WindowFixture.h"
 
 #include <QClipboard>
@@ -62,7 +62,7 @@ private:
         if (m_window.vertices().isClosed() || m_random.bounded(2)) {
             QTemporaryDir folder;
             const QString file = folder.filePath(QStringLiteral("board.txt"));
-            saveTextFile(file, lines.toUtf8());
+            saveWholeFile(file, lines.toUtf8());
             m_window.openVertexFile(file);
             return QStringLiteral("open %1").arg(lines);
         }

@@ -5,15 +5,16 @@
 
 #include "ui_MainWindow.h"
 
-#include "BoardPrint.h"
 #include "Canvas.h"
 #include "FittingTextDelegate.h"
+#include "HelpWindow.h"
 #include "MenuBarKeyboard.h"
 #include "ReportView.h"
 #include "ScrollTogether.h"
 #include "TaskDescription.h"
-#include "TextFile.h"
 #include "VertexSelectionModel.h"
+#include "WholeFile.h"
+#include "Worksheet.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -23,6 +24,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QSettings>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -140,8 +142,10 @@ const MainWindow::Command MainWindow::Commands[] = {
     {&Ui::MainWindow::openVerticesAction, nullptr, {}, Offered::ListMenu, &MainWindow::openVertices},
     {&Ui::MainWindow::saveReportAction, nullptr, {}, Offered::ReportMenu, &MainWindow::saveReport},
     {&Ui::MainWindow::printAction, nullptr, {}, Offered::ReportMenu, &MainWindow::printReport},
+    {&Ui::MainWindow::savePdfAction, nullptr, {}, Offered::ReportMenu, &MainWindow::saveWorksheetPdf},
     {&Ui::MainWindow::undoAction, nullptr, {}, Offered::Shortcut, &MainWindow::undo},
     {&Ui::MainWindow::redoAction, nullptr, {}, Offered::Shortcut, &MainWindow::redo},
+    {&Ui::MainWindow::helpAction, nullptr, {}, Offered::Shortcut, &MainWindow::showHelp},
     {&Ui::MainWindow::contextMenuAction, nullptr, {}, Offered::Shortcut, &MainWindow::openContextMenu},
 };
 
@@ -271,7 +275,7 @@ void MainWindow::saveVertices()
     const QString path = askFileName(QStringLiteral("Запиши върховете като"), QStringLiteral("върхове.txt"), true);
     if (path.isEmpty())
         return;
-    if (const auto failure = saveTextFile(path, m_vertices.vertexLines(u"\r\n").toUtf8()))
+    if (const auto failure = saveWholeFile(path, m_vertices.vertexLines(u"\r\n").toUtf8()))
         warn(QStringLiteral("Върховете не бяха записани в „%1“: %2.\nДъската е непроменена.")
                  .arg(QDir::toNativeSeparators(path), *failure));
 }
@@ -323,20 +327,56 @@ void MainWindow::saveReport()
     const QString path = askFileName(QStringLiteral("Запиши отчета като"), QStringLiteral("отчет.txt"), true);
     if (path.isEmpty())
         return;
-    if (const auto failure = saveTextFile(path, m_ui->report->text().toUtf8()))
+    if (const auto failure = saveWholeFile(path, m_ui->report->text().toUtf8()))
         warn(QStringLiteral("Отчетът не беше записан в „%1“: %2.\nОтчетът е непроменен в прозореца.")
                  .arg(QDir::toNativeSeparators(path), *failure));
 }
 
+WorksheetContent MainWindow::worksheet() const
+{
+    return {m_ui->canvas->picture().image(), m_vertices.points(), m_ui->report->text(), m_ui->report->font(),
+            QDate::currentDate()};
+}
+
+// Without a printer the system's dialog would show nothing, or nothing of
+// use: the PDF is offered instead.
 void MainWindow::printReport()
 {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        QMessageBox ask(QMessageBox::Question, windowTitle(),
+                        QStringLiteral("Няма инсталиран принтер.\nЛистът може да бъде записан като PDF файл, "
+                                       "който да се отпечата от друг компютър."),
+                        QMessageBox::Save | QMessageBox::Cancel, this);
+        ask.button(QMessageBox::Save)->setText(QStringLiteral("Запиши като PDF..."));
+        ask.button(QMessageBox::Cancel)->setText(QStringLiteral("Отказ"));
+        if (ask.exec() == QMessageBox::Save)
+            saveWorksheetPdf();
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QStringLiteral("Zarvelon"));
+    prepareWorksheetPrinter(printer);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Печат на рисунката и отчета"));
-    if (dialog.exec() == QDialog::Accepted)
-        printBoard(printer, m_ui->canvas->picture().image(), m_ui->report->text(), m_ui->report->font());
+    if (dialog.exec() == QDialog::Accepted && !printWorksheet(printer, worksheet()))
+        warn(QStringLiteral("Листът не беше отпечатан: принтерът „%1“ не може да започне.").arg(printer.printerName()));
+}
+
+void MainWindow::saveWorksheetPdf()
+{
+    const QString path = askFileName(QStringLiteral("Запиши листа като PDF"), QStringLiteral("лист.pdf"), true);
+    if (path.isEmpty())
+        return;
+    if (const auto failure = saveWorksheetAsPdf(path, worksheet()))
+        warn(QStringLiteral("Листът не беше записан в „%1“: %2.").arg(QDir::toNativeSeparators(path), *failure));
+}
+
+void MainWindow::showHelp()
+{
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 // Shift+F10 opens the focused control's context menu, as the Menu key does.
@@ -351,18 +391,21 @@ void MainWindow::openContextMenu()
 }
 
 // The file dialogs start in the folder last used, also after a restart.
+// The kind of file is the suggested name's: text, unless it is a PDF.
 QString MainWindow::askFileName(const QString &caption, const QString &name, bool saving)
 {
     QSettings settings;
     const QString lastFolder = QStringLiteral("lastFolder");
     const QString folder =
         settings.value(lastFolder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).toString();
+    const bool pdf = name.endsWith(QLatin1String(".pdf"));
     QFileDialog dialog(this, caption, QDir(folder).filePath(name),
-                       QStringLiteral("Текстови файлове (*.txt);;Всички файлове (*)"));
+                       pdf ? QStringLiteral("PDF файлове (*.pdf)")
+                           : QStringLiteral("Текстови файлове (*.txt);;Всички файлове (*)"));
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (saving)
-        dialog.setDefaultSuffix(QStringLiteral("txt"));
+        dialog.setDefaultSuffix(pdf ? QStringLiteral("pdf") : QStringLiteral("txt"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString path = dialog.selectedFiles().constFirst();

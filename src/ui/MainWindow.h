@@ -15,8 +15,10 @@ namespace Ui {
 class MainWindow;
 }
 
+class HelpWindow;
 class QAction;
 class QPushButton;
+struct WorksheetContent;
 
 // The program's one window: the title, four coloured command buttons, the
 // canvas, the three one-row vertex lists with their letter labels, the
@@ -70,15 +72,19 @@ private:
     void pasteVertices();
     void saveReport();
     void printReport();
+    void saveWorksheetPdf();
+    void showHelp();
     void openContextMenu();
 
     enum class TextOrigin { Clipboard, Drop };
     void placeVertexText(const QString &text, TextOrigin origin);
     QString askFileName(const QString &caption, const QString &name, bool saving);
+    WorksheetContent worksheet() const;
     void warn(const QString &message);
     void showVertexLimit();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     VertexModel m_vertices;
     std::unique_ptr<BoardController> m_controller;
+    HelpWindow *m_help = nullptr;
 };

@@ -5,11 +5,13 @@
 
 #include "FigurePainter.h"
 #include "VertexLabels.h"
+#include "WholeFile.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -298,4 +300,27 @@ bool printWorksheet(QPrinter &printer, const WorksheetContent &content)
         sheet.paintPage(painter, page);
     }
     return painter.end();
+}
+
+void prepareWorksheetPrinter(QPrinter &printer)
+{
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QStringLiteral("Zarvelon"));
+}
+
+std::optional<QString> saveWorksheetAsPdf(const QString &path, const WorksheetContent &content)
+{
+    const QTemporaryDir aside;
+    if (!aside.isValid())
+        return aside.errorString();
+    QPrinter printer(QPrinter::HighResolution);
+    prepareWorksheetPrinter(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(aside.filePath(QStringLiteral("worksheet.pdf")));
+    printWorksheet(printer, content);
+    // A printer that could not start left no file to open.
+    QFile pdf(printer.outputFileName());
+    if (!pdf.open(QIODevice::ReadOnly))
+        return pdf.errorString();
+    return saveWholeFile(path, pdf.readAll());
 }

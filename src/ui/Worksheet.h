@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QPrinter;
@@ -35,3 +36,10 @@ struct WorksheetContent {
 // False, with nothing printed, when the printer cannot start, as when a PDF
 // file cannot be written.
 bool printWorksheet(QPrinter &printer, const WorksheetContent &content);
+
+// A printer of the worksheet's A4 pages, on paper or into a PDF file.
+void prepareWorksheetPrinter(QPrinter &printer);
+
+// The worksheet as a PDF file, with no printer needed: written aside, then
+// saved whole. Returns why it failed, or nothing.
+std::optional<QString> saveWorksheetAsPdf(const QString &path, const WorksheetContent &content);

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zarvelon developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "TextFile.h"
+#include "WholeFile.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -26,7 +26,7 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes)
 
 } // namespace
 
-std::optional<QString> saveTextFile(const QString &path, const QByteArray &bytes)
+std::optional<QString> saveWholeFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, bytes) && file.commit())

@@ -8,13 +8,13 @@
 
 #include <optional>
 
-// Files of text in and out, all or nothing: the reasons they fail are the
+// Files in and out whole, or not at all: the reasons they fail are the
 // system's words, which the window puts in its own.
 
 // Writes the bytes to a file. The file is replaced only once every byte is
 // written: a failed write, on a full disk too, leaves whatever was there.
 // Returns why it failed, or nothing.
-std::optional<QString> saveTextFile(const QString &path, const QByteArray &bytes);
+std::optional<QString> saveWholeFile(const QString &path, const QByteArray &bytes);
 
 // A text file as it was written: UTF-8, or whatever its byte-order mark
 // says (Notepad's "Unicode" is UTF-16). Files larger than a board's text
