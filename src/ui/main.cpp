@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "BulgarianCatalogue.h"
+#include "ConsoleText.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -93,7 +94,7 @@ int main(int argc, char *argv[])
         arguments += QString::fromLocal8Bit(argv[i]);
     if (const auto answer = CommandLine().answer(arguments)) {
         const auto &[text, status] = *answer;
-        std::fputs(text.toUtf8().constData(), status == 0 ? stdout : stderr);
+        writeConsoleText(text, status == 0 ? stdout : stderr);
         return status;
     }
 
