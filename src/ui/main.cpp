@@ -34,7 +34,13 @@ const char *const Help =
     "\"X<Tab>Y\"; това на отчета го записва и отпечатва.\n"
     "\n"
     "За проектор прозорецът се уголемява с променливата QT_SCALE_FACTOR,\n"
+#ifdef Q_OS_WIN
+    "например в командния ред:\n"
+    "  set QT_SCALE_FACTOR=1.5\n"
+    "  zarvelon\n"
+#else
     "например: QT_SCALE_FACTOR=1.5 zarvelon\n"
+#endif
     "\n"
     "Опции:\n"
     "  -h, --help     показва тази помощ\n"
