@@ -71,13 +71,6 @@ laid_out_as_on_linux() {
     [ ${#wrong[@]} -eq 0 ]
 }
 
-# Sets window once the program shows it. xdotool ends with an error when a
-# window it looks at goes, as Wine's windows of the start do: it looks again.
-window_shown() {
-    window=$(timeout 10 xdotool search --onlyvisible --name '^Zarvelon$' 2>/dev/null | head -n 1)
-    [ -n "$window" ]
-}
-
 # --- mouse, keyboard and clipboard --------------------------------------------
 
 click_client() { # client x, y[, button]
@@ -157,7 +150,7 @@ for name in "${locales[@]}"; do
     started=$EPOCHREALTIME
     env LANG="$name" LC_ALL="$name" "$WINE" "$exe" >"$work/app.log" 2>&1 &
     app_pid=$!
-    wait_until "$patience" window_shown || fail "$name: no visible window named Zarvelon within $patience s"
+    wait_until "$patience" window_named '^Zarvelon$' || fail "$name: no visible window named Zarvelon within $patience s"
     echo "$name: start to window shown: $(awk -v from="$started" -v to="$EPOCHREALTIME" 'BEGIN { printf "%.2f", to - from }') s"
 
     # Wine draws no frame without a window manager either: the same client
