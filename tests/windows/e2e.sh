@@ -20,7 +20,7 @@ source "$here/wine-prefix.sh"
 # shellcheck source-path=SCRIPTDIR/..
 source "$here/../virtual-display.sh"
 
-for tool in "$WINE" "$WINESERVER" Xvfb xdotool xclip xmodmap import convert od timeout; do
+for tool in "$WINE" "$WINESERVER" Xvfb xdotool xclip xmodmap xprop import convert od timeout; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed (scripts/setup.sh windows installs it)" >&2
         exit 77
@@ -69,6 +69,14 @@ laid_out_as_on_linux() {
         [ "$actual" = "$colour" ] || wrong+=("$what at ($x, $y) is #$actual, expected #$colour")
     done
     [ ${#wrong[@]} -eq 0 ]
+}
+
+# Wine hands the window's frame to X as _MOTIF_WM_HINTS: its flags, then the
+# functions that a window manager may offer, where 2 is resizing.
+frame_is_fixed() { # window
+    local flags functions
+    IFS=', ' read -r flags functions _ < <(timeout 10 xprop -id "$1" _MOTIF_WM_HINTS | sed -n 's/.* = //p')
+    [ -n "$functions" ] && ((flags & 1 && !(functions & 2)))
 }
 
 # --- mouse, keyboard and clipboard --------------------------------------------
@@ -163,6 +171,8 @@ for name in "${locales[@]}"; do
         fail "$name: the window's layout differs from the Linux program's"
     fi
     echo "ok: $name: the window's size and layout are the Linux program's"
+    frame_is_fixed "$window" || fail "$name: the window's frame lets it be resized"
+    echo "ok: $name: the window's frame is fixed"
 
     for vertex in "${board[@]}"; do
         read -r x y <<<"$vertex"
