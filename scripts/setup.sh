@@ -34,9 +34,10 @@ test_packages=(xvfb xauth xdotool xclip imagemagick binutils-mingw-w64-x86-64 po
 # The Windows program: the cross compiler, Debian's Qt tools for the host
 # side of the static Qt, dpkg-source for Qt's source package, Ninja; NSIS for
 # the installer; Wine, a virtual X server and the tools that drive it for the
-# tests, with the locales of both decimal conventions.
+# tests (xmodmap binds a key to a Cyrillic letter, xprop reads the window's
+# frame), with the locales of both decimal conventions.
 windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 qt6-base-dev-tools dpkg-dev
-                  ninja-build nsis wine64 xvfb xauth xdotool xclip imagemagick locales)
+                  ninja-build nsis wine64 xvfb xauth xdotool xclip x11-xserver-utils x11-utils imagemagick locales)
 windows_locales=(bg_BG en_US)
 
 # Runs a command as root: directly when root already, else through sudo.

@@ -95,3 +95,11 @@ focus_is_on() { # window name
     focused=$(timeout 10 xdotool getwindowfocus 2>/dev/null) \
         && [ "$(timeout 10 xdotool getwindowname "$focused" 2>/dev/null)" = "$1" ]
 }
+
+# Sets window to a visible window of that name, if there is one. xdotool
+# ends with an error when a window it looks at goes, as Wine's windows of
+# the start do: waited for, it looks again.
+window_named() { # name pattern
+    window=$(timeout 10 xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$window" ]
+}

@@ -130,7 +130,12 @@ Section
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zarvelon.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
+  ; The quiet uninstall returns only once everything is removed, so that a
+  ; script may install again right after it. Run in place (_?=), the
+  ; uninstaller keeps its own file open to its end: the command interpreter
+  ; that waits for it deletes that file, then the folder if it is empty.
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" \
+    '"$SYSDIR\cmd.exe" /d /s /c ""$INSTDIR\${UNINSTALLER}" /S _?=$INSTDIR&& del "$INSTDIR\${UNINSTALLER}" && (rmdir "$INSTDIR" 2>nul & exit 0)"'
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
   ; In KiB, as the list of programs shows it; the uninstaller included.

@@ -151,7 +151,7 @@ const MainWindow::Command MainWindow::Commands[] = {
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+                              | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint),
       m_ui(std::make_unique<Ui::MainWindow>())
 {
     // The window is laid out for Times New Roman. Where it is missing (Wine,

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "BulgarianCatalogue.h"
+#include "ConsoleText.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -39,7 +40,13 @@ const char *const Help =
     "Файл или текст, пуснат върху платното, се отваря или поставя.\n"
     "\n"
     "За проектор прозорецът се уголемява с променливата QT_SCALE_FACTOR,\n"
+#ifdef Q_OS_WIN
+    "например в командния ред:\n"
+    "  set QT_SCALE_FACTOR=1.5\n"
+    "  zarvelon\n"
+#else
     "например: QT_SCALE_FACTOR=1.5 zarvelon\n"
+#endif
     "\n"
     "Опции:\n"
     "  -h, --help     показва тази помощ\n"
@@ -107,7 +114,7 @@ int main(int argc, char *argv[])
     CommandLine commandLine;
     if (const auto answer = commandLine.answer(arguments)) {
         const auto &[text, status] = *answer;
-        std::fputs(text.toUtf8().constData(), status == 0 ? stdout : stderr);
+        writeConsoleText(text, status == 0 ? stdout : stderr);
         return status;
     }
 

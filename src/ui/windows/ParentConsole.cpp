@@ -3,8 +3,9 @@
 
 // A windowed program on Windows gets no console of its own: what --help and
 // --version print would go nowhere. Started from a console window, the
-// program writes into that window instead, in UTF-8 as everywhere. Output
-// sent to a file or a pipe stays where it was sent.
+// program writes into that window instead, in UTF-16 (writeConsoleText),
+// so that the window keeps its code page. Output sent to a file or a pipe
+// stays where it was sent.
 
 #include <windows.h>
 
@@ -23,7 +24,6 @@ struct ParentConsole {
     {
         if (hasOutput(STD_OUTPUT_HANDLE) || !AttachConsole(ATTACH_PARENT_PROCESS))
             return;
-        SetConsoleOutputCP(CP_UTF8);
         std::freopen("CONOUT$", "w", stdout);
         std::freopen("CONOUT$", "w", stderr);
     }
