@@ -24,11 +24,12 @@ jobs=$(nproc 2>/dev/null || echo 2)
 build_packages=(cmake g++ make qt6-base-dev fonts-liberation qt6-translations-l10n librsvg2-bin)
 # cpack computes the package's dependencies with dpkg-shlibdeps.
 package_packages=(dpkg-dev)
-# The end-to-end test drives the real window in a virtual X server; the
-# resource test compiles the Windows resource script; the printing test reads
-# the printed PDF's text; the package test checks the package and the licence
-# information as Debian would.
-test_packages=(xvfb xauth xdotool xclip imagemagick binutils-mingw-w64-x86-64 poppler-utils
+# The end-to-end test drives the real window in a virtual X server (xmodmap
+# binds a key to a Cyrillic letter); the resource test compiles the Windows
+# resource script; the printing test reads the printed PDF's text; the
+# package test checks the package and the licence information as Debian
+# would.
+test_packages=(xvfb xauth xdotool xclip x11-xserver-utils imagemagick binutils-mingw-w64-x86-64 poppler-utils
                dpkg-dev lintian appstream desktop-file-utils reuse)
 
 # The Windows program: the cross compiler, Debian's Qt tools for the host

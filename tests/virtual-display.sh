@@ -96,6 +96,16 @@ focus_is_on() { # window name
         && [ "$(timeout 10 xdotool getwindowname "$focused" 2>/dev/null)" = "$1" ]
 }
 
+# "К" on a key of its own. xdotool binds a key to a letter the keyboard
+# lacks only for the moment of its press, and a busy program may look the
+# key up after it is unbound: the first free key code after 8, which stands
+# for no key, gets it (Wine passes on no character from the last free ones).
+bind_cyrillic_ka() {
+    local free_keycode
+    free_keycode=$(timeout 10 xmodmap -pke | awk 'NF == 3 && $2 > 8 { print $2; exit }')
+    timeout 10 xmodmap -e "keycode ${free_keycode:-0} = Cyrillic_ka Cyrillic_KA"
+}
+
 # Sets window to a visible window of that name, if there is one. xdotool
 # ends with an error when a window it looks at goes, as Wine's windows of
 # the start do: waited for, it looks again.

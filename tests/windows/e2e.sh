@@ -122,12 +122,8 @@ copy_report_by_menu() {
 # --- the runs ----------------------------------------------------------------
 
 start_virtual_display "$work" || fail "no virtual X server"
-# xdotool binds a key to "К" only for the moment of its press, and a busy
-# Wine may look the key up after it is unbound: "К" gets a key of its own
-# before Wine starts, the first free key code after 8, which stands for no
-# key (Wine passes on no character from the last free ones).
-free_keycode=$(timeout 10 xmodmap -pke | awk 'NF == 3 && $2 > 8 { print $2; exit }')
-timeout 10 xmodmap -e "keycode ${free_keycode:-0} = Cyrillic_ka Cyrillic_KA" || fail "no free key for \"К\""
+# Before Wine starts, which reads the keyboard's map once.
+bind_cyrillic_ka || fail "no free key for \"К\""
 wine_make_prefix "$WINEPREFIX" || fail "Wine could not make a prefix"
 
 # Four vertices whose report has decimals in every kind of number: side
