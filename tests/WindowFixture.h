@@ -17,11 +17,6 @@
 
 #include <tuple>
 
-// The commands of the buttons, by the names of their actions.
-inline constexpr char ContourCommand[] = "orderContourAction";
-inline constexpr char InOrderCommand[] = "connectInOrderAction";
-inline constexpr char ClearCommand[] = "clearAllAction";
-inline constexpr char DeleteCommand[] = "deleteVertexAction";
 
 // Lets the window finish what an event started: queued signals, repaints.
 inline void settle()

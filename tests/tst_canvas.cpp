@@ -39,9 +39,8 @@ Drawing line(QPointF from, QPointF to, Picture::LineStyle style = Picture::LineS
     return [=](Picture &p) { return p.drawLine(from, to, style, colour); };
 }
 
-// The colour of a logical pixel: its ink when at least half the device
-// pixels whose centres lie in it are inked, so that a figure reads the same
-// at every ratio.
+// A logical pixel's colour: its ink when at least half its device pixels
+// have it, so that a figure reads the same at every ratio.
 QRgb pixelAt(const Picture &picture, int x, int y)
 {
     const qreal ratio = picture.devicePixelRatio();
@@ -100,8 +99,7 @@ private:
     std::unique_ptr<Canvas> m_canvas;
 };
 
-// The picture's figures are the same at every device pixel ratio: on a
-// plain screen, on a high-DPI one and scaled for a projector.
+// Every figure the same at the ratios of screens and of a projector.
 void TestCanvas::initTestCase_data()
 {
     QTest::addColumn<qreal>("ratio");
@@ -109,9 +107,8 @@ void TestCanvas::initTestCase_data()
         QTest::addRow("ratio %g", ratio) << ratio;
 }
 
-// A picture of 80 by 40 logical pixels, and a canvas of that inner size in
-// its 2-pixel frame; shown, since a hidden widget gets its new size, and so
-// its picture, only when shown.
+// A picture of 80 by 40 logical pixels, and a canvas of that inner size,
+// shown, since a hidden widget gets its new size only when shown.
 void TestCanvas::init()
 {
     QFETCH_GLOBAL(qreal, ratio);
@@ -294,7 +291,7 @@ void TestCanvas::screenShowsPicture_data()
 }
 
 // What is drawn reaches the screen once control is back in the event loop,
-// in the inner area, and only there: each drawing reports all it changed.
+// in the inner area, and only there.
 void TestCanvas::screenShowsPicture()
 {
     QFETCH(Drawing, drawing);

@@ -244,21 +244,21 @@ void CommandsTest::fullBoardRefusesAPressAndTakesEveryCommand()
     message->accept();
 
     const auto reportedTriangles = [&] { return reportOf(window)->text().count(QStringLiteral("Върхове: 1")); };
-    pressButton(window, InOrderCommand);
+    pressButton(window, "connectInOrderAction");
     QCOMPARE(reportedTriangles(), VertexModel::MaxVertices - 2);
     QVERIFY(reportOf(window)->text().contains(QStringLiteral("Върхове: 13276632767 с координати: ")));
     clickRow(window, VertexModel::YColumn, 20000);
     QCOMPARE(selectedRows(window), QList<int>(4, 20000));
-    pressButton(window, DeleteCommand);
+    pressButton(window, "deleteVertexAction");
     QCOMPARE(window.vertices().vertexCount(), VertexModel::MaxVertices - 1);
     pressCanvas(window, QPoint(5, 6));
     const Snapshot refilled = snap(window);
     QCOMPARE(refilled.numbers.last(), QStringLiteral("32767"));
     QCOMPARE(refilled.x.last(), QStringLiteral("5"));
-    pressButton(window, ContourCommand);
+    pressButton(window, "orderContourAction");
     QVERIFY(window.vertices().isClosed());
     QCOMPARE(reportedTriangles(), VertexModel::MaxVertices - 2);
-    pressButton(window, ClearCommand);
+    pressButton(window, "clearAllAction");
     QCOMPARE(window.vertices().vertexCount(), 0);
     QVERIFY(reportOf(window)->text().isEmpty());
 }

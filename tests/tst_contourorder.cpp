@@ -70,12 +70,12 @@ QList<int> scanOrder(const QStringList &pairs)
     return order;
 }
 
-// Twice the area of the polygon through the points in that order.
-long long twiceArea(const std::vector<Point> &p, const std::vector<int> &order)
+// Twice the area of the polygon through the points in their order.
+long long twiceArea(const std::vector<Point> &p)
 {
     double sum = 0;
-    for (size_t i = 0; i < order.size(); ++i)
-        sum += p[order[i]].x * p[order[(i + 1) % order.size()]].y - p[order[(i + 1) % order.size()]].x * p[order[i]].y;
+    for (size_t i = 0; i < p.size(); ++i)
+        sum += p[i].x * p[(i + 1) % p.size()].y - p[(i + 1) % p.size()].x * p[i].y;
     return std::llabs((long long)sum);
 }
 
@@ -124,10 +124,10 @@ struct ConvexBoard {
         int forward = 0, backward = 0;
         for (size_t i = 0; i < order.size(); ++i) {
             const int step = (place[order[(i + 1) % order.size()]] - place[order[i]] + places) % places;
-            forward += step == 1;
-            backward += step == places - 1;
             if (step > 1 && step < places - 1)
                 return false;
+            forward += step == 1;
+            backward += step == places - 1;
         }
         return (forward == places && !backward) || (backward == places && !forward);
     }
@@ -172,7 +172,6 @@ void TestContourOrder::order_data()
                                                    << "100,50 0,50 0,25 0,0 100,0 100,25";
     QTest::newRow("duplicate corner, walked") << "30,90 70,20 10,40 70,20" << "30,90 10,40 70,20 70,20";
     QTest::newRow("not convex: split and sort") << "0,100 50,0 100,100 50,60" << "0,100 50,0 50,60 100,100";
-    QTest::newRow("counter-clockwise, kept") << "100,100 100,50 0,0" << "100,100 100,50 0,0";
     QTest::newRow("X equal to the start's is on the left") << "50,100 90,20 50,60" << "50,100 50,60 90,20";
     QTest::newRow("duplicates") << "10,50 30,90 10.0,50 60,40 10,50"
                                 << "30,90 10,50 10.0,50 10,50 60,40";
@@ -228,17 +227,15 @@ void TestContourOrder::convexBoardsGoOnceRound()
         if (board.points.empty())
             continue;
         const std::vector<int> order = contourOrder(board.points);
-        std::vector<int> hull(board.corners.size()), unchanged(order.size());
-        std::iota(hull.begin(), hull.end(), 0);
-        std::iota(unchanged.begin(), unchanged.end(), 0);
         std::vector<Point> reordered;
         for (int i : order)
             reordered.push_back(board.points[i]);
         const std::vector<int> splitAndSort = splitAndSortOrder(board.points);
         const QByteArray row = QByteArray::number(seed);
-        QVERIFY2(twiceArea(board.points, order) == twiceArea(board.corners, hull), row);
+        QVERIFY2(twiceArea(reordered) == twiceArea(board.corners), row);
         QVERIFY2(order == splitAndSort || !board.goesOnceRound(splitAndSort), row);
-        QVERIFY2(contourOrder(reordered) == unchanged, row);
+        const std::vector<int> again = contourOrder(reordered);
+        QVERIFY2(std::is_sorted(again.begin(), again.end()), row); // every row where it was
     }
 }
 

@@ -133,8 +133,8 @@ void TestVertexLists::selectionInAllLists()
         QVERIFY(view->hasFocus());
         break;
     case CanvasPress: pressCanvas(window, Spread.last()); break;
-    case ContourOrdering: pressButton(window, ContourCommand); break;
-    case RightClickAfterContour: pressButton(window, ContourCommand); Q_FALLTHROUGH();
+    case ContourOrdering: pressButton(window, "orderContourAction"); break;
+    case RightClickAfterContour: pressButton(window, "orderContourAction"); Q_FALLTHROUGH();
     case RightClick: {
         // The context menu opens, and Escape closes it: the picture stays.
         const QImage picture = canvasOf(window)->picture().image();
@@ -144,8 +144,7 @@ void TestVertexLists::selectionInAllLists()
                 QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         });
         const QModelIndex index = view->model()->index(row, view->modelColumn());
-        view->scrollTo(index);
-        // Through the window, as the system delivers it, so that the press brings its context menu.
+        view->scrollTo(index); // and a click through the window, which brings the context menu
         QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
                           view->viewport()->mapTo(&window, view->visualRect(index).center()));
         settle();
@@ -159,7 +158,7 @@ void TestVertexLists::selectionInAllLists()
     QStringList remaining = rows(window.vertices()).split(u' ');
     if (selected >= 0)
         remaining.removeAt(selected);
-    pressButton(window, DeleteCommand);
+    pressButton(window, "deleteVertexAction");
     QCOMPARE(rows(window.vertices()), remaining.join(u' '));
     verifySelected(-1);
 }

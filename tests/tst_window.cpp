@@ -332,7 +332,7 @@ void WindowTest::printedOnNumberedPages()
         pressCanvas(*m_window, QPoint(231 + int(200 * std::cos(angle)), 98 + int(90 * std::sin(angle))));
     }
     if (vertices >= 0)
-        pressButton(*m_window, vertices > 0 ? InOrderCommand : ClearCommand);
+        pressButton(*m_window, vertices > 0 ? "connectInOrderAction" : "clearAllAction");
     const QString report = reportOf(*m_window)->text();
     const QDate date(2026, 12, 8);
     QTemporaryDir dir;

@@ -82,12 +82,11 @@ display_written() { # file: true once Xvfb has written the display's number
     read -r display_number 2>/dev/null <"$1"
 }
 
-# The program's windows on the screen: its main window, and each menu,
-# dialog or message shown over it.
-windows_shown_by() { # pid
-    timeout 10 xdotool search --onlyvisible --pid "$1" 2>/dev/null | wc -l
+# Whether the program shows that many windows: its main window, and each
+# menu, dialog or message over it.
+shows_windows() { # pid, count
+    [ "$(timeout 10 xdotool search --onlyvisible --pid "$1" 2>/dev/null | wc -l)" -eq "$2" ]
 }
-shows_windows() { [ "$(windows_shown_by "$1")" -eq "$2" ]; } # pid, count
 
 # Whether the window that has the keyboard has that name.
 focus_is_on() { # window name

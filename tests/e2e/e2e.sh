@@ -148,8 +148,7 @@ save_as() { # file name in the work folder
     wait_until "$patience" test -s "$work/$1" || fail "nothing was saved as $1"
 }
 
-# The report box shows no text: one colour inside its frame, left of its
-# scroll bar.
+# The report box shows no text: one colour left of its scroll bar.
 report_is_blank() {
     take_screenshot "$work" \
         && [ "$(convert "$work/shot.png" -crop "440x129+$((client_x + 12))+$((client_y + 284))" +repage \
@@ -165,10 +164,8 @@ first_menu_item_is_not() { [ "$(first_menu_item)" != "$1" ]; }
 start_virtual_display "$work" || fail "no virtual X server"
 bind_cyrillic_ka || fail "no free key for \"К\""
 
-# Starts the program with the arguments and finds its window. C.UTF-8 gives
-# a point as the decimal separator; LANG and LANGUAGE go too, and its
-# settings are kept in the work folder, so that the run depends on no
-# setting of the machine and leaves none behind.
+# Starts the program with the arguments and finds its window: in C.UTF-8,
+# with a point for decimals, its settings in the work folder.
 start_program() { # arguments...
     env -u LANG -u LANGUAGE LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" \
         "$binary" "$@" >"$work/app.log" 2>&1 &
@@ -179,9 +176,7 @@ start_program() { # arguments...
     locate_client_area "$window" || fail "$client_area_problem"
 }
 
-# The file dialogs open in the folder last used, here the work folder, so
-# that a file's name is typed alone, without a path for the dialog's
-# completer to act on.
+# The file dialogs open in the work folder: a file's name is typed alone.
 mkdir -p "$work/config/Zarvelon"
 printf '[General]\nlastFolder=%s\n' "$work" >"$work/config/Zarvelon/Zarvelon.conf"
 start_program
@@ -262,8 +257,8 @@ press_contour
 wait_until "$patience" canvas_pixel_is 000000 130 30 || fail "no side drawn after \"Контур\""
 click_canvas 300 150
 keys ctrl+c
-offers_image() { timeout 5 xclip -o -selection clipboard -t TARGETS 2>/dev/null | grep -qx image/png; }
-wait_until "$patience" offers_image || fail "Ctrl+C on the canvas put no image on the clipboard"
+wait_until "$patience" sh -c 'timeout 5 xclip -o -selection clipboard -t TARGETS | grep -qx image/png' \
+    || fail "Ctrl+C on the canvas put no image on the clipboard"
 timeout 10 xclip -o -selection clipboard -t image/png >"$work/copied.png" 2>/dev/null \
     || fail "the canvas's image could not be read from the clipboard"
 take_screenshot "$work" || fail "no screenshot"
@@ -311,16 +306,6 @@ save_as zz-board.txt
 printf '160\t110\r\n100\t110\r\n100\t30\r\n160\t30\r\n' | cmp -s - "$work/zz-board.txt" \
     || fail "the saved vertices are not the contour's rows: $(cat -A "$work/zz-board.txt")"
 echo "ok: Ctrl+Shift+S saves the vertices"
-
-# Ctrl+Z takes the last change back: here "Поред", whose figure goes and
-# leaves the pasted dots.
-click_report
-keys ctrl+z
-wait_until "$patience" canvas_pixel_is ffffff 130 30 || fail "Ctrl+Z did not take \"Поред\" back"
-canvas_pixel_is 000000 100 110 || fail "Ctrl+Z took more than \"Поред\" back"
-keys ctrl+shift+z
-wait_until "$patience" canvas_pixel_is 000000 130 30 || fail "Ctrl+Shift+Z did not bring the figure back"
-echo "ok: Ctrl+Z and Ctrl+Shift+Z take a change back and do it again"
 
 # A malformed line: a message, and nothing placed.
 press_clear
