@@ -30,12 +30,6 @@ Canvas::Canvas(QWidget *parent)
     fitPicture();
 }
 
-void Canvas::setPicture(const Picture &picture)
-{
-    m_picture = picture.fitted(contentsRect().size(), devicePixelRatioF());
-    damage(area());
-}
-
 void Canvas::draw(const std::function<QRect(Picture &)> &drawing)
 {
     damage(drawing(m_picture));

@@ -35,8 +35,6 @@ public:
     explicit Canvas(QWidget *parent = nullptr);
 
     const Picture &picture() const { return m_picture; }
-    // Shows a picture kept before, fitted to the canvas.
-    void setPicture(const Picture &picture);
     // Draws on the picture; `drawing` returns the rectangle it changed.
     void draw(const std::function<QRect(Picture &)> &drawing);
     // The inner area, in its own coordinates: where a press places a vertex.
