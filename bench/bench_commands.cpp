@@ -133,7 +133,7 @@ int transfers()
         button(window, "clearButton")->click();
         settle();
         pastes.push_back(millisecondsOf([&] { press(canvas, Qt::Key_V, Qt::ControlModifier); }));
-        if (window.vertices().vertexLines() != lines) {
+        if (window.board().vertices().vertexLines() != lines) {
             std::fprintf(stderr, "the pasted board differs from the copied one\n");
             return 1;
         }
@@ -148,7 +148,7 @@ int transfers()
     const QString pdf = folder.filePath(QStringLiteral("worksheet.pdf"));
     std::optional<QString> failure;
     const double printing = millisecondsOf([&] {
-        failure = saveWorksheetAsPdf(pdf, {canvas->picture().image(), window.vertices().points(), report,
+        failure = saveWorksheetAsPdf(pdf, {canvas->picture().image(), window.board().vertices().points(), report,
                                            reportView->font(), QDate::currentDate()});
     });
     std::printf("The worksheet of 32,765 triangles saved as PDF (%lld MB): %.0f ms\n",
@@ -182,7 +182,7 @@ double residentMegabytes()
 void selectRow16000(MainWindow &window)
 {
     QListView *numbers = window.findChild<QListView *>(QStringLiteral("numberList"));
-    const QModelIndex row = window.vertices().index(16000, VertexModel::NumberColumn);
+    const QModelIndex row = window.board().vertices().index(16000, VertexModel::NumberColumn);
     numbers->scrollTo(row);
     settle();
     click(numbers->viewport(), numbers->visualRect(row).center());
@@ -221,7 +221,7 @@ int history()
     settle();
     std::printf("  twenty \"Контур\" and twenty deletions in a row: resident memory %+.1f MB "
                 "(%.1f MB in all), %d steps kept\n",
-                residentMegabytes() - before, residentMegabytes(), window.history().count());
+                residentMegabytes() - before, residentMegabytes(), window.board().history().count());
     return 0;
 }
 
@@ -258,18 +258,18 @@ int main(int argc, char *argv[])
     QListView *numbers = window.findChild<QListView *>(QStringLiteral("numberList"));
     std::vector<double> selections, deletions;
     for (int run = 0; run < 9; ++run) {
-        const QModelIndex row = window.vertices().index(16000, VertexModel::NumberColumn);
+        const QModelIndex row = window.board().vertices().index(16000, VertexModel::NumberColumn);
         numbers->scrollTo(row);
         settle();
         const QPointF onRow = numbers->visualRect(row).center();
         selections.push_back(millisecondsOf([&] { click(numbers->viewport(), onRow); }));
-        if (window.vertices().selectedRow() != 16000) {
-            std::fprintf(stderr, "the click selected row %d, not 16000\n", window.vertices().selectedRow());
+        if (window.board().selectedRow() != 16000) {
+            std::fprintf(stderr, "the click selected row %d, not 16000\n", window.board().selectedRow());
             return 1;
         }
-        const int before = window.vertices().vertexCount();
+        const int before = window.board().vertices().vertexCount();
         deletions.push_back(millisecondsOf([&] { button(window, "deleteButton")->click(); }));
-        if (window.vertices().vertexCount() != before - 1) {
+        if (window.board().vertices().vertexCount() != before - 1) {
             std::fprintf(stderr, "the button deleted no vertex\n");
             return 1;
         }

@@ -3,52 +3,29 @@
 
 #pragma once
 
-// A board wired as the window wires it, without the window: the vertices, a
-// canvas with an inner area of known size, the report and the controller
-// between them. Helpers write and read vertex rows as text and look at the
-// picture pixel by pixel.
+// A board as the window has it, without the window: a canvas of known size,
+// and a task shown before the first command. Helpers write and read vertex
+// rows as text.
 
-#include "BoardController.h"
-#include "Canvas.h"
-#include "ReportView.h"
-#include "VertexModel.h"
+#include "Board.h"
 
 #include <QImage>
 #include <QStringList>
-#include <QTest>
 
-struct Board {
-    static constexpr QSize InnerSize{400, 300};
+struct TestedBoard : Board {
+    static constexpr QSize Size{400, 300};
+    static inline const QString Task = QStringLiteral("задача\r\n");
 
-    Board()
-    {
-        QObject::connect(&canvas, &Canvas::pressed, &controller, &BoardController::placeVertex);
-        canvas.resize(InnerSize + (canvas.size() - canvas.contentsRect().size()));
-        // A hidden widget gets its new size, and so its picture, when shown.
-        canvas.setAttribute(Qt::WA_DontShowOnScreen);
-        canvas.show();
-    }
-
-    VertexModel vertices;
-    Canvas canvas;
-    ReportView report;
-    BoardController controller{vertices, canvas, report};
+    TestedBoard() : Board(Task) { setArea(QRect(QPoint(0, 0), Size)); }
 };
 
-// A press at a position of the canvas's inner area.
-inline void pressCanvas(Canvas &canvas, QPoint at, Qt::MouseButton button = Qt::LeftButton,
-                        Qt::KeyboardModifiers modifiers = {})
+// Vertex rows written as "x,y x,y ...", placed in that order on a cleared
+// board.
+inline void setRows(Board &board, const QString &rows)
 {
-    QTest::mouseClick(&canvas, button, modifiers, canvas.contentsRect().topLeft() + at);
-}
-
-// Vertex rows written as "x,y x,y ...", placed in that order on an empty
-// board; nothing is drawn.
-inline void setRows(VertexModel &vertices, const QString &rows)
-{
-    vertices.clear();
-    for (const QString &pair : rows.split(u' ', Qt::SkipEmptyParts))
-        vertices.appendVertex(pair.section(u',', 0, 0).toFloat(), pair.section(u',', 1).toFloat());
+    board.clearAll();
+    QString lines = rows;
+    board.placeVertexLines(lines.replace(u',', u'\t').replace(u' ', u'\n'));
 }
 
 // The texts a vertex list shows, row by row.

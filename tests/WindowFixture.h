@@ -7,7 +7,9 @@
 // events, and a snapshot of everything the user can see or get from it.
 
 #include "BoardFixture.h"
+#include "Canvas.h"
 #include "MainWindow.h"
+#include "ReportView.h"
 
 #include <QAction>
 #include <QListView>
@@ -58,7 +60,8 @@ inline QListView *listOf(const MainWindow &window, VertexModel::Column column)
 inline void pressCanvas(MainWindow &window, QPoint at, Qt::MouseButton button = Qt::LeftButton,
                         Qt::KeyboardModifiers modifiers = {})
 {
-    pressCanvas(*canvasOf(window), at, button, modifiers);
+    Canvas *canvas = canvasOf(window);
+    QTest::mouseClick(canvas, button, modifiers, canvas->contentsRect().topLeft() + at);
 }
 
 inline void pressButton(MainWindow &window, const char *command)
@@ -122,7 +125,7 @@ inline Snapshot snap(const MainWindow &window)
     const QListView *numbers = listOf(window, VertexModel::NumberColumn);
     return {textsOf(xs), textsOf(ys), textsOf(numbers),
             selectedRowOf(xs), selectedRowOf(ys), selectedRowOf(numbers),
-            window.vertices().vertexCount(), window.vertices().isClosed(),
+            window.board().vertices().vertexCount(), window.board().isClosed(),
             reportOf(window)->text(), canvasOf(window)->picture().image()};
 }
 

@@ -1,27 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Zarvelon developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// The board as a document, without a widget: what every event does to its
+// rows, selection, closed flag, report and figure, what undo and redo bring
+// back, and how vertices come in from text.
 #include "BoardFixture.h"
 
-#include "AreaReport.h"
-#include "Fan.h"
-#include "WholeFile.h"
-
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-const QRgb White = qRgb(255, 255, 255);
-const QRgb Black = qRgb(0, 0, 0);
-const QRgb Red = qRgb(255, 0, 0);
-
 // Vertices far apart, so that every dot has pixels of its own.
 const QStringList Spread = {"40,50", "200,120", "330,240", "100,200", "250,30"};
-// A mark away from every vertex, standing for a drawn polygon.
-const QPoint Stray(380, 280);
-const QString OldReport = QStringLiteral("отчет");
 
 QString firstVertices(int n)
 {
@@ -33,265 +23,237 @@ QPoint pointOf(const QString &pair)
     return {pair.section(u',', 0, 0).toInt(), pair.section(u',', 1).toInt()};
 }
 
-// A used board: vertices, the given one selected, a mark on the canvas and a
-// report. The selection opened the board; `closed` closes it again, as a
-// computation after it would.
-void makeUsed(Board &board, const QString &rows, int selected, bool closed)
+// The figure in words: "nothing", "dots", "dots, 2 red" or "fan of 4".
+QString figureOf(const Board &board)
 {
-    setRows(board.vertices, rows);
-    board.vertices.selectRow(selected);
-    board.canvas.draw([](Picture &picture) { return picture.drawDot(Stray, 1, Qt::black); });
-    board.report.setText(OldReport);
-    board.vertices.setClosed(closed);
-}
-
-// Every vertex of `rows` shows as a whole dot in its colour, the marked one
-// red over the plain one, and the mark of an earlier figure is gone.
-void verifyDots(const Board &board, const QString &rows, int marked)
-{
-    const QImage &picture = board.canvas.picture().image();
-    const QStringList pairs = rows.split(u' ', Qt::SkipEmptyParts);
-    for (int r = 0; r < pairs.size(); ++r) {
-        const QPoint p = pointOf(pairs[r]);
-        const QRgb expected = r == marked ? Red : Black;
-        // The dot's 21 pixels, five across without the corners, as far as
-        // the picture goes.
-        for (int dy = -2; dy <= 2; ++dy)
-            for (int dx = -2; dx <= 2; ++dx)
-                if (std::abs(dx) + std::abs(dy) < 4 && picture.rect().contains(p + QPoint(dx, dy)))
-                    QCOMPARE(picture.pixel(p + QPoint(dx, dy)), expected);
+    const DrawnFigure &figure = board.figure();
+    switch (figure.base) {
+    case DrawnFigure::Base::Nothing: return QStringLiteral("dots");
+    case DrawnFigure::Base::Vertices:
+        return figure.marked < 0 ? QStringLiteral("dots") : QStringLiteral("dots, %1 red").arg(figure.marked);
+    case DrawnFigure::Base::Fan: return QStringLiteral("fan of %1").arg(figure.baseVertices);
     }
-    QCOMPARE(picture.pixel(Stray), White);
+    return {};
 }
 
-enum Action { Clear, OrderAndReport, ReportInOrder, Press, SelectRow, Delete };
+// The report in words: its first line, "task" for the one shown at start.
+QString reportOf(const Board &board)
+{
+    return board.report() == TestedBoard::Task ? QStringLiteral("task") : board.report().section(u'\r', 0, 0);
+}
+
+// Plays a script of the user's events, separated by ";": "p X,Y" a press,
+// "v X,Y X,Y ..." lines pasted at once, "s R" row R picked, "o" "Контур",
+// "i" "Поред", "c" "Чисти", "d" "Трий 1т", "z" undo, "y" redo.
+void play(Board &board, const QString &script)
+{
+    for (const QString &step : script.split(u';', Qt::SkipEmptyParts)) {
+        const QString event = step.trimmed().left(1);
+        QString argument = step.trimmed().mid(1).trimmed();
+        if (event == u"p")
+            board.placeVertex(pointOf(argument));
+        else if (event == u"v")
+            board.placeVertexLines(argument.replace(u',', u'\t').replace(u' ', u'\n'));
+        else if (event == u"s")
+            board.selectRow(argument.toInt());
+        else if (event == u"o")
+            board.orderContour();
+        else if (event == u"i")
+            board.connectInOrder();
+        else if (event == u"c")
+            board.clearAll();
+        else if (event == u"d")
+            board.deleteSelected();
+        else if (event == u"z")
+            board.history().undo();
+        else if (event == u"y")
+            board.history().redo();
+    }
+}
 
 // A verdict as the paste table writes it: nothing when all is placed, else
 // what is wrong and the line at fault.
-QString described(const VertexLinesVerdict &verdict)
+QString described(const Placement &placement)
 {
     static const char *const outcomes[] = {"", "closed", "no vertices", "not a vertex", "off the canvas", "no room"};
-    return verdict.outcome == VertexLinesVerdict::Placed ? QString()
-        : QStringLiteral("%1 %2 %3").arg(outcomes[verdict.outcome]).arg(verdict.lineNumber).arg(verdict.lineText).trimmed();
+    return placement.placed() ? QString()
+        : QStringLiteral("%1 %2 %3").arg(outcomes[placement.outcome]).arg(placement.lineNumber).arg(placement.lineText).trimmed();
 }
+
+// A step of a given size, which changes nothing.
+class SizedStep : public BoardHistory::Step
+{
+public:
+    explicit SizedStep(qint64 bytes) : m_bytes(bytes) {}
+    void undo() override {}
+    void redo() override {}
+    qint64 keptBytes() const override { return m_bytes; }
+    qint64 foundBytes() const override { return 0; }
+
+private:
+    qint64 m_bytes;
+};
 
 } // namespace
 
-class TestBoard : public QObject
+class TestBoardDocument : public QObject
 {
     Q_OBJECT
 
 private slots:
     void transitions_data();
     void transitions();
-    void clearing_data();
-    void clearing();
-    void press_data();
-    void press();
-    void pressOnOneSpotTwice();
-    void fullBoardRefusesPress();
-    void select_data();
-    void select();
+    void undoAndRedo_data();
+    void undoAndRedo();
+    void historyKeepsItsBytes_data();
+    void historyKeepsItsBytes();
     void deleteVertex_data();
     void deleteVertex();
-    void refusedChangesNothing_data();
-    void refusedChangesNothing();
+    void pressOnOneSpotTwice();
+    void fullBoardRefusesPress();
     void pasteVertexLines_data();
     void pasteVertexLines();
     void copiedBoardPastesBack();
 };
 
-// The vertex count, the closed flag and the selection after each action.
-void TestBoard::transitions_data()
+// What each event does, from a board of `vertices`, of which `state` made
+// row `selected` the picked one and `closed` a computed one.
+void TestBoardDocument::transitions_data()
 {
     QTest::addColumn<int>("vertices");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<int>("action");
-    QTest::addColumn<int>("vertexCount");
+    QTest::addColumn<QString>("state"); // the script that made the board, after its vertices
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<QString>("rowsAfter");
     QTest::addColumn<int>("selectedAfter");
     QTest::addColumn<bool>("closedAfter");
+    QTest::addColumn<QString>("figureAfter");
+    QTest::addColumn<QString>("reportAfter");
 
-    QTest::newRow("clear all, closed") << 3 << 1 << true << int(Clear) << 0 << -1 << false;
-    QTest::newRow("contour order, open") << 3 << -1 << false << int(OrderAndReport) << 3 << -1 << true;
-    QTest::newRow("contour order, closed, selected") << 3 << 1 << true << int(OrderAndReport) << 3 << -1 << true;
-    QTest::newRow("in order, closed, selected") << 3 << 1 << true << int(ReportInOrder) << 3 << 1 << true;
-    QTest::newRow("in order, two vertices") << 2 << -1 << false << int(ReportInOrder) << 2 << -1 << true;
-    QTest::newRow("in order, empty board") << 0 << -1 << false << int(ReportInOrder) << 0 << -1 << true;
-    QTest::newRow("press, open") << 3 << -1 << false << int(Press) << 4 << -1 << false;
-    QTest::newRow("press, open, selected") << 3 << 1 << false << int(Press) << 4 << 1 << false;
-    QTest::newRow("press, closed") << 3 << -1 << true << int(Press) << 3 << -1 << true;
-    QTest::newRow("press, closed empty board") << 0 << -1 << true << int(Press) << 0 << -1 << true;
-    QTest::newRow("select, closed") << 3 << -1 << true << int(SelectRow) << 3 << 2 << false;
-    QTest::newRow("select, two vertices, closed") << 2 << 0 << true << int(SelectRow) << 2 << 1 << false;
-    QTest::newRow("delete selected, closed") << 3 << 1 << true << int(Delete) << 2 << -1 << false;
+    const QString three = firstVertices(3), total = QStringLiteral("Върхове: 123 с координати: 40,50; 200,120; 330,240");
+    QTest::newRow("clear, closed") << 3 << "s 1; i" << "c" << "" << -1 << false << "dots" << "";
+    QTest::newRow("clear, empty board") << 0 << "" << "c" << "" << -1 << false << "dots" << "";
+    QTest::newRow("contour, open")
+        << 3 << "" << "o" << "330,240 200,120 40,50" << -1 << true << "fan of 3"
+        << "Върхове: 123 с координати: 330,240; 200,120; 40,50";
+    QTest::newRow("contour, closed, picked")
+        << 3 << "s 1; i" << "o" << "330,240 200,120 40,50" << -1 << true << "fan of 3"
+        << "Върхове: 123 с координати: 330,240; 200,120; 40,50";
+    QTest::newRow("in order, closed, picked") << 3 << "s 1; i" << "i" << three << 1 << true << "fan of 3" << total;
+    QTest::newRow("in order, two vertices")
+        << 2 << "" << "i" << firstVertices(2) << -1 << true << "fan of 2" << "Лице на изпъкналия многоъгълник = 0";
+    QTest::newRow("in order, empty board") << 0 << "" << "i" << "" << -1 << true << "fan of 0"
+                                           << "Лице на изпъкналия многоъгълник = 0";
+    QTest::newRow("press, open") << 3 << "" << "p 10,10" << three + " 10,10" << -1 << false << "dots" << "task";
+    QTest::newRow("press, open, picked") << 3 << "s 1" << "p 10,10" << three + " 10,10" << 1 << false << "dots, 1 red"
+                                         << "task";
+    QTest::newRow("press, closed") << 3 << "i" << "p 10,10" << three << -1 << true << "fan of 3" << total;
+    QTest::newRow("press, closed empty board") << 0 << "i" << "p 10,10" << "" << -1 << true << "fan of 0"
+                                               << "Лице на изпъкналия многоъгълник = 0";
+    QTest::newRow("pick, closed") << 3 << "i" << "s 2" << three << 2 << false << "dots, 2 red" << total;
+    QTest::newRow("pick another row, two vertices, closed")
+        << 2 << "s 0; i" << "s 1" << firstVertices(2) << 1 << false << "dots, 1 red"
+        << "Лице на изпъкналия многоъгълник = 0";
+    QTest::newRow("pick the picked row, closed") << 3 << "s 1; i" << "s 1" << three << 1 << true << "fan of 3" << total;
+    QTest::newRow("pick past the last row, closed") << 3 << "s 1; i" << "s 3" << three << 1 << true << "fan of 3" << total;
+    QTest::newRow("delete, picked, closed") << 3 << "s 1; i" << "d" << "40,50 330,240" << -1 << false << "dots" << total;
+    QTest::newRow("delete, nothing picked") << 3 << "" << "d" << three << -1 << false << "dots" << "task";
+    QTest::newRow("delete, nothing picked, closed") << 3 << "i" << "d" << three << -1 << true << "fan of 3" << total;
+    QTest::newRow("delete after contour") << 3 << "s 1; o" << "d" << "330,240 200,120 40,50" << -1 << true
+                                          << "fan of 3" << "Върхове: 123 с координати: 330,240; 200,120; 40,50";
 }
 
-void TestBoard::transitions()
+void TestBoardDocument::transitions()
 {
     QFETCH(int, vertices);
-    QFETCH(int, selected);
-    QFETCH(bool, closed);
-    QFETCH(int, action);
-    Board board;
-    makeUsed(board, firstVertices(vertices), selected, closed);
+    QFETCH(QString, state);
+    QFETCH(QString, event);
+    TestedBoard board;
+    if (vertices > 0)
+        board.placeVertexLines(firstVertices(vertices).replace(u',', u'\t').replace(u' ', u'\n'));
+    play(board, state);
 
-    switch (Action(action)) {
-    case Clear: board.controller.clearAll(); break;
-    case OrderAndReport: board.controller.orderContour(); break;
-    case ReportInOrder: board.controller.connectInOrder(); break;
-    case Press: pressCanvas(board.canvas, QPoint(10, 10)); break;
-    case SelectRow: board.vertices.selectRow(vertices - 1); break;
-    case Delete: board.controller.deleteSelected(); break;
-    }
+    play(board, event);
 
-    QTEST(board.vertices.vertexCount(), "vertexCount");
-    QTEST(board.vertices.selectedRow(), "selectedAfter");
-    QTEST(board.vertices.isClosed(), "closedAfter");
-    QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(board.vertices.vertexCount()));
+    QTEST(rows(board.vertices()), "rowsAfter");
+    QCOMPARE(columnTexts(board.vertices(), VertexModel::NumberColumn), numbersUpTo(board.vertices().vertexCount()));
+    QTEST(board.selectedRow(), "selectedAfter");
+    QTEST(board.isClosed(), "closedAfter");
+    QTEST(figureOf(board), "figureAfter");
+    QTEST(reportOf(board), "reportAfter");
 }
 
-// What clearing and the computations keep and what they erase.
-void TestBoard::clearing_data()
+// Each change is one step, taken back whole; a change that shows nothing
+// new is none.
+void TestBoardDocument::undoAndRedo_data()
 {
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QString>("rows");
-    QTest::addColumn<bool>("keepsRows");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("rowsAfter");
+    QTest::addColumn<int>("selectedAfter");
+    QTest::addColumn<bool>("closedAfter");
+    QTest::addColumn<QString>("figureAfter");
+    QTest::addColumn<QString>("reportAfter");
 
-    QTest::newRow("clear all") << int(Clear) << firstVertices(3) << false;
-    QTest::newRow("clear all, empty board") << int(Clear) << QString() << false;
-    // Four vertices: the white diagonal 1-3 runs through two dots.
-    QTest::newRow("in order") << int(ReportInOrder) << firstVertices(4) << true;
+    const QString triangle = QStringLiteral("p 10,10; p 200,20; p 30,150");
+    QTest::newRow("a press") << triangle + "; z" << "10,10 200,20" << -1 << false << "dots" << "task";
+    QTest::newRow("a deletion keeps its row") << triangle + "; s 1; d; z" << "10,10 200,20 30,150" << 1 << false
+                                              << "dots, 1 red" << "task";
+    QTest::newRow("a paste, whole") << "p 5,5; v 1,1 2,2 3,3; z" << "5,5" << -1 << false << "dots" << "task";
+    QTest::newRow("clear brings back the closed board")
+        << triangle + "; i; c; z" << "10,10 200,20 30,150" << -1 << true << "fan of 3"
+        << "Върхове: 123 с координати: 10,10; 200,20; 30,150";
+    QTest::newRow("a command that changes only what is shown")
+        << triangle + "; o; s 1; i; z" << "30,150 10,10 200,20" << 1 << false << "dots, 1 red"
+        << "Върхове: 123 с координати: 30,150; 10,10; 200,20";
+    QTest::newRow("in order after contour shows nothing new")
+        << triangle + "; o; i; z" << "10,10 200,20 30,150" << -1 << false << "dots" << "task";
+    QTest::newRow("clear of a cleared board shows nothing new")
+        << "c; p 60,40; s 0; d; c; z" << "60,40" << 0 << false << "dots, 0 red" << "";
+    QTest::newRow("contour, undone and redone")
+        << triangle + "; o; z; y" << "30,150 10,10 200,20" << -1 << true << "fan of 3"
+        << "Върхове: 123 с координати: 30,150; 10,10; 200,20";
+    QTest::newRow("undone to the start") << triangle + "; o; c; z; z; z; z; z; z" << "" << -1 << false << "dots"
+                                         << "task";
 }
 
-void TestBoard::clearing()
+void TestBoardDocument::undoAndRedo()
 {
-    QFETCH(int, command);
-    QFETCH(QString, rows);
-    QFETCH(bool, keepsRows);
-    Board board;
-    makeUsed(board, rows, 0, true);
+    QFETCH(QString, script);
+    TestedBoard board;
 
-    command == Clear ? board.controller.clearAll() : board.controller.connectInOrder();
+    play(board, script);
 
-    QCOMPARE(board.vertices.selectedRow(), keepsRows ? 0 : -1);
-    if (!keepsRows) {
-        QCOMPARE(::rows(board.vertices), QString());
-        QVERIFY(isBlank(board.canvas.picture().image()));
-        QCOMPARE(board.report.text(), QString());
-        QVERIFY(!board.vertices.isClosed());
-        return;
-    }
-    // A computation starts on an empty canvas and report; the vertex dots
-    // end up black over the figure, the selected one too.
-    QCOMPARE(::rows(board.vertices), rows);
-    verifyDots(board, rows, -1);
-    QCOMPARE(board.report.text(), areaReport(fanOf(board.vertices.points())));
+    QTEST(rows(board.vertices()), "rowsAfter");
+    QTEST(board.selectedRow(), "selectedAfter");
+    QTEST(board.isClosed(), "closedAfter");
+    QTEST(figureOf(board), "figureAfter");
+    QTEST(reportOf(board), "reportAfter");
 }
 
-void TestBoard::press_data()
+void TestBoardDocument::historyKeepsItsBytes_data()
 {
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QList<qint64>>("steps"); // their bytes, oldest first
+    QTest::addColumn<int>("kept");
 
-    QTest::newRow("left") << Qt::LeftButton << Qt::KeyboardModifiers() << false;
-    QTest::newRow("right") << Qt::RightButton << Qt::KeyboardModifiers() << false;
-    QTest::newRow("middle") << Qt::MiddleButton << Qt::KeyboardModifiers() << false;
-    QTest::newRow("left with Shift") << Qt::LeftButton << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
-    QTest::newRow("right with Ctrl and Alt")
-        << Qt::RightButton << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::AltModifier) << false;
-    QTest::newRow("closed board") << Qt::LeftButton << Qt::KeyboardModifiers() << true;
+    QTest::newRow("all fit") << QList<qint64>{300, 300, 300} << 3;
+    QTest::newRow("the oldest go") << QList<qint64>{400, 400, 400} << 2;
+    QTest::newRow("the newest stays, however large") << QList<qint64>{100, 5000} << 1;
+    QTest::newRow("by count too") << QList<qint64>(BoardHistory::MostSteps + 5, 1) << BoardHistory::MostSteps;
 }
 
-void TestBoard::press()
+void TestBoardDocument::historyKeepsItsBytes()
 {
-    QFETCH(Qt::MouseButton, button);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    QFETCH(bool, closed);
-    Board board;
-    board.vertices.setClosed(closed);
+    QFETCH(QList<qint64>, steps);
+    BoardHistory history(1000);
 
-    pressCanvas(board.canvas, QPoint(120, 85), button, modifiers);
+    for (qint64 bytes : steps)
+        history.record(std::make_shared<SizedStep>(bytes));
 
-    QCOMPARE(::rows(board.vertices), closed ? QString() : QStringLiteral("120,85"));
-    QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(closed ? 0 : 1));
-    QCOMPARE(board.vertices.isClosed(), closed);
-    QCOMPARE(board.vertices.selectedRow(), -1);
-    const QImage &picture = board.canvas.picture().image();
-    if (closed) {
-        QVERIFY(isBlank(picture));
-        return;
-    }
-    // A round dot five pixels across, centred on the press.
-    for (QPoint p : {QPoint(120, 85), QPoint(118, 85), QPoint(122, 85), QPoint(120, 83), QPoint(121, 87)})
-        QCOMPARE(picture.pixel(p), Black);
-    for (QPoint p : {QPoint(123, 85), QPoint(120, 88), QPoint(122, 87), QPoint(117, 83)})
-        QCOMPARE(picture.pixel(p), White);
+    QTEST(history.count(), "kept");
+    QCOMPARE(history.index(), history.count());
+    QVERIFY(history.bytes() <= 1000 || history.count() == 1);
 }
 
-void TestBoard::pressOnOneSpotTwice()
-{
-    Board board;
-    setRows(board.vertices, firstVertices(2));
-
-    pressCanvas(board.canvas, QPoint(60, 70));
-    pressCanvas(board.canvas, QPoint(60, 70));
-
-    QCOMPARE(rows(board.vertices), firstVertices(2) + " 60,70 60,70");
-    QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(4));
-}
-
-// Vertex numbers are 16-bit and end at 32767: a full board keeps every
-// vertex and reports the refusal instead of failing.
-void TestBoard::fullBoardRefusesPress()
-{
-    Board board;
-    for (int i = 1; i <= VertexModel::MaxVertices; ++i)
-        board.vertices.appendVertex(float(i % 400), float(i % 300));
-    const QString before = rows(board.vertices);
-    QSignalSpy refused(&board.controller, &BoardController::vertexLimitReached);
-
-    pressCanvas(board.canvas, QPoint(399, 299));
-
-    QCOMPARE(refused.count(), 1);
-    QCOMPARE(board.vertices.vertexCount(), VertexModel::MaxVertices);
-    QCOMPARE(rows(board.vertices), before);
-    QVERIFY(isBlank(board.canvas.picture().image()));
-}
-
-void TestBoard::select_data()
-{
-    QTest::addColumn<QString>("rows");
-    QTest::addColumn<int>("previous");
-    QTest::addColumn<int>("row");
-
-    QTest::newRow("first row") << firstVertices(3) << -1 << 0;
-    QTest::newRow("last row") << firstVertices(3) << -1 << 2;
-    QTest::newRow("one vertex") << firstVertices(1) << -1 << 0;
-    QTest::newRow("another row after a selection") << firstVertices(3) << 0 << 1;
-}
-
-// Selecting a vertex redraws every vertex with the selected one red, erases
-// the figure, keeps the report and reopens the board.
-void TestBoard::select()
-{
-    QFETCH(QString, rows);
-    QFETCH(int, previous);
-    QFETCH(int, row);
-    Board board;
-    makeUsed(board, rows, previous, true);
-
-    board.vertices.selectRow(row);
-
-    QCOMPARE(board.vertices.selectedRow(), row);
-    verifyDots(board, rows, row);
-    QVERIFY(!board.vertices.isClosed());
-    QCOMPARE(board.report.text(), OldReport);
-    QCOMPARE(::rows(board.vertices), rows);
-}
-
-void TestBoard::deleteVertex_data()
+void TestBoardDocument::deleteVertex_data()
 {
     QTest::addColumn<QString>("rows");
     QTest::addColumn<int>("selected");
@@ -303,95 +265,65 @@ void TestBoard::deleteVertex_data()
     QTest::newRow("only") << firstVertices(1) << 0 << QString();
 }
 
-// The selected vertex goes, the others keep their order and are numbered
-// afresh, all drawn black; nothing stays selected and the board is open, so
-// the next press gets the number after the last.
-void TestBoard::deleteVertex()
+// The picked vertex goes, the others keep their order and are numbered
+// afresh; the next press gets the number after the last.
+void TestBoardDocument::deleteVertex()
 {
     QFETCH(QString, rows);
     QFETCH(int, selected);
     QFETCH(QString, remaining);
-    Board board;
-    makeUsed(board, rows, selected, true);
+    TestedBoard board;
+    setRows(board, rows);
+    board.selectRow(selected);
 
-    board.controller.deleteSelected();
+    board.deleteSelected();
 
-    QCOMPARE(::rows(board.vertices), remaining);
-    const int n = board.vertices.vertexCount();
-    QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(n));
-    QCOMPARE(board.vertices.selectedRow(), -1);
-    QCOMPARE(board.canvas.picture().image().pixel(pointOf(rows.split(u' ')[selected])), White);
-    verifyDots(board, remaining, -1);
-    QVERIFY(!board.vertices.isClosed());
-    QCOMPARE(board.report.text(), OldReport);
-
-    pressCanvas(board.canvas, QPoint(10, 290));
-    QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(n + 1));
-    QCOMPARE(board.vertices.xText(n), QStringLiteral("10"));
+    QCOMPARE(::rows(board.vertices()), remaining);
+    const int n = board.vertices().vertexCount();
+    board.placeVertex(QPoint(10, 290));
+    QCOMPARE(columnTexts(board.vertices(), VertexModel::NumberColumn), numbersUpTo(n + 1));
+    QCOMPARE(columnTexts(board.vertices(), VertexModel::XColumn).last(), QStringLiteral("10"));
 }
 
-// Deleting without a selected vertex, or selecting no new row, leaves the
-// board exactly as it was, a closed board closed.
-void TestBoard::refusedChangesNothing_data()
+void TestBoardDocument::pressOnOneSpotTwice()
 {
-    QTest::addColumn<QString>("rows");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<int>("command"); // -1: select `row` instead
-    QTest::addColumn<int>("row");
+    TestedBoard board;
+    setRows(board, firstVertices(2));
 
-    const int remove = int(Delete);
-    const int order = int(OrderAndReport);
-    QTest::newRow("delete, nothing selected") << firstVertices(3) << -1 << false << remove << 0;
-    QTest::newRow("delete, nothing selected, closed") << firstVertices(3) << -1 << true << remove << 0;
-    QTest::newRow("delete, empty board, closed") << QString() << -1 << true << remove << 0;
-    QTest::newRow("delete after contour ordering") << firstVertices(3) << 1 << false << order << 0;
-    QTest::newRow("select the selected row, closed") << firstVertices(3) << 1 << true << -1 << 1;
-    QTest::newRow("select no row, closed") << firstVertices(3) << 1 << true << -1 << -1;
-    QTest::newRow("select past the last row, closed") << firstVertices(3) << 1 << true << -1 << 3;
+    board.placeVertex(QPoint(60, 70));
+    board.placeVertex(QPoint(60, 70));
+
+    QCOMPARE(rows(board.vertices()), firstVertices(2) + " 60,70 60,70");
+    QCOMPARE(columnTexts(board.vertices(), VertexModel::NumberColumn), numbersUpTo(4));
 }
 
-void TestBoard::refusedChangesNothing()
+// Vertex numbers are 16-bit and end at 32767: a full board keeps every
+// vertex and says so instead of failing.
+void TestBoardDocument::fullBoardRefusesPress()
 {
-    QFETCH(QString, rows);
-    QFETCH(int, selected);
-    QFETCH(bool, closed);
-    QFETCH(int, command);
-    QFETCH(int, row);
-    Board board;
-    makeUsed(board, rows, selected, closed);
-    // Contour ordering leaves no selected vertex behind: deleting after it
-    // must find nothing to delete.
-    if (command == OrderAndReport)
-        board.controller.orderContour();
-    const QString rowsBefore = ::rows(board.vertices);
-    const int selectedBefore = board.vertices.selectedRow();
-    const bool closedBefore = board.vertices.isClosed();
-    const QImage pictureBefore = board.canvas.picture().image();
-    const QString reportBefore = board.report.text();
+    TestedBoard board;
+    QString lines;
+    for (int i = 1; i <= Board::MaxVertices; ++i)
+        lines += QStringLiteral("%1 %2\n").arg(i % 400).arg(i % 300);
+    QVERIFY(board.placeVertexLines(lines).placed());
+    const QString before = rows(board.vertices());
 
-    if (command < 0)
-        board.vertices.selectRow(row);
-    else
-        board.controller.deleteSelected();
+    QCOMPARE(board.placeVertex(QPoint(399, 299)).outcome, Placement::NoRoom);
 
-    QCOMPARE(::rows(board.vertices), rowsBefore);
-    QCOMPARE(board.vertices.selectedRow(), selectedBefore);
-    QCOMPARE(board.vertices.isClosed(), closedBefore);
-    QCOMPARE(board.canvas.picture().image(), pictureBefore);
-    QCOMPARE(board.report.text(), reportBefore);
+    QCOMPARE(board.vertices().vertexCount(), Board::MaxVertices);
+    QCOMPARE(rows(board.vertices()), before);
 }
 
-void TestBoard::pasteVertexLines_data()
+void TestBoardDocument::pasteVertexLines_data()
 {
     QTest::addColumn<int>("placedBefore"); // vertices on the board already
     QTest::addColumn<bool>("closed");
-    QTest::addColumn<bool>("opened"); // saved to a file and opened as a board, not pasted
+    QTest::addColumn<bool>("opened"); // opened as a board, not pasted
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("placed"); // rows added, as setRows writes them
     QTest::addColumn<QString>("problem"); // the verdict, described; none when all is placed
 
-    // The inner area is 400 x 300 pixels.
+    // The canvas is 400 x 300 pixels.
     QTest::newRow("tab, blanks, semicolon; every line end")
         << 0 << false << false << "10\t20\n30  40\r\n50;60\r 70 ; 80 \n" << "10,20 30,40 50,60 70,80" << QString();
     QTest::newRow("blank lines passed over") << 0 << false << false << "\n \t\n0\t0\n\n399\t299\n" << "0,0 399,299" << QString();
@@ -408,18 +340,17 @@ void TestBoard::pasteVertexLines_data()
                                    << "off the canvas 1 99999999999999999999 1";
     QTest::newRow("closed board") << 0 << true << false << "1 2" << QString() << "closed 0";
     QTest::newRow("no vertices at all") << 0 << false << false << " \n" << QString() << "no vertices 0";
-    QTest::newRow("more than the board holds") << VertexModel::MaxVertices - 2 << false << false
+    QTest::newRow("more than the board holds") << Board::MaxVertices - 2 << false << false
                                                << "1 1\n2 2\n3 3\n4 4" << QString() << "no room 3 3 3";
-    QTest::newRow("filling the board") << VertexModel::MaxVertices - 2 << false << false << "1 1\n2 2" << "1,1 2,2" << QString();
-    // A saved file replaces the board, closed or not; with Notepad's mark too.
-    QTest::newRow("a file opened") << 2 << true << true << "10\t20\r\n30\t40\r\n" << "10,20 30,40" << QString();
-    QTest::newRow("a file with a byte-order mark") << 0 << false << true << "\uFEFF5\t6\r\n" << "5,6" << QString();
-    QTest::newRow("a bad file keeps the board") << 2 << false << true << "1\t2\r\nx" << QString() << "not a vertex 2 x";
+    QTest::newRow("filling the board") << Board::MaxVertices - 2 << false << false << "1 1\n2 2" << "1,1 2,2" << QString();
+    // An opened board replaces the board, closed or not.
+    QTest::newRow("a board opened") << 2 << true << true << "10\t20\r\n30\t40\r\n" << "10,20 30,40" << QString();
+    QTest::newRow("a bad board keeps the board") << 2 << false << true << "1\t2\r\nx" << QString() << "not a vertex 2 x";
 }
 
 // Every vertex of the text is placed, in order and as a press would place
-// it, or none is and the message names the line and what is wrong with it.
-void TestBoard::pasteVertexLines()
+// it, or none is and the verdict names the line and what is wrong with it.
+void TestBoardDocument::pasteVertexLines()
 {
     QFETCH(int, placedBefore);
     QFETCH(bool, closed);
@@ -427,46 +358,40 @@ void TestBoard::pasteVertexLines()
     QFETCH(QString, text);
     QFETCH(QString, placed);
     QFETCH(QString, problem);
-    Board board;
+    TestedBoard board;
+    QString before;
     for (int i = 0; i < placedBefore; ++i)
-        board.vertices.appendVertex(float(200 + i % 2), 200);
-    board.vertices.setClosed(closed);
-    const QImage pictureBefore = board.canvas.picture().image();
-    QTemporaryDir folder;
-    const QString file = folder.filePath(QStringLiteral("върхове.txt"));
-    QVERIFY(!opened || !saveWholeFile(file, text.toUtf8()));
+        before += QStringLiteral("%1 200\n").arg(200 + i % 2);
+    board.placeVertexLines(before);
+    if (closed)
+        board.connectInOrder();
+    const int steps = board.history().count();
 
-    const VertexLinesVerdict verdict = opened ? board.controller.openVertexLines(readTextFile(file).text)
-                                              : board.controller.placeVertexLines(text);
+    const Placement placement = opened ? board.openVertexLines(text) : board.placeVertexLines(text);
 
-    QCOMPARE(described(verdict), problem);
+    QCOMPARE(described(placement), problem);
     const QStringList added = placed.split(u' ', Qt::SkipEmptyParts);
     const int kept = opened && !added.isEmpty() ? 0 : placedBefore;
-    QCOMPARE(board.vertices.vertexCount(), kept + added.size());
-    QCOMPARE(rows(board.vertices).split(u' ', Qt::SkipEmptyParts).mid(kept), added);
-    QCOMPARE(columnTexts(board.vertices, VertexModel::NumberColumn), numbersUpTo(board.vertices.vertexCount()));
-    if (added.isEmpty())
-        QCOMPARE(board.canvas.picture().image(), pictureBefore);
-    else
-        verifyDots(board, placed, -1);
+    QCOMPARE(board.vertices().vertexCount(), kept + added.size());
+    QCOMPARE(rows(board.vertices()).split(u' ', Qt::SkipEmptyParts).mid(kept), added);
+    QCOMPARE(board.history().count(), steps + (added.isEmpty() ? 0 : 1));
 }
 
 // A board copied out of the lists and pasted onto a clear one gives the
-// same rows, the same picture and, computed, the same report.
-void TestBoard::copiedBoardPastesBack()
+// same rows and, computed, the same report.
+void TestBoardDocument::copiedBoardPastesBack()
 {
-    Board pressed, pasted;
+    TestedBoard pressed, pasted;
     for (const QString &pair : Spread)
-        pressCanvas(pressed.canvas, pointOf(pair));
+        pressed.placeVertex(pointOf(pair));
 
-    QCOMPARE(pasted.controller.placeVertexLines(pressed.vertices.vertexLines()).outcome, VertexLinesVerdict::Placed);
+    QVERIFY(pasted.placeVertexLines(pressed.vertices().vertexLines()).placed());
 
-    QCOMPARE(rows(pasted.vertices), rows(pressed.vertices));
-    QCOMPARE(pasted.canvas.picture().image(), pressed.canvas.picture().image());
-    pressed.controller.orderContour();
-    pasted.controller.orderContour();
-    QCOMPARE(pasted.report.text(), pressed.report.text());
+    QCOMPARE(rows(pasted.vertices()), rows(pressed.vertices()));
+    pressed.orderContour();
+    pasted.orderContour();
+    QCOMPARE(pasted.report(), pressed.report());
 }
 
-QTEST_MAIN(TestBoard)
+QTEST_GUILESS_MAIN(TestBoardDocument)
 #include "tst_board.moc"

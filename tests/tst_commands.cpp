@@ -45,7 +45,7 @@ QRgb canvasPixel(const MainWindow &window, int x, int y)
 QList<int> selectedRows(const MainWindow &window)
 {
     const Snapshot shown = snap(window);
-    return {shown.selectedX, shown.selectedY, shown.selectedNumber, window.vertices().selectedRow()};
+    return {shown.selectedX, shown.selectedY, shown.selectedNumber, window.board().selectedRow()};
 }
 
 } // namespace
@@ -175,8 +175,8 @@ void CommandsTest::commandResults()
     play(window, script);
 
     const Snapshot shown = snap(window);
-    QCOMPARE(rows(window.vertices()), vertexRows);
-    QCOMPARE(shown.numbers, numbersUpTo(window.vertices().vertexCount()));
+    QCOMPARE(rows(window.board().vertices()), vertexRows);
+    QCOMPARE(shown.numbers, numbersUpTo(window.board().vertices().vertexCount()));
     const QStringList report = shown.report.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(report.value(0), firstLine);
     QCOMPARE(report.isEmpty() ? QString() : report.last(), lastLine);
@@ -206,7 +206,7 @@ void CommandsTest::selectingARowFromEachList()
     QCOMPARE(canvasPixel(window, 62, 111), QRgb(0xFF0000));
     QCOMPARE(canvasPixel(window, 20, 30), QRgb(0x000000));
     QCOMPARE(canvasPixel(window, 70, 30), QRgb(0xFFFFFF)); // the polygon is gone
-    QVERIFY(!window.vertices().isClosed());
+    QVERIFY(!window.board().isClosed());
     QVERIFY(reportOf(window)->text().startsWith(QStringLiteral("Върхове: 123"))); // the report stays
 }
 
@@ -250,16 +250,16 @@ void CommandsTest::fullBoardRefusesAPressAndTakesEveryCommand()
     clickRow(window, VertexModel::YColumn, 20000);
     QCOMPARE(selectedRows(window), QList<int>(4, 20000));
     pressButton(window, "deleteVertexAction");
-    QCOMPARE(window.vertices().vertexCount(), VertexModel::MaxVertices - 1);
+    QCOMPARE(window.board().vertices().vertexCount(), VertexModel::MaxVertices - 1);
     pressCanvas(window, QPoint(5, 6));
     const Snapshot refilled = snap(window);
     QCOMPARE(refilled.numbers.last(), QStringLiteral("32767"));
     QCOMPARE(refilled.x.last(), QStringLiteral("5"));
     pressButton(window, "orderContourAction");
-    QVERIFY(window.vertices().isClosed());
+    QVERIFY(window.board().isClosed());
     QCOMPARE(reportedTriangles(), VertexModel::MaxVertices - 2);
     pressButton(window, "clearAllAction");
-    QCOMPARE(window.vertices().vertexCount(), 0);
+    QCOMPARE(window.board().vertices().vertexCount(), 0);
     QVERIFY(reportOf(window)->text().isEmpty());
 }
 

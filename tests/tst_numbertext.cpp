@@ -15,10 +15,6 @@ class TestNumberText : public QObject
 
 private slots:
     void init();
-    void leadingNumber_data();
-    void leadingNumber();
-    void coordinate_data();
-    void coordinate();
     void standardNumber_data();
     void standardNumber();
     void fixedDecimals_data();
@@ -35,70 +31,6 @@ void TestNumberText::init()
     QLocale::setDefault(QLocale("bg_BG"));
 }
 
-void TestNumberText::leadingNumber_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("expected");
-
-    QTest::newRow("whole") << "463" << 463.0;
-    QTest::newRow("leading blanks, tab, line feed") << " \t\n 12.5" << 12.5;
-    QTest::newRow("blanks inside the number") << "1 2 3" << 123.0;
-    QTest::newRow("stops at a letter") << "12abc" << 12.0;
-    QTest::newRow("comma does not separate decimals") << "3,75" << 3.0;
-    QTest::newRow("second point ends it") << "1.5.2" << 1.5;
-    QTest::newRow("minus") << "-8.25" << -8.25;
-    QTest::newRow("plus") << "+4" << 4.0;
-    QTest::newRow("no leading digit") << "-.5" << -0.5;
-    QTest::newRow("sign inside ends it") << "5-3" << 5.0;
-    QTest::newRow("two signs") << "--5" << 0.0;
-    QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("point only") << "." << 0.0;
-    QTest::newRow("sign only") << "-" << 0.0;
-    QTest::newRow("no number") << "abc" << 0.0;
-    QTest::newRow("exponent") << "2E3" << 2000.0;
-    QTest::newRow("negative exponent") << "2.5e-2" << 0.025;
-    QTest::newRow("signed exponent then junk") << "1e+2x" << 100.0;
-    QTest::newRow("exponent without digits") << "4E" << 4.0;
-    QTest::newRow("exponent sign without digits") << "4E-" << 4.0;
-    QTest::newRow("too small is zero") << "1e-400" << 0.0;
-    QTest::newRow("too large") << "1e400" << std::numeric_limits<double>::infinity();
-    QTest::newRow("too large negative") << "-1e400" << -std::numeric_limits<double>::infinity();
-}
-
-void TestNumberText::leadingNumber()
-{
-    QFETCH(QString, text);
-    QFETCH(double, expected);
-    QCOMPARE(parseLeadingNumber(text), expected);
-}
-
-void TestNumberText::coordinate_data()
-{
-    QTest::addColumn<float>("value");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("zero") << 0.0f << "0";
-    QTest::newRow("whole") << 463.0f << "463";
-    QTest::newRow("negative whole") << -5.0f << "-5";
-    QTest::newRow("tenth") << 0.1f << "0.1";
-    QTest::newRow("seven digits") << 123.456789f << "123.4568";
-    QTest::newRow("float noise carries") << 0.01f << "0.01";
-    QTest::newRow("seven nines stay") << std::nextafter(1.0f, 0.0f) << "0.9999999";
-    QTest::newRow("largest plain") << 1234567.0f << "1234567";
-    QTest::newRow("1E+07") << 1e7f << "1E+07";
-    QTest::newRow("0.0001 plain") << 0.0001f << "0.0001";
-    QTest::newRow("1E-05") << 1e-5f << "1E-05";
-}
-
-void TestNumberText::coordinate()
-{
-    QFETCH(float, value);
-    QFETCH(QString, expected);
-    QCOMPARE(coordinateText(value), expected);
-}
-
-// One row per locale; `english` is the en_US text, turned into bg_BG by
-// swapping the separators ("." decimal, "," grouping).
 void TestNumberText::addLocaleRows(const char *tag, double value, const QString &english)
 {
     const QString bgGroup = QLocale("bg_BG").groupSeparator();

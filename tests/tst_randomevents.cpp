@@ -26,10 +26,12 @@ struct Expected {
 };
 
 // Whether the canvas place is that of the vertex marked red.
-bool isMarked(const VertexModel &vertices, const Expected &expected, QPoint at)
+bool isMarked(const Board &board, const Expected &expected, QPoint at)
 {
-    const Point marked = vertices.point(expected.marked);
-    return expected.marked >= 0 && marked.x == at.x() && marked.y == at.y();
+    if (expected.marked < 0 || expected.marked >= board.vertices().vertexCount())
+        return false;
+    const Point marked = board.points()[expected.marked];
+    return marked.x == at.x() && marked.y == at.y();
 }
 
 class Player
@@ -40,7 +42,7 @@ public:
     // Runs one random event and says what it was; a paste or a file too with `boardChanges`.
     QString step(Expected &expected, bool boardChanges = false)
     {
-        const int n = m_window.vertices().vertexCount();
+        const int n = m_window.board().vertices().vertexCount();
         if (boardChanges && m_random.bounded(6) == 0)
             return placeLines();
         switch (m_random.bounded(8)) {
@@ -58,7 +60,7 @@ private:
         QString lines;
         for (int i = 1 + m_random.bounded(4); i > 0; --i)
             lines += QStringLiteral("%1\t%2\r\n").arg(10 * m_random.bounded(46)).arg(10 * m_random.bounded(19));
-        if (m_window.vertices().isClosed() || m_random.bounded(2)) {
+        if (m_window.board().isClosed() || m_random.bounded(2)) {
             QTemporaryDir folder;
             const QString file = folder.filePath(QStringLiteral("board.txt"));
             saveWholeFile(file, lines.toUtf8());
@@ -78,7 +80,7 @@ private:
         const QPoint at(10 * m_random.bounded(46), 10 * m_random.bounded(19));
         const Qt::MouseButton button = buttons[m_random.bounded(3)];
         // A new dot on the marked vertex covers its red.
-        if (!expected.closed && isMarked(m_window.vertices(), expected, at))
+        if (!expected.closed && isMarked(m_window.board(), expected, at))
             expected.marked = -1;
         pressCanvas(m_window, at, button, modifiers[m_random.bounded(4)]);
         return QStringLiteral("press %1,%2 button %3").arg(at.x()).arg(at.y()).arg(int(button));
@@ -107,7 +109,7 @@ private:
         else
             QTest::keyClick(view, m_random.bounded(2) ? Qt::Key_Down : Qt::Key_Up);
         settle();
-        selected(expected, m_window.vertices().selectedRow());
+        selected(expected, m_window.board().selectedRow());
         return QStringLiteral("key in list %1").arg(list);
     }
 
@@ -117,7 +119,7 @@ private:
         const int command = m_random.bounded(4);
         const bool byMenu = m_random.bounded(2);
         byMenu ? chooseMenuItem(m_window, commands[command]) : pressButton(m_window, commands[command]);
-        const int n = m_window.vertices().vertexCount();
+        const int n = m_window.board().vertices().vertexCount();
         switch (command) {
         case 0: expected = {true, -1, -1, n}; break;
         case 1: expected = {true, expected.selected, -1, n}; break;
@@ -142,19 +144,19 @@ private:
 QString violation(const MainWindow &window, const Expected &expected)
 {
     const Snapshot shown = snap(window);
-    const VertexModel &vertices = window.vertices();
-    const int n = vertices.vertexCount();
+    const Board &board = window.board();
+    const int n = board.vertices().vertexCount();
     if (shown.numbers != numbersUpTo(n))
         return QStringLiteral("%1 vertices numbered %2").arg(n).arg(shown.numbers.join(u' '));
-    const QList<int> selected{vertices.selectedRow(), shown.selectedX, shown.selectedY, shown.selectedNumber};
+    const QList<int> selected{board.selectedRow(), shown.selectedX, shown.selectedY, shown.selectedNumber};
     if (selected.count(expected.selected) != 4)
         return QStringLiteral("the board and the X, Y, number lists select %1, %2, %3, %4; expected %5")
             .arg(selected[0]).arg(selected[1]).arg(selected[2]).arg(selected[3]).arg(expected.selected);
     // Only the marked vertex, and any other at the same place, is red.
     for (int r = 0; r < n; ++r) {
-        const QPoint at(int(vertices.point(r).x), int(vertices.point(r).y));
+        const QPoint at(int(board.points()[r].x), int(board.points()[r].y));
         const bool red = (shown.canvas.pixel(at) & 0xFFFFFF) == 0xFF0000;
-        if (red != isMarked(vertices, expected, at))
+        if (red != isMarked(board, expected, at))
             return QStringLiteral("vertex %1 is %2red").arg(r + 1).arg(red ? "" : "not ");
     }
     if (shown.closed != expected.closed)
@@ -223,10 +225,10 @@ void RandomEventsTest::undoAndRedoRestoreEveryStep()
         QStringList steps;
         for (int i = 0; i < 20; ++i) {
             const Snapshot shown = snap(window);
-            const int done = window.history().index();
+            const int done = window.board().history().index();
             steps << player.step(ignored, true);
-            if (window.history().index() > done) {
-                QCOMPARE(window.history().index(), done + 1);
+            if (window.board().history().index() > done) {
+                QCOMPARE(window.board().history().index(), done + 1);
                 before << shown;
                 after << snap(window);
             }

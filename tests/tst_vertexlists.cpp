@@ -61,8 +61,8 @@ void TestVertexLists::cleanup()
 // selected for -1), and the canvas marks it, and only it, in red.
 void TestVertexLists::verifySelected(int row)
 {
-    const VertexModel &vertices = m_window->vertices();
-    QCOMPARE(vertices.selectedRow(), row);
+    const Board &board = m_window->board();
+    QCOMPARE(board.selectedRow(), row);
     for (VertexModel::Column column : Columns) {
         const QListView *view = listOf(*m_window, column);
         QCOMPARE(selectedRowOf(view), row);
@@ -72,8 +72,8 @@ void TestVertexLists::verifySelected(int row)
         }
     }
     const QImage &picture = canvasOf(*m_window)->picture().image();
-    for (int r = 0; r < vertices.vertexCount(); ++r) {
-        const Point p = vertices.point(r);
+    for (int r = 0; r < board.vertices().vertexCount(); ++r) {
+        const Point p = board.points()[r];
         QCOMPARE(picture.pixel(int(p.x), int(p.y)), r == row ? qRgb(255, 0, 0) : qRgb(0, 0, 0));
     }
 }
@@ -155,11 +155,11 @@ void TestVertexLists::selectionInAllLists()
     }
     verifySelected(selected);
 
-    QStringList remaining = rows(window.vertices()).split(u' ');
+    QStringList remaining = rows(window.board().vertices()).split(u' ');
     if (selected >= 0)
         remaining.removeAt(selected);
     pressButton(window, "deleteVertexAction");
-    QCOMPARE(rows(window.vertices()), remaining.join(u' '));
+    QCOMPARE(rows(window.board().vertices()), remaining.join(u' '));
     verifySelected(-1);
 }
 
@@ -188,7 +188,7 @@ void TestVertexLists::numberListShowsItsRow()
 
     const QModelIndex current = numbers->currentIndex();
     QCOMPARE(current.data().toString(), QString::number(vertices));
-    QCOMPARE(m_window->vertices().selectedRow(), vertices - 1);
+    QCOMPARE(m_window->board().selectedRow(), vertices - 1);
     QVERIFY(!numbers->horizontalScrollBar()->isVisible());
     QStyleOptionViewItem shown;
     shown.initFrom(numbers);

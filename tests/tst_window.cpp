@@ -338,7 +338,7 @@ void WindowTest::printedOnNumberedPages()
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("лист.pdf"));
 
-    QCOMPARE(saveWorksheetAsPdf(pdf, {canvasOf(*m_window)->picture().image(), m_window->vertices().points(), report,
+    QCOMPARE(saveWorksheetAsPdf(pdf, {canvasOf(*m_window)->picture().image(), m_window->board().vertices().points(), report,
                                       reportOf(*m_window)->font(), date}),
              std::nullopt);
 

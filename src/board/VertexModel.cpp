@@ -3,10 +3,18 @@
 
 #include "VertexModel.h"
 
-#include "NumberText.h"
 #include "VertexLines.h"
 
 #include <algorithm>
+
+namespace {
+
+QString coordinate(double value)
+{
+    return QString::number(qint64(value));
+}
+
+} // namespace
 
 int VertexModel::rowCount(const QModelIndex &parent) const
 {
@@ -25,105 +33,71 @@ QVariant VertexModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
     Q_ASSERT(checkIndex(index));
-    const Vertex &row = m_rows[index.row()];
+    const Point p = m_points[index.row()];
     switch (index.column()) {
-    case XColumn: return row.x;
-    case YColumn: return row.y;
+    case XColumn: return coordinate(p.x);
+    case YColumn: return coordinate(p.y);
     default: return QString::number(index.row() + 1);
     }
-}
-
-QString VertexModel::xText(int row) const
-{
-    return row >= 0 && row < vertexCount() ? m_rows[row].x : QString();
-}
-
-QString VertexModel::yText(int row) const
-{
-    return row >= 0 && row < vertexCount() ? m_rows[row].y : QString();
-}
-
-Point VertexModel::point(int row) const
-{
-    return row >= 0 && row < vertexCount() ? m_rows[row].position : Point();
-}
-
-std::vector<Point> VertexModel::points() const
-{
-    std::vector<Point> points;
-    points.reserve(m_rows.size());
-    for (const Vertex &row : m_rows)
-        points.push_back(row.position);
-    return points;
 }
 
 QString VertexModel::vertexLines(QStringView lineEnd) const
 {
     QString lines;
-    lines.reserve(m_rows.size() * 11);
-    for (const Vertex &row : m_rows)
-        appendVertexLine(lines, row.x, row.y, lineEnd);
+    lines.reserve(qsizetype(m_points.size()) * 11);
+    for (const Point p : m_points)
+        appendVertexLine(lines, coordinate(p.x), coordinate(p.y), lineEnd);
     return lines;
 }
 
-VertexModel::Vertex VertexModel::vertexAt(float x, float y)
+void VertexModel::append(const std::vector<Point> &points)
 {
-    Vertex vertex{coordinateText(x), coordinateText(y), {}};
-    vertex.position = {parseLeadingNumber(vertex.x), parseLeadingNumber(vertex.y)};
-    return vertex;
-}
-
-void VertexModel::appendVertex(float x, float y)
-{
-    appendVertices({vertexAt(x, y)});
-}
-
-void VertexModel::appendVertices(const Vertices &vertices)
-{
-    const int count = std::min(int(vertices.size()), MaxVertices - vertexCount());
+    const int count = std::min(int(points.size()), MaxVertices - vertexCount());
     if (count <= 0)
         return;
     const int n = vertexCount();
     beginInsertRows({}, n, n + count - 1);
-    m_rows.append(vertices.mid(0, count));
+    m_points.insert(m_points.end(), points.begin(), points.begin() + count);
     endInsertRows();
 }
 
-void VertexModel::removeLastVertices(int count)
+void VertexModel::removeLast(int count)
 {
     count = std::min(count, vertexCount());
     if (count <= 0)
         return;
     const int n = vertexCount();
-    if (m_selectedRow >= n - count)
-        clearSelection();
     beginRemoveRows({}, n - count, n - 1);
-    m_rows.remove(n - count, count);
+    m_points.resize(n - count);
     endRemoveRows();
 }
 
-void VertexModel::insertVertex(int row, const Vertex &vertex)
+void VertexModel::insert(int row, Point point)
 {
     if (row < 0 || row > vertexCount() || isFull())
         return;
-    clearSelection(); // its row would move
     beginInsertRows({}, row, row);
-    m_rows.insert(row, vertex);
+    m_points.insert(m_points.begin() + row, point);
     endInsertRows();
     numberFrom(row + 1);
 }
 
-void VertexModel::removeVertex(int row)
+void VertexModel::remove(int row)
 {
     if (row < 0 || row >= vertexCount())
         return;
-    // The selection goes first: a list whose current row is removed would
-    // otherwise move it to a neighbour and select that one on the way.
-    clearSelection();
     beginRemoveRows({}, row, row);
-    m_rows.remove(row);
+    m_points.erase(m_points.begin() + row);
     endRemoveRows();
     numberFrom(row);
+}
+
+void VertexModel::move(int row, Point to)
+{
+    if (row < 0 || row >= vertexCount())
+        return;
+    m_points[row] = to;
+    emit dataChanged(index(row, XColumn), index(row, YColumn), {Qt::DisplayRole});
 }
 
 // The vertices from `row` on have moved: their numbers changed.
@@ -133,64 +107,36 @@ void VertexModel::numberFrom(int row)
         emit dataChanged(index(row, NumberColumn), index(vertexCount() - 1, NumberColumn), {Qt::DisplayRole});
 }
 
-bool VertexModel::removeSelectedVertex()
-{
-    if (m_selectedRow < 0)
-        return false;
-    removeVertex(m_selectedRow);
-    m_closed = false;
-    return true;
-}
-
 void VertexModel::reorder(const std::vector<int> &order)
 {
     Q_ASSERT(int(order.size()) == vertexCount());
-    Vertices reordered;
-    reordered.reserve(m_rows.size());
-    for (int row : order)
-        reordered.append(m_rows[row]);
-    setVertices(reordered);
+    std::vector<Point> reordered(m_points.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        reordered[i] = m_points[order[i]];
+    replaceAll(std::move(reordered));
 }
 
-void VertexModel::setVertices(const Vertices &vertices)
+void VertexModel::reorderInverse(const std::vector<int> &order)
+{
+    Q_ASSERT(int(order.size()) == vertexCount());
+    std::vector<Point> restored(m_points.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        restored[order[i]] = m_points[i];
+    replaceAll(std::move(restored));
+}
+
+void VertexModel::setPoints(std::vector<Point> points)
+{
+    if (int(points.size()) > MaxVertices)
+        points.resize(MaxVertices);
+    if (points.empty() && m_points.empty())
+        return;
+    replaceAll(std::move(points));
+}
+
+void VertexModel::replaceAll(std::vector<Point> points)
 {
     beginResetModel();
-    m_rows = vertices.mid(0, MaxVertices);
+    m_points = std::move(points);
     endResetModel();
-    clearSelection();
-}
-
-void VertexModel::clear()
-{
-    beginResetModel();
-    m_rows.clear();
-    endResetModel();
-    m_closed = false;
-    clearSelection();
-}
-
-void VertexModel::selectRow(int row)
-{
-    if (row < 0 || row >= vertexCount() || row == m_selectedRow)
-        return;
-    m_selectedRow = row;
-    m_closed = false;
-    emit selectedRowChanged(row);
-    emit vertexPicked(row);
-}
-
-void VertexModel::setSelectedRow(int row)
-{
-    if (row < -1 || row >= vertexCount() || row == m_selectedRow)
-        return;
-    m_selectedRow = row;
-    emit selectedRowChanged(row);
-}
-
-void VertexModel::clearSelection()
-{
-    if (m_selectedRow < 0)
-        return;
-    m_selectedRow = -1;
-    emit selectedRowChanged(-1);
 }

@@ -3,14 +3,14 @@
 
 #include "VertexSelectionModel.h"
 
-#include "VertexModel.h"
+#include "Board.h"
 
 #include <QScopedValueRollback>
 
-VertexSelectionModel::VertexSelectionModel(VertexModel *vertices, int column, QObject *parent)
-    : QItemSelectionModel(vertices, parent), m_vertices(vertices), m_column(column)
+VertexSelectionModel::VertexSelectionModel(Board *board, int column, QObject *parent)
+    : QItemSelectionModel(board->model(), parent), m_board(board), m_column(column)
 {
-    connect(vertices, &VertexModel::selectedRowChanged, this, &VertexSelectionModel::showSelectedRow);
+    connect(board, &Board::selectedRowChanged, this, &VertexSelectionModel::showSelectedRow);
 }
 
 void VertexSelectionModel::select(const QItemSelection &selection, QItemSelectionModel::SelectionFlags command)
@@ -19,16 +19,16 @@ void VertexSelectionModel::select(const QItemSelection &selection, QItemSelectio
         QItemSelectionModel::select(selection, command);
         return;
     }
-    // From the list: picking a row selects it on the board; a request to
+    // From the list: picking a row picks it on the board; a request to
     // deselect or to clear is not the user's to make.
     if ((command & Select) && !selection.isEmpty())
-        m_vertices->selectRow(selection.first().top());
+        m_board->selectRow(selection.first().top());
 }
 
 void VertexSelectionModel::showSelectedRow(int row)
 {
     const QScopedValueRollback showing(m_showing, true);
-    const QModelIndex index = m_vertices->index(row, m_column);
+    const QModelIndex index = model()->index(row, m_column);
     if (!index.isValid()) {
         clearSelection();
         clearCurrentIndex();

@@ -5,20 +5,20 @@
 
 #include <QItemSelectionModel>
 
-class VertexModel;
+class Board;
 
 // The selection of one vertex list, kept equal to the board's selected row:
-// a row the user picks in the list (mouse or keyboard) becomes the board's
-// selected row, and the list shows, as current and selected, whichever row
-// the board has selected. So the three lists never disagree, and the user
+// a row the user picks in the list (mouse or keyboard) is picked on the
+// board, and the list shows, as current and selected, whichever row the
+// board has selected. So the three lists never disagree, and the user
 // cannot clear the selection (Ctrl+click, Ctrl+Space).
 class VertexSelectionModel : public QItemSelectionModel
 {
     Q_OBJECT
 
 public:
-    // For a list that shows `column` of the vertices.
-    VertexSelectionModel(VertexModel *vertices, int column, QObject *parent = nullptr);
+    // For a list that shows `column` of the board's vertices.
+    VertexSelectionModel(Board *board, int column, QObject *parent = nullptr);
 
     using QItemSelectionModel::select;
     void select(const QItemSelection &selection, QItemSelectionModel::SelectionFlags command) override;
@@ -26,7 +26,7 @@ public:
 private:
     void showSelectedRow(int row);
 
-    VertexModel *m_vertices;
+    Board *m_board;
     int m_column;
     bool m_showing = false; // the change comes from the board, not the list
 };

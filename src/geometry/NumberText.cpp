@@ -10,13 +10,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 
 namespace {
-
-bool isSkippedBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 // The separators of the user's regional settings, looked up once for as long
 // as the default locale stays the same (the report asks for them 400,000
@@ -72,8 +68,8 @@ std::optional<QString> wholeNumber(double value, int digits)
     return QString::fromLatin1(text, int(end - text));
 }
 
-// The plain number form, shared by single and double precision: exponent
-// form outside the range the significant digits can show.
+// The plain number form: exponent form outside the range the significant
+// digits can show.
 QString plainNumber(double value, int significant, const QString &point)
 {
     if (!std::isfinite(value))
@@ -113,62 +109,6 @@ void appendGrouped(QString &text, QLatin1String digits, const QString &separator
 }
 
 } // namespace
-
-double parseLeadingNumber(QStringView text)
-{
-    // The number's characters, blanks left out, as from_chars reads them.
-    char number[128];
-    int length = 0;
-    bool seenDigit = false, seenPoint = false, inExponent = false, exponentDigit = false;
-    for (const QChar qc : text) {
-        const char16_t c = qc.unicode();
-        if (isSkippedBlank(c))
-            continue;
-        if (length == int(sizeof number) - 1)
-            break; // longer than any number a double can tell apart
-        if (isDigit(c)) {
-            (inExponent ? exponentDigit : seenDigit) = true;
-        } else if (c == u'+' || c == u'-') {
-            if (!(length == 0 || (inExponent && number[length - 1] == 'e')))
-                break;
-        } else if (c == u'.' && !seenPoint && !inExponent) {
-            seenPoint = true;
-        } else if ((c == u'e' || c == u'E' || c == u'd' || c == u'D') && seenDigit && !inExponent) {
-            inExponent = true;
-            number[length++] = 'e';
-            continue;
-        } else {
-            break;
-        }
-        number[length++] = char(c);
-    }
-    if (!seenDigit)
-        return 0;
-    if (inExponent && !exponentDigit) // "12E" or "12E-": the exponent adds nothing
-        length = int(std::strchr(number, 'e') - number);
-    number[length] = '\0';
-
-    const char *first = number[0] == '+' ? number + 1 : number;
-    if (!seenPoint && !inExponent && length <= 15) { // a whole number, exactly
-        long long whole = 0;
-        for (const char *p = first + (*first == '-'); p < number + length; ++p)
-            whole = whole * 10 + (*p - '0');
-        return *first == '-' ? -double(whole) : double(whole);
-    }
-    double value = 0;
-    const auto result = std::from_chars(first, number + length, value);
-    if (result.ec == std::errc::result_out_of_range) // +-inf or 0; strtod would follow the user's decimal comma
-        return QLocale::c().toDouble(QLatin1String(first));
-    return value;
-}
-
-QString coordinateText(float value)
-{
-    static const QString point = QStringLiteral(".");
-    if (auto whole = wholeNumber(value, 7))
-        return *whole;
-    return plainNumber(value, 7, point);
-}
 
 QString standardNumberText(double value)
 {

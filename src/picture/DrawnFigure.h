@@ -3,9 +3,15 @@
 
 #pragma once
 
+#include "Fan.h"
+
+#include <memory>
+
 // What the board's picture shows, in a few numbers, so that it can be drawn
 // again, pixel for pixel, from them and the rows: a base drawn from the
 // first `baseVertices` rows, then a dot for each row placed on it since.
+// The fan of a polygon is computed once, by whoever computes its report, and
+// drawn from here; a figure kept without it is drawn from the rows.
 struct DrawnFigure {
     enum class Base {
         Nothing,  // a cleared picture
@@ -16,10 +22,23 @@ struct DrawnFigure {
     Base base = Base::Nothing;
     int baseVertices = 0;
     int marked = -1;
+    std::shared_ptr<const Fan> fan;
 
-    friend bool operator==(const DrawnFigure &a, const DrawnFigure &b)
+    // The same drawing: dots without a red one are the same dots whatever
+    // base they were drawn as, and a fan is the fan of its rows.
+    bool looksLike(const DrawnFigure &other) const
     {
+        const DrawnFigure a = plain(), b = other.plain();
         return a.base == b.base && a.baseVertices == b.baseVertices && a.marked == b.marked;
     }
-    friend bool operator!=(const DrawnFigure &a, const DrawnFigure &b) { return !(a == b); }
+
+private:
+    DrawnFigure plain() const
+    {
+        if (base == Base::Fan)
+            return {base, baseVertices, -1, nullptr};
+        if (base == Base::Vertices && marked >= 0 && marked < baseVertices)
+            return {base, baseVertices, marked, nullptr};
+        return {};
+    }
 };

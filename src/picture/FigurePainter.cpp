@@ -39,11 +39,6 @@ Picture::LineStyle diagonalStyle(int k)
 
 } // namespace
 
-QRect FigurePainter::drawVertex(Point vertex)
-{
-    return m_picture.drawDot(pixel(vertex), DotWidth, Ink);
-}
-
 QRect FigurePainter::drawVertices(const std::vector<Point> &vertices, int marked)
 {
     QList<QPointF> centres;
@@ -77,10 +72,12 @@ QRect FigurePainter::drawFigure(const DrawnFigure &figure, const std::vector<Poi
     switch (figure.base) {
     case DrawnFigure::Base::Nothing: break;
     case DrawnFigure::Base::Vertices: drawVertices(base, figure.marked); break;
-    case DrawnFigure::Base::Fan:
-        drawFan(fanOf(base));
+    case DrawnFigure::Base::Fan: {
+        const auto fan = figure.fan ? figure.fan : std::make_shared<const Fan>(fanOf(base));
+        drawFan(*fan);
         drawVertices(base);
         break;
+    }
     }
     drawVertices(std::vector<Point>(baseEnd, vertices.end()));
     return cleared;

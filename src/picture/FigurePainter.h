@@ -24,7 +24,6 @@ public:
 
     explicit FigurePainter(Picture &picture) : m_picture(picture) {}
 
-    QRect drawVertex(Point vertex);
     // Every vertex, and the one of row `marked`, if any, in red over it.
     QRect drawVertices(const std::vector<Point> &vertices, int marked = -1);
     // The fan's sides and diagonals in the order of its triangles, then the

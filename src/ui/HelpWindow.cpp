@@ -3,13 +3,15 @@
 
 #include "HelpWindow.h"
 
+#include "Messages.h"
+
 #include <QKeyEvent>
 
 HelpWindow::HelpWindow(QWidget *parent)
     : QTextBrowser(parent)
 {
     setWindowFlag(Qt::Window);
-    setWindowTitle(QStringLiteral("Zarvelon — помощ"));
+    setWindowTitle(Messages::helpCaption());
     setSource(QUrl(QStringLiteral("qrc:/help/HelpWindow.html")));
     // Some 90 characters wide and 40 lines high, in the help's own font.
     const int line = fontMetrics().lineSpacing();

@@ -3,12 +3,14 @@
 
 #pragma once
 
-#include "BoardController.h"
-#include "VertexModel.h"
+#include "Board.h"
+#include "Documents.h"
+#include "Messages.h"
 
 #include <QColor>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -18,17 +20,17 @@ class MainWindow;
 class HelpWindow;
 class QAction;
 class QPushButton;
-struct WorksheetContent;
 
 // The program's one window: the title, four coloured command buttons, the
 // canvas, the three one-row vertex lists with their letter labels, the
-// report box and a menu bar of the same four commands.
+// report box and a menu bar of the same four commands. It wires them to the
+// board, which they show.
 //
 // Every command is one action, run by its button, its menu item, its
 // context menu or its shortcut alike; one table lists them all. What goes
 // beyond the buttons and the menu bar comes by shortcuts, the context menus
 // of the lists and the report, the canvas's clipboard and drops, and the
-// command line. The window words every message.
+// command line.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -37,8 +39,7 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const VertexModel &vertices() const { return m_vertices; }
-    const QUndoStack &history() const { return m_controller->history(); }
+    const Board &board() const { return m_board; }
 
     // What the user reaches of a command: its action, and its button and
     // the button's colour where it has one; in the order of the table.
@@ -50,41 +51,40 @@ public:
     QList<CommandControls> commands() const;
 
     // Opens a file of vertex lines as a new board, or says why not.
-    void openVertexFile(const QString &path);
+    void openVertexFile(const QString &path) { m_documents.openVertexFile(path); }
 
 private:
-    struct Command;
-    static const Command Commands[];
+    // Where a command is offered besides its button.
+    enum class Offered {
+        MenuBar,    // as an item of the menu bar (laid out in the .ui)
+        ListMenu,   // in the context menu of the vertex lists
+        ReportMenu, // in the context menu of the report, after the box's own items
+        Shortcut,   // by its shortcut alone, anywhere in the window
+    };
+    // One command: its action (caption and shortcut, in the .ui), its button
+    // and the button's colour where it has one, where else it is offered,
+    // and what it runs.
+    struct Command {
+        QAction *action;
+        QPushButton *button;
+        QColor face;
+        Offered offered;
+        std::function<void()> run;
+    };
 
+    std::vector<Command> commandTable();
     void connectCommands();
     void showVertexViews();
     void paintColours();
-
-    void orderContour();
-    void connectInOrder();
-    void clearAll();
-    void deleteVertex();
-    void undo();
-    void redo();
+    void placeVertex(QPoint position);
+    void placeVertexText(const QString &text, Messages::Source source);
     void copyVertices();
-    void saveVertices();
-    void openVertices();
-    void pasteVertices();
-    void saveReport();
-    void printReport();
-    void saveWorksheetPdf();
     void showHelp();
     void openContextMenu();
 
-    enum class TextOrigin { Clipboard, Drop };
-    void placeVertexText(const QString &text, TextOrigin origin);
-    QString askFileName(const QString &caption, const QString &name, bool saving);
-    WorksheetContent worksheet() const;
-    void warn(const QString &message);
-    void showVertexLimit();
-
     std::unique_ptr<Ui::MainWindow> m_ui;
-    VertexModel m_vertices;
-    std::unique_ptr<BoardController> m_controller;
+    Board m_board;
+    Documents m_documents;
+    std::vector<Command> m_commands;
     HelpWindow *m_help = nullptr;
 };

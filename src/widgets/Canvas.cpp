@@ -3,6 +3,9 @@
 
 #include "Canvas.h"
 
+#include "Board.h"
+#include "FigurePainter.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMetaObject>
@@ -30,9 +33,38 @@ Canvas::Canvas(QWidget *parent)
     fitPicture();
 }
 
+void Canvas::follow(const Board &board)
+{
+    m_board = &board;
+    connect(&board, &Board::figureChanged, this, &Canvas::drawFigure);
+    connect(&board, &Board::verticesPlaced, this, &Canvas::drawPlaced);
+    connect(&board, &Board::lastPlacedChanged, this, &Canvas::placeCrosshair);
+    drawFigure();
+    placeCrosshair();
+}
+
 void Canvas::draw(const std::function<QRect(Picture &)> &drawing)
 {
     damage(drawing(m_picture));
+}
+
+void Canvas::drawFigure()
+{
+    damage(FigurePainter(m_picture).drawFigure(m_board->figure(), m_board->points()));
+}
+
+void Canvas::drawPlaced(int first, int count)
+{
+    const auto placed = m_board->points().begin() + first;
+    damage(FigurePainter(m_picture).drawVertices(std::vector<Point>(placed, placed + count)));
+}
+
+void Canvas::placeCrosshair()
+{
+    if (const std::optional<QPoint> last = m_board->lastPlaced())
+        setCrosshair(*last);
+    else
+        centreCrosshair();
 }
 
 void Canvas::paintEvent(QPaintEvent *event)

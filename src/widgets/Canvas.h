@@ -5,13 +5,16 @@
 
 #include "Picture.h"
 
+class Board;
+
 #include <QFrame>
 #include <QRect>
 
 #include <functional>
 
 // The white drawing board: a sunken frame whose inner area shows the
-// board's picture.
+// board's picture. It follows a board: the figure drawn afresh when it
+// changes, a dot for each vertex placed, the crosshair at the last one.
 //
 // Coordinates are logical pixels from the top-left corner of the inner area.
 // The picture is kept at the inner area's size and the screen's device pixel
@@ -34,21 +37,19 @@ class Canvas : public QFrame
 public:
     explicit Canvas(QWidget *parent = nullptr);
 
+    // Shows the board's figure from now on.
+    void follow(const Board &board);
+
     const Picture &picture() const { return m_picture; }
     // Draws on the picture; `drawing` returns the rectangle it changed.
     void draw(const std::function<QRect(Picture &)> &drawing);
     // The inner area, in its own coordinates: where a press places a vertex.
-    QRect area() const { return m_picture.area(); }
+    QRect area() const { return QRect(QPoint(0, 0), contentsRect().size()); }
     // The picture onto the clipboard, exactly as drawn.
     void copyPicture() const;
 
-    QPoint crosshair() const { return m_crosshair; }
     // Whether the focus frame and the crosshair are shown.
     bool showsKeyboardMarks() const { return hasFocus() && m_keyboardInUse; }
-    // Moves the crosshair, kept inside the picture.
-    void setCrosshair(QPoint position);
-    // The crosshair at the centre of the picture, also when its size changes.
-    void centreCrosshair();
 
 signals:
     // A mouse button was pressed on the inner area, at a whole pixel.
@@ -70,6 +71,13 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    void drawFigure();
+    void drawPlaced(int first, int count);
+    // The crosshair starts at the last vertex placed, or at the centre of an
+    // empty board, also when the picture's size changes.
+    void placeCrosshair();
+    void setCrosshair(QPoint position);
+    void centreCrosshair();
     void fitPicture();
     void moveCrosshair(QPoint position);
     void setKeyboardInUse(bool inUse);
@@ -78,6 +86,7 @@ private:
     void damage(const QRect &area);
     void showDamage();
 
+    const Board *m_board = nullptr;
     Picture m_picture;
     QRect m_damage;
     QPoint m_crosshair;

@@ -1,0 +1,292 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Board.h"
+
+#include "AreaReport.h"
+#include "ContourOrder.h"
+#include "RowsChange.h"
+#include "VertexLines.h"
+
+#include <algorithm>
+
+namespace {
+
+// The same text, known at once when it is the same string.
+bool sameText(const QString &a, const QString &b)
+{
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
+
+qint64 bytesOf(const QString &text)
+{
+    return qint64(text.capacity()) * qint64(sizeof(QChar));
+}
+
+bool sameFigure(const DrawnFigure &a, const DrawnFigure &b)
+{
+    return a.base == b.base && a.baseVertices == b.baseVertices && a.marked == b.marked && a.fan == b.fan;
+}
+
+Placement verdict(Placement::Outcome outcome, const TextLine &line = {})
+{
+    return {outcome, line.number, line.text.toString()};
+}
+
+} // namespace
+
+bool Board::Shown::looksLike(const Shown &other) const
+{
+    return selectedRow == other.selectedRow && closed == other.closed && figure.looksLike(other.figure)
+           && sameText(report, other.report);
+}
+
+// One step of the history: how the rows changed, and what the user saw
+// before and after. The fan is not kept: it is drawn again from the rows.
+class Board::Step : public BoardHistory::Step
+{
+public:
+    Step(Board &board, RowsChange rows, Shown before, Shown after)
+        : m_board(board), m_rows(std::move(rows)), m_before(std::move(before)), m_after(std::move(after))
+    {
+        m_before.figure.fan.reset();
+        m_after.figure.fan.reset();
+    }
+
+    void undo() override { m_board.restore(m_rows, true, m_before); }
+    void redo() override { m_board.restore(m_rows, false, m_after); }
+
+    qint64 keptBytes() const override
+    {
+        const bool madeReport = m_after.report.constData() != m_before.report.constData();
+        return qint64(sizeof(Step)) + m_rows.bytes() + (madeReport ? bytesOf(m_after.report) : 0);
+    }
+    qint64 foundBytes() const override { return bytesOf(m_before.report); }
+
+private:
+    Board &m_board;
+    RowsChange m_rows;
+    Shown m_before;
+    Shown m_after;
+};
+
+Board::Board(QString report, QObject *parent)
+    : QObject(parent)
+{
+    m_shown.report = std::move(report);
+}
+
+Board::~Board() = default;
+
+std::optional<QPoint> Board::lastPlaced() const
+{
+    if (m_vertices.vertexCount() == 0)
+        return std::nullopt;
+    return m_lastPlaced;
+}
+
+// Every change of the board: `edit` changes it and says how its rows
+// changed; what the user saw before and sees now makes the step. A change
+// that shows nothing new ("Контур" twice, "Чисти" on a cleared board) is
+// no step.
+template <typename Edit>
+void Board::change(Edit edit)
+{
+    const Shown before = m_shown;
+    const std::optional<QPoint> placedBefore = lastPlaced();
+    RowsChange rows = edit();
+    // Dots of appended rows are drawn on the figure; any other change of the
+    // rows draws it afresh.
+    const bool redraw = !sameFigure(before.figure, m_shown.figure) || !(rows.isEmpty() || rows.onlyAppends());
+    if (!rows.isEmpty() || !m_shown.looksLike(before))
+        m_history.record(std::make_shared<Step>(*this, std::move(rows), before, m_shown));
+    announce(before, redraw);
+    if (lastPlaced() != placedBefore)
+        emit lastPlacedChanged();
+}
+
+void Board::announce(const Shown &before, bool redraw)
+{
+    if (!sameText(before.report, m_shown.report))
+        emit reportChanged();
+    if (redraw)
+        emit figureChanged();
+}
+
+// The board as the step left it or found it.
+void Board::restore(const RowsChange &rows, bool undo, const Shown &shown)
+{
+    const Shown before = m_shown;
+    // No selection while the rows move under it.
+    setSelectedRow(-1);
+    undo ? rows.undo(m_vertices) : rows.redo(m_vertices);
+    m_shown.closed = shown.closed;
+    m_shown.report = shown.report;
+    m_shown.figure = shown.figure;
+    if (m_shown.figure.base == DrawnFigure::Base::Fan) {
+        const auto &all = points();
+        const std::vector<Point> base(all.begin(), all.begin() + std::min(m_shown.figure.baseVertices, int(all.size())));
+        m_shown.figure.fan = std::make_shared<const Fan>(fanOf(base));
+    }
+    setSelectedRow(shown.selectedRow);
+    announce(before, true);
+    emit lastPlacedChanged();
+}
+
+void Board::orderContour()
+{
+    change([this] {
+        std::vector<int> order = contourOrder(points());
+        const bool moves = !std::is_sorted(order.begin(), order.end());
+        // The rows are put in their order anew, which leaves none selected.
+        setSelectedRow(-1);
+        if (moves)
+            m_vertices.reorder(order);
+        computeArea();
+        return moves ? RowsChange::reordered(std::move(order)) : RowsChange();
+    });
+}
+
+void Board::connectInOrder()
+{
+    change([this] {
+        computeArea();
+        return RowsChange();
+    });
+}
+
+void Board::clearAll()
+{
+    change([this] {
+        std::vector<Point> removed = points();
+        setSelectedRow(-1);
+        m_vertices.setPoints({});
+        m_shown.closed = false;
+        m_shown.report = QString();
+        m_shown.figure = {};
+        return RowsChange::replaced(std::move(removed), {});
+    });
+}
+
+void Board::deleteSelected()
+{
+    // Without a picked vertex nothing changes, not even a closed board.
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    change([this, row] {
+        const Point removed = points()[row];
+        // The selection goes first: a list whose current row is removed
+        // would otherwise move it to a neighbour and select that one.
+        setSelectedRow(-1);
+        m_vertices.remove(row);
+        m_shown.closed = false;
+        m_shown.figure = {DrawnFigure::Base::Vertices, m_vertices.vertexCount()};
+        return RowsChange::removed(row, removed);
+    });
+}
+
+void Board::selectRow(int row)
+{
+    if (row < 0 || row >= m_vertices.vertexCount() || row == selectedRow())
+        return;
+    setSelectedRow(row);
+    m_shown.closed = false;
+    m_shown.figure = {DrawnFigure::Base::Vertices, m_vertices.vertexCount(), row};
+    emit figureChanged();
+}
+
+void Board::setSelectedRow(int row)
+{
+    if (row == m_shown.selectedRow)
+        return;
+    m_shown.selectedRow = row;
+    emit selectedRowChanged(row);
+}
+
+Placement Board::placeVertex(QPoint position)
+{
+    if (isClosed())
+        return verdict(Placement::BoardClosed);
+    if (m_vertices.isFull())
+        return verdict(Placement::NoRoom);
+    if (!m_area.contains(position))
+        return verdict(Placement::OffCanvas);
+    return place({VertexModel::pointAt(position)}, position);
+}
+
+Placement Board::placeVertexLines(QStringView text)
+{
+    if (isClosed())
+        return verdict(Placement::BoardClosed);
+    std::vector<Point> placed;
+    const Placement read = readVertices(text, MaxVertices - m_vertices.vertexCount(), placed);
+    if (!read.placed())
+        return read;
+    const Point last = placed.back();
+    return place(std::move(placed), QPoint(int(last.x), int(last.y)));
+}
+
+// Vertices on the figure: a dot for each.
+Placement Board::place(std::vector<Point> points, QPoint last)
+{
+    const int first = m_vertices.vertexCount();
+    change([&] {
+        m_vertices.append(points);
+        m_lastPlaced = last;
+        return RowsChange::appended(std::move(points));
+    });
+    emit verticesPlaced(first, m_vertices.vertexCount() - first);
+    return {};
+}
+
+Placement Board::openVertexLines(QStringView text)
+{
+    std::vector<Point> opened;
+    const Placement read = readVertices(text, MaxVertices, opened);
+    if (!read.placed())
+        return read;
+    change([&] {
+        std::vector<Point> replaced = points();
+        setSelectedRow(-1);
+        const Point last = opened.back();
+        m_vertices.setPoints(opened);
+        m_lastPlaced = QPoint(int(last.x), int(last.y));
+        m_shown.closed = false;
+        m_shown.report = QString();
+        m_shown.figure = {};
+        return RowsChange::replaced(std::move(replaced), std::move(opened));
+    });
+    return read;
+}
+
+// The vertices of a text's lines, each where a press would place it, as
+// long as every line is a vertex on the canvas and `room` takes them all.
+Placement Board::readVertices(QStringView text, int room, std::vector<Point> &points) const
+{
+    const VertexLinesReading reading = readVertexLines(text);
+    if (reading.notAVertex)
+        return verdict(Placement::NotAVertex, *reading.notAVertex);
+    if (reading.vertices.empty())
+        return verdict(Placement::NoVertices);
+    for (const auto &[line, position] : reading.vertices) {
+        const bool onCanvas = position.x >= m_area.left() && position.x <= m_area.right()
+                              && position.y >= m_area.top() && position.y <= m_area.bottom();
+        if (!onCanvas)
+            return verdict(Placement::OffCanvas, line);
+        if (int(points.size()) == room)
+            return verdict(Placement::NoRoom, line);
+        points.push_back(position);
+    }
+    return verdict(Placement::Placed);
+}
+
+// The polygon in its present order: its fan, computed once for the report
+// and the figure, the vertex dots over it, and the board closed.
+void Board::computeArea()
+{
+    auto fan = std::make_shared<const Fan>(fanOf(points()));
+    m_shown.report = areaReport(*fan);
+    m_shown.closed = true;
+    m_shown.figure = {DrawnFigure::Base::Fan, m_vertices.vertexCount(), -1, std::move(fan)};
+}

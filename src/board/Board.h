@@ -1,0 +1,117 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "BoardHistory.h"
+#include "DrawnFigure.h"
+#include "Placement.h"
+#include "VertexModel.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+class RowsChange;
+
+// The board: the vertices in polygon order (the model the three vertex
+// lists view), the picked vertex, whether the board is closed, the report
+// and the figure drawn of it, and the history of its changes. The commands
+// are its methods; every change goes through one place, which records it as
+// a step of the history, and the board says what changed for the views to
+// follow. No widget is in it.
+//
+// The board is closed from the end of an area computation until it is
+// reopened by picking a vertex, deleting one or clearing the board; while it
+// is closed, it takes no vertices.
+class Board : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MaxVertices = VertexModel::MaxVertices;
+
+    // A board without vertices, showing `report` (the task) until the first
+    // command replaces it.
+    explicit Board(QString report = {}, QObject *parent = nullptr);
+    ~Board() override;
+
+    // For the lists to view; only the board changes it.
+    QAbstractItemModel *model() { return &m_vertices; }
+    const VertexModel &vertices() const { return m_vertices; }
+    const std::vector<Point> &points() const { return m_vertices.points(); }
+    int selectedRow() const { return m_shown.selectedRow; }
+    bool isClosed() const { return m_shown.closed; }
+    const QString &report() const { return m_shown.report; }
+    const DrawnFigure &figure() const { return m_shown.figure; }
+    // The last vertex placed, where the keyboard's crosshair starts; none on
+    // an empty board.
+    std::optional<QPoint> lastPlaced() const;
+    BoardHistory &history() { return m_history; }
+    const BoardHistory &history() const { return m_history; }
+
+    // Where vertices may stand: the canvas's pixels.
+    QRect area() const { return m_area; }
+    void setArea(const QRect &area) { m_area = area; }
+
+    // The vertices in contour order, then the polygon and its report.
+    void orderContour();
+    // The polygon and its report, the vertices as they stand.
+    void connectInOrder();
+    // No vertices, no report.
+    void clearAll();
+    // The picked vertex deleted; nothing happens when none is picked.
+    void deleteSelected();
+    // The user picks a row: it shows red among the other vertices, the
+    // polygon is gone and the board reopens. No step of the history.
+    void selectRow(int row);
+
+    // A vertex at a canvas pixel, unless the board is closed or full.
+    Placement placeVertex(QPoint position);
+    // The vertices of the lines of a text ("X<Tab>Y", as the lists copy
+    // them), each placed as a press there would place it.
+    Placement placeVertexLines(QStringView text);
+    // A board of the vertices of the lines of a text, in place of the present
+    // one and its report.
+    Placement openVertexLines(QStringView text);
+
+signals:
+    void reportChanged();
+    // The picture is to be drawn afresh from the figure and the rows.
+    void figureChanged();
+    // Rows were placed on the figure: a dot for each.
+    void verticesPlaced(int first, int count);
+    void selectedRowChanged(int row);
+    void lastPlacedChanged();
+
+private:
+    // What the user sees of the board besides its rows.
+    struct Shown {
+        int selectedRow = -1;
+        bool closed = false;
+        QString report;
+        DrawnFigure figure;
+
+        bool looksLike(const Shown &other) const;
+    };
+    class Step;
+
+    template <typename Edit>
+    void change(Edit edit);
+    Placement place(std::vector<Point> points, QPoint last);
+    Placement readVertices(QStringView text, int room, std::vector<Point> &points) const;
+    void computeArea();
+    void setSelectedRow(int row);
+    void restore(const RowsChange &rows, bool undo, const Shown &shown);
+    void announce(const Shown &before, bool redraw);
+
+    VertexModel m_vertices;
+    Shown m_shown;
+    QPoint m_lastPlaced;
+    QRect m_area;
+    BoardHistory m_history;
+};

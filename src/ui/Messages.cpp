@@ -1,0 +1,172 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Messages.h"
+
+#include "VertexModel.h"
+
+#include <QDir>
+
+namespace Messages {
+
+namespace {
+
+constexpr int LongestQuotedLine = 40;
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// A line of the user's text as a message quotes it: its tabs as blanks, a
+// long one cut short.
+QString quoted(const Placement &placement)
+{
+    QString text = placement.lineText.trimmed().replace(u'\t', u' ');
+    if (text.size() > LongestQuotedLine)
+        text = text.left(LongestQuotedLine - 1) + u'…';
+    return QStringLiteral("ред %1 („%2“)").arg(placement.lineNumber).arg(text);
+}
+
+QString holderOf(Source source)
+{
+    switch (source) {
+    case Source::Clipboard: return QStringLiteral("В буфера");
+    case Source::Drop: return QStringLiteral("В пуснатия текст");
+    default: return QStringLiteral("Във файла");
+    }
+}
+
+QString nothingDone(Source source)
+{
+    return source == Source::File ? QStringLiteral("Дъската е непроменена.")
+                                  : QStringLiteral("Не е поставен нито един връх.");
+}
+
+QString fileHeading(const QString &path)
+{
+    return QStringLiteral("Върховете от „%1“ не са отворени.").arg(native(path));
+}
+
+QString linesNotPlaced(const Placement &placement, Source source, const QRect &area, int present)
+{
+    const QString form = QStringLiteral("Всеки ред трябва да съдържа две цели числа, X и Y, разделени с "
+                                        "табулация, интервали или точка и запетая.");
+    switch (placement.outcome) {
+    case Placement::Placed: return {};
+    case Placement::BoardClosed:
+        return QStringLiteral("Лицето вече е изчислено и дъската е затворена. За да поставите нови върхове, "
+                              "изберете връх в списъците, изтрийте връх или изчистете всичко.");
+    case Placement::NoVertices: return QStringLiteral("%1 няма върхове за поставяне.\n%2").arg(holderOf(source), form);
+    case Placement::NotAVertex:
+        return QStringLiteral("Не е връх: %1.\n%2\n%3").arg(quoted(placement), form, nothingDone(source));
+    case Placement::OffCanvas:
+        return QStringLiteral("Точката е извън платното: %1. X може да е от %2 до %3, а Y от %4 до %5.\n%6")
+            .arg(quoted(placement))
+            .arg(area.left()).arg(area.right()).arg(area.top()).arg(area.bottom())
+            .arg(nothingDone(source));
+    case Placement::NoRoom:
+        return QStringLiteral("Няма място за толкова върхове: от %1 нататък. Дъската побира най-много %2")
+                   .arg(quoted(placement))
+                   .arg(VertexModel::MaxVertices)
+               + (present > 0 ? QStringLiteral(", а в нея вече има %1.").arg(present) : QStringLiteral("."))
+               + u'\n' + nothingDone(source);
+    }
+    return {};
+}
+
+} // namespace
+
+QString notPlaced(const Placement &placement, Source source, const QRect &area, int present, const QString &file)
+{
+    if (source == Source::Press) {
+        if (placement.outcome != Placement::NoRoom)
+            return {};
+        return QStringLiteral("Дъската вече съдържа най-много върхове: %1.\n"
+                              "Изтрийте точка или изчистете всичко, за да добавите нова.")
+            .arg(VertexModel::MaxVertices);
+    }
+    const QString words = linesNotPlaced(placement, source, area, present);
+    return source == Source::File && !words.isEmpty() ? fileHeading(file) + u'\n' + words : words;
+}
+
+FileKind fileKind(Document document)
+{
+    const QString text = QStringLiteral("Текстови файлове (*.txt);;Всички файлове (*)");
+    const QString txt = QStringLiteral("txt");
+    switch (document) {
+    case Document::Vertices:
+        return {QStringLiteral("Запиши върховете като"), QStringLiteral("Отвори върхове"),
+                QStringLiteral("върхове.txt"), text, txt};
+    case Document::Report:
+        return {QStringLiteral("Запиши отчета като"), {}, QStringLiteral("отчет.txt"), text, txt};
+    case Document::Worksheet:
+        return {QStringLiteral("Запиши листа като PDF"), {}, QStringLiteral("лист.pdf"),
+                QStringLiteral("PDF файлове (*.pdf)"), QStringLiteral("pdf")};
+    }
+    return {};
+}
+
+QString notSaved(Document document, const QString &path, const QString &reason)
+{
+    switch (document) {
+    case Document::Vertices:
+        return QStringLiteral("Върховете не бяха записани в „%1“: %2.\nДъската е непроменена.").arg(native(path), reason);
+    case Document::Report:
+        return QStringLiteral("Отчетът не беше записан в „%1“: %2.\nОтчетът е непроменен в прозореца.")
+            .arg(native(path), reason);
+    case Document::Worksheet:
+        return QStringLiteral("Листът не беше записан в „%1“: %2.").arg(native(path), reason);
+    }
+    return {};
+}
+
+QString unreadable(const QString &path, const QString &reason)
+{
+    return QStringLiteral("%1\nФайлът не може да бъде прочетен: %2.").arg(fileHeading(path), reason);
+}
+
+QString tooLarge(const QString &path, qint64 largestBytes)
+{
+    return QStringLiteral("%1\nФайлът е по-голям от %2 MB: не е файл с върхове.")
+        .arg(fileHeading(path))
+        .arg(largestBytes >> 20);
+}
+
+QString noPrinter()
+{
+    return QStringLiteral("Няма инсталиран принтер.\nЛистът може да бъде записан като PDF файл, "
+                          "който да се отпечата от друг компютър.");
+}
+
+QString savePdfInstead()
+{
+    return QStringLiteral("Запиши като PDF...");
+}
+
+QString printDialogCaption()
+{
+    return QStringLiteral("Печат на рисунката и отчета");
+}
+
+QString printerFailed(const QString &printer)
+{
+    return QStringLiteral("Листът не беше отпечатан: принтерът „%1“ не може да започне.").arg(printer);
+}
+
+QString ok()
+{
+    return QStringLiteral("Добре");
+}
+
+QString cancel()
+{
+    return QStringLiteral("Отказ");
+}
+
+QString helpCaption()
+{
+    return QStringLiteral("Zarvelon — помощ");
+}
+
+} // namespace Messages
