@@ -222,6 +222,23 @@ int history()
     std::printf("  twenty \"Контур\" and twenty deletions in a row: resident memory %+.1f MB "
                 "(%.1f MB in all), %d steps kept\n",
                 residentMegabytes() - before, residentMegabytes(), window.board().history().count());
+
+    // Every step of these keeps a whole board's rows, and the "Контур"
+    // among them its report: the history's bound in bytes is what holds.
+    QAction *copyVertices = window.findChild<QListView *>(QStringLiteral("xList"))->actions().constFirst();
+    copyVertices->trigger();
+    Canvas *canvas = window.findChild<Canvas *>(QStringLiteral("canvas"));
+    const double beforePastes = residentMegabytes();
+    for (int run = 0; run < 20; ++run) {
+        button(window, "clearButton")->click();
+        press(canvas, Qt::Key_V, Qt::ControlModifier);
+        button(window, "contourButton")->click();
+    }
+    settle();
+    std::printf("  twenty clears, pastes of the board and \"Контур\": resident memory %+.1f MB (%.1f MB in all), "
+                "%d steps kept in %.1f MB\n",
+                residentMegabytes() - beforePastes, residentMegabytes(), window.board().history().count(),
+                window.board().history().bytes() / double(1 << 20));
     return 0;
 }
 

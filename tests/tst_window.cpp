@@ -4,12 +4,14 @@
 // The window as the user sees it: every control's place, colours, captions,
 // the menu, the keyboard order, the task description and the report box's
 // manners.
+#include "Documents.h"
 #include "WholeFile.h"
 #include "WindowFixture.h"
 #include "Worksheet.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -68,11 +70,9 @@ private slots:
     void init() { m_window.reset(new MainWindow); m_window->show(); QVERIFY(QTest::qWaitForWindowExposed(m_window.get())); }
     void cleanup() { m_window.reset(); }
 
-    void controlsStandWhereDrawn_data();
-    void controlsStandWhereDrawn();
-    void windowIsFixedAndLavender();
-    void captionsAndColours_data();
-    void captionsAndColours();
+    void controlsStandApart();
+    void windowIsFixed();
+    void captionsFitAndFacesShow();
     void menuHoldsFourCommands();
     void tabOrderAndFirstFocus();
     void taskDescriptionIsExact();
@@ -81,6 +81,8 @@ private slots:
     void everyControlHasAName();
     void reportSaved_data();
     void reportSaved();
+    void fileOpened_data();
+    void fileOpened();
     void printedOnNumberedPages_data();
     void printedOnNumberedPages();
 
@@ -90,92 +92,67 @@ private:
     std::unique_ptr<MainWindow> m_window;
 };
 
-void WindowTest::controlsStandWhereDrawn_data()
-{
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<QRect>("geometry");
-    QTest::newRow("title") << QByteArray("titleLabel") << QRect(80, 0, 321, 25);
-    QTest::newRow("contour button") << QByteArray("contourButton") << QRect(8, 8, 57, 25);
-    QTest::newRow("in-order button") << QByteArray("inOrderButton") << QRect(416, 8, 57, 25);
-    QTest::newRow("canvas") << QByteArray("canvas") << QRect(8, 32, 467, 200);
-    QTest::newRow("N label") << QByteArray("numberLabel") << QRect(8, 248, 25, 25);
-    QTest::newRow("number list") << QByteArray("numberList") << QRect(32, 248, 41, 23);
-    QTest::newRow("X label") << QByteArray("xLabel") << QRect(80, 248, 25, 25);
-    QTest::newRow("X list") << QByteArray("xList") << QRect(104, 248, 49, 23);
-    QTest::newRow("Y label") << QByteArray("yLabel") << QRect(160, 248, 25, 25);
-    QTest::newRow("Y list") << QByteArray("yList") << QRect(184, 248, 49, 23);
-    QTest::newRow("clear button") << QByteArray("clearButton") << QRect(256, 248, 57, 25);
-    QTest::newRow("delete button") << QByteArray("deleteButton") << QRect(368, 248, 65, 25);
-    QTest::newRow("report") << QByteArray("report") << QRect(8, 280, 465, 137);
-}
-
-void WindowTest::controlsStandWhereDrawn()
-{
-    QFETCH(QByteArray, name);
-    QFETCH(QRect, geometry);
-    QWidget *control = widget(name);
-    QCOMPARE(control->parentWidget(), m_window->centralWidget());
-    QCOMPARE(control->geometry(), geometry);
-    QVERIFY(control->isVisible());
-    QVERIFY(control->isEnabled());
-}
-
-void WindowTest::windowIsFixedAndLavender()
+// Every control inside the window, whole, and clear of the others but for
+// the pixel by which a letter label overlaps its list and a button the
+// canvas.
+void WindowTest::controlsStandApart()
 {
     QWidget *client = m_window->centralWidget();
-    QCOMPARE(client->size(), QSize(481, 424));
+    const QList<QWidget *> controls = client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (QWidget *control : controls) {
+        QVERIFY2(control->isVisible() && control->isEnabled(), qPrintable(control->objectName()));
+        QVERIFY2(client->rect().contains(control->geometry()), qPrintable(control->objectName()));
+        for (QWidget *other : controls) {
+            const QRect both = control->geometry() & other->geometry();
+            QVERIFY2(other == control || both.isEmpty() || std::min(both.width(), both.height()) == 1,
+                     qPrintable(control->objectName() + u' ' + other->objectName()));
+        }
+    }
+}
+
+void WindowTest::windowIsFixed()
+{
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Zarvelon"));
     const Qt::WindowFlags flags = m_window->windowFlags();
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(flags & Qt::WindowCloseButtonHint);
-    QCOMPARE(client->grab().toImage().pixel(200, 240) & 0xFFFFFF, QRgb(0xC0C0FF));
     QCOMPARE(QFontInfo(reportOf(*m_window)->font()).pointSize(), 12);
     QVERIFY(!m_window->windowIcon().isNull());
 }
 
-void WindowTest::captionsAndColours_data()
+// Each button shows its command's colour, the letter labels one colour of
+// their own; no caption is cut short.
+void WindowTest::captionsFitAndFacesShow()
 {
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRgb>("face");
-    const QRgb labelColour = 0xFFC080;
-    QTest::newRow("title") << QByteArray("titleLabel") << QStringLiteral("Геометрия - неправилен, изпъкнал N-ъгълник") << labelColour;
-    QTest::newRow("X") << QByteArray("xLabel") << QStringLiteral("X") << labelColour;
-    QTest::newRow("Y") << QByteArray("yLabel") << QStringLiteral("Y") << labelColour;
-    QTest::newRow("N") << QByteArray("numberLabel") << QStringLiteral("N") << labelColour;
-    QTest::newRow("contour, orange") << QByteArray("contourButton") << QStringLiteral("Контур") << QRgb(0xFF8000);
-    QTest::newRow("in order, green") << QByteArray("inOrderButton") << QStringLiteral("Поред") << QRgb(0x00FF00);
-    QTest::newRow("clear, red") << QByteArray("clearButton") << QStringLiteral("Чисти") << QRgb(0xFF0000);
-    QTest::newRow("delete, magenta") << QByteArray("deleteButton") << QStringLiteral("Трий 1т") << QRgb(0xFF00FF);
-}
-
-void WindowTest::captionsAndColours()
-{
-    QFETCH(QByteArray, name);
-    QFETCH(QString, caption);
-    QFETCH(QRgb, face);
-    QWidget *control = widget(name);
-    if (auto *label = qobject_cast<QLabel *>(control)) {
-        QCOMPARE(label->text(), caption);
-        QCOMPARE(label->alignment(), Qt::AlignCenter);
-    } else {
-        QCOMPARE(qobject_cast<QPushButton *>(control)->text(), caption);
+    QSet<QRgb> faces;
+    for (const MainWindow::CommandControls &command : m_window->commands()) {
+        if (!command.button)
+            continue;
+        QCOMPARE(faceColour(command.button), command.face.rgb() & 0xFFFFFF);
+        faces << faceColour(command.button);
     }
-    QCOMPARE(faceColour(control), face);
+    QCOMPARE(faces.size(), 4);
+    const QList<QLabel *> labels = m_window->centralWidget()->findChildren<QLabel *>();
+    QCOMPARE(labels.size(), 4);
+    for (QLabel *label : labels) {
+        QCOMPARE(faceColour(label), faceColour(labels.first()));
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width());
+    }
+    QVERIFY(!faces.contains(faceColour(labels.first())));
+    for (QPushButton *button : m_window->centralWidget()->findChildren<QPushButton *>())
+        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 4 <= button->width(), qPrintable(button->text()));
 }
 
 void WindowTest::menuHoldsFourCommands()
 {
-    const QStringList captions{QStringLiteral("Нареди контур"), QStringLiteral("Свържи подред"),
-                               QStringLiteral("Чисти всичко"), QStringLiteral("Изтрий 1 точка")};
     const QList<QAction *> items = m_window->menuBar()->actions();
     QCOMPARE(items.size(), 4);
     for (int i = 0; i < 4; ++i) {
         QAction *item = items.at(i);
         QCOMPARE(item, m_window->commands().at(i).action);
-        QCOMPARE(item->text(), captions[i]);
+        QVERIFY(!item->text().isEmpty());
         QVERIFY(!item->menu());
         QVERIFY(item->shortcut().isEmpty());
         QVERIFY(item->isEnabled() && !item->isCheckable());
@@ -266,7 +243,7 @@ void WindowTest::reportSaved_data()
     QTest::newRow("onto a folder") << "folder" << false << 0;
 #ifdef Q_OS_UNIX
     // As on a full disk: the first kilobyte is written, the rest refused.
-    QTest::newRow("over the size limit") << "old.txt" << false << 1024;
+    QTest::newRow("over the size limit") << "old.txt" << false << 100;
 #endif
 }
 
@@ -283,9 +260,14 @@ void WindowTest::reportSaved()
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
     old.close();
     const QString path = dir.filePath(name);
-    const QString report = reportOf(*m_window)->text();
-
-    QVERIFY(report.toUtf8().size() > sizeLimit);
+    TestedBoard board;
+    setRows(board, QStringLiteral("0,0 30,0 0,40"));
+    board.connectInOrder();
+    Documents documents(board, m_window.get());
+    const QByteArray report = QStringLiteral("Върхове: 123 с координати: 0,0; 30,0; 0,40\r\n"
+                                             "Страни: a = 50.000; b = 40.000; c = 30.000\r\n"
+                                             "Лице по Херон = 600; Лице ориентирано = 600\r\n\r\n"
+                                             "Лице на изпъкналия многоъгълник = 600\r\n").toUtf8();
 #ifdef Q_OS_UNIX
     rlimit unlimited{};
     getrlimit(RLIMIT_FSIZE, &unlimited);
@@ -293,17 +275,17 @@ void WindowTest::reportSaved()
     const auto refused = std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
     QVERIFY(!sizeLimit || setrlimit(RLIMIT_FSIZE, &limited) == 0);
 #endif
-    const std::optional<QString> failure = saveWholeFile(path, report.toUtf8());
+    const bool written = documents.save(Messages::Document::Report, path);
 #ifdef Q_OS_UNIX
     setrlimit(RLIMIT_FSIZE, &unlimited);
     std::signal(SIGXFSZ, refused);
 #endif
 
-    QCOMPARE(!failure, saved);
+    QCOMPARE(written, saved);
     QFile file(path);
     if (saved) {
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), report.toUtf8());
+        QCOMPARE(file.readAll(), report);
         return;
     }
     QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "old");
@@ -311,10 +293,45 @@ void WindowTest::reportSaved()
              QStringList({QStringLiteral("folder"), QStringLiteral("old.txt")}));
 }
 
+void WindowTest::fileOpened_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // none: no such file
+    QTest::addColumn<QString>("rows"); // after; the board had 100,100
+    QTest::addColumn<QString>("message"); // a part of what the message says; none without one
+
+    const QString utf16 = QStringLiteral("\uFEFF7\t8\r\n");
+    QTest::newRow("UTF-8, CR LF") << QByteArray("10\t20\r\n30\t40\r\n") << "10,20 30,40" << "";
+    QTest::newRow("UTF-8 with its byte-order mark") << QByteArray("\xEF\xBB\xBF" "5\t6\r\n") << "5,6" << "";
+    QTest::newRow("UTF-16, as Notepad writes it")
+        << QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2) << "7,8" << "";
+    QTest::newRow("a bad line keeps the board") << QByteArray("1\t2\r\nx\r\n") << "100,100" << "ред 2 („x“)";
+    QTest::newRow("64 MiB and a byte") << QByteArray((qsizetype(64) << 20) + 1, '\n') << "100,100" << "по-голям от 64 MB";
+    QTest::newRow("no such file") << QByteArray() << "100,100" << "не може да бъде прочетен";
+}
+
+// A file of vertices opened as the board, or a message that says why not
+// over the board as it was.
+void WindowTest::fileOpened()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("върхове.txt"));
+    QVERIFY(bytes.isNull() || !saveWholeFile(path, bytes));
+    pressCanvas(*m_window, QPoint(100, 100));
+
+    m_window->openVertexFile(path);
+
+    QTEST(rows(m_window->board().vertices()), "rows");
+    auto *box = m_window->findChild<QMessageBox *>();
+    QCOMPARE(box ? box->text().contains(message) : message.isEmpty(), true);
+}
+
 void WindowTest::printedOnNumberedPages_data()
 {
     QTest::addColumn<int>("vertices"); // on an ellipse, then "Поред"; 0: "Чисти"; -1: as the window opens
     QTest::newRow("a triangle, numbered") << 3;
+    QTest::newRow("60 vertices, numbered") << 60;
     QTest::newRow("300 vertices on many pages") << 300;
     QTest::newRow("the task description") << -1;
     QTest::newRow("an empty report") << 0;
@@ -357,9 +374,18 @@ void WindowTest::printedOnNumberedPages()
     QVERIFY(pages[0].startsWith(QStringLiteral("Геометрия - неправилен, изпъкнал N-ъгълник ")));
     QVERIFY(pages[0].contains(QLocale().toString(date, QLocale::ShortFormat)));
     QVERIFY(pages[0].contains(QStringLiteral("Име: ______________ Клас: ______")));
-    const QStringList numbers = pages[0].left(pages[0].indexOf(QStringLiteral("Върхове"))).split(u' ');
-    for (int n = vertices <= 60 ? 1 : vertices; n <= vertices; ++n) // beyond 60, the last would show
-        QCOMPARE(numbers.contains(QString::number(n)), vertices <= 60);
+    // The numbers between the name line and the report, as digits: neighbours
+    // may run together in the PDF's text.
+    const auto sortedDigits = [](QString text) {
+        text.remove(QRegularExpression(QStringLiteral("[^0-9]")));
+        std::sort(text.begin(), text.end());
+        return text;
+    };
+    QString numbers;
+    for (int n = 1; n <= vertices && vertices <= 60; ++n)
+        numbers += QString::number(n);
+    QCOMPARE(sortedDigits(pages[0].section(QStringLiteral("Клас: ______"), 1).section(QStringLiteral("Върхове"), 0, 0).section(QStringLiteral(" стр. "), 0, 0)),
+             sortedDigits(numbers));
     for (int page = 1; page <= pages.size(); ++page)
         QVERIFY(pages[page - 1].endsWith(QStringLiteral(" стр. %1 от %2").arg(page).arg(pages.size())));
     int page = 0, paragraphPage = -1;
