@@ -18,9 +18,12 @@ bool sameText(const QString &a, const QString &b)
     return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
 }
 
-qint64 bytesOf(const QString &text)
+// What a report keeps: its text, and the vertices of the polygon it describes.
+template <typename Shown>
+qint64 reportBytes(const Shown &shown)
 {
-    return qint64(text.capacity()) * qint64(sizeof(QChar));
+    const qint64 vertices = shown.reportedVertices ? qint64(shown.reportedVertices->size() * sizeof(Point)) : 0;
+    return qint64(shown.report.size()) * qint64(sizeof(QChar)) + vertices;
 }
 
 bool sameFigure(const DrawnFigure &a, const DrawnFigure &b)
@@ -59,9 +62,9 @@ public:
     qint64 keptBytes() const override
     {
         const bool madeReport = m_after.report.constData() != m_before.report.constData();
-        return qint64(sizeof(Step)) + m_rows.bytes() + (madeReport ? bytesOf(m_after.report) : 0);
+        return qint64(sizeof(Step)) + m_rows.bytes() + (madeReport ? reportBytes(m_after) : 0);
     }
-    qint64 foundBytes() const override { return bytesOf(m_before.report); }
+    qint64 foundBytes() const override { return reportBytes(m_before); }
 
 private:
     Board &m_board;
@@ -122,6 +125,7 @@ void Board::restore(const RowsChange &rows, bool undo, const Shown &shown)
     undo ? rows.undo(m_vertices) : rows.redo(m_vertices);
     m_shown.closed = shown.closed;
     m_shown.report = shown.report;
+    m_shown.reportedVertices = shown.reportedVertices;
     m_shown.figure = shown.figure;
     if (m_shown.figure.base == DrawnFigure::Base::Fan) {
         const auto &all = points();
@@ -163,6 +167,7 @@ void Board::clearAll()
         m_vertices.setPoints({});
         m_shown.closed = false;
         m_shown.report = QString();
+        m_shown.reportedVertices.reset();
         m_shown.figure = {};
         return RowsChange::replaced(std::move(removed), {});
     });
@@ -181,7 +186,7 @@ void Board::deleteSelected()
         setSelectedRow(-1);
         m_vertices.remove(row);
         m_shown.closed = false;
-        m_shown.figure = {DrawnFigure::Base::Vertices, m_vertices.vertexCount()};
+        m_shown.figure = {DrawnFigure::Base::Vertices, m_vertices.vertexCount(), -1, nullptr};
         return RowsChange::removed(row, removed);
     });
 }
@@ -192,7 +197,7 @@ void Board::selectRow(int row)
         return;
     setSelectedRow(row);
     m_shown.closed = false;
-    m_shown.figure = {DrawnFigure::Base::Vertices, m_vertices.vertexCount(), row};
+    m_shown.figure = {DrawnFigure::Base::Vertices, m_vertices.vertexCount(), row, nullptr};
     emit figureChanged();
 }
 
@@ -254,6 +259,7 @@ Placement Board::openVertexLines(QStringView text)
         m_lastPlaced = QPoint(int(last.x), int(last.y));
         m_shown.closed = false;
         m_shown.report = QString();
+        m_shown.reportedVertices.reset();
         m_shown.figure = {};
         return RowsChange::replaced(std::move(replaced), std::move(opened));
     });
@@ -287,6 +293,7 @@ void Board::computeArea()
 {
     auto fan = std::make_shared<const Fan>(fanOf(points()));
     m_shown.report = areaReport(*fan);
+    m_shown.reportedVertices = std::make_shared<const std::vector<Point>>(points());
     m_shown.closed = true;
     m_shown.figure = {DrawnFigure::Base::Fan, m_vertices.vertexCount(), -1, std::move(fan)};
 }

@@ -47,6 +47,11 @@ public:
     int selectedRow() const { return m_shown.selectedRow; }
     bool isClosed() const { return m_shown.closed; }
     const QString &report() const { return m_shown.report; }
+    // The vertices of the polygon the report describes, as they stood when
+    // it was computed; none while it describes none (the task, a cleared
+    // board, an opened one). A pick or a deletion erases the polygon from
+    // the figure, not from the report.
+    const std::shared_ptr<const std::vector<Point>> &reportedVertices() const { return m_shown.reportedVertices; }
     const DrawnFigure &figure() const { return m_shown.figure; }
     // The last vertex placed, where the keyboard's crosshair starts; none on
     // an empty board.
@@ -94,6 +99,7 @@ private:
         int selectedRow = -1;
         bool closed = false;
         QString report;
+        std::shared_ptr<const std::vector<Point>> reportedVertices;
         DrawnFigure figure;
 
         bool looksLike(const Shown &other) const;
