@@ -9,6 +9,8 @@
 // what leaves the window and comes in: the picture and every vertex copied,
 // the vertices pasted back, the report saved, the worksheet printed.
 #include "Canvas.h"
+#include "ContourOrder.h"
+#include "ContourWarning.h"
 #include "MainWindow.h"
 #include "WholeFile.h"
 #include "ReportView.h"
@@ -170,6 +172,28 @@ double contourCommand(int n, void (*fill)(const MainWindow &, int, quint32) = fi
     return median(samples);
 }
 
+// Whether a full board's rows, after "Контур", are a convex polygon taken
+// once round: on random points (some inside), and on the canvas's rim (all
+// on the hull).
+double warningDecision(bool onRim)
+{
+    QRandomGenerator random(3);
+    std::vector<Point> points;
+    for (int i = 0; i < VertexModel::MaxVertices; ++i) {
+        const double x = random.bounded(463), y = random.bounded(196);
+        const bool side = random.bounded(2), far = random.bounded(2);
+        points.push_back(!onRim ? Point{x, y} : side ? Point{far ? 462.0 : 0.0, y} : Point{x, far ? 195.0 : 0.0});
+    }
+    std::vector<Point> rows;
+    for (int i : contourOrder(points))
+        rows.push_back(points[i]);
+    points = rows;
+    std::vector<double> samples;
+    for (int run = 0; run < 9; ++run)
+        samples.push_back(millisecondsOf([&] { contourProblem(points); }));
+    return median(samples);
+}
+
 // The resident memory of the process, in megabytes (Linux).
 double residentMegabytes()
 {
@@ -260,6 +284,8 @@ int main(int argc, char *argv[])
     }
     std::printf("  t(32767) / t(4096) = %.2f (linear would be 8.0)\n", t32767 / t4096);
     std::printf("  n = 32767 on the canvas's rim, walked round: %8.2f ms\n", contourCommand(32767, fillRim));
+    std::printf("  of which the warning's decision, random / on the rim: %.2f / %.2f ms\n", warningDecision(false),
+                warningDecision(true));
 
     MainWindow window;
     window.show();

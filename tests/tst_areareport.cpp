@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "AreaReport.h"
+#include "ContourWarning.h"
 #include "Fan.h"
 
 #include <QLocale>
@@ -43,6 +44,8 @@ private slots:
     void report();
     void reportParts_data();
     void reportParts();
+    void warning_data();
+    void warning();
     void closingSide_data();
     void closingSide();
     void measures_data();
@@ -88,6 +91,19 @@ void TestAreaReport::report_data()
                      "Страни: a = 98.489; b = 126.491; c = 152.643",
                      "Лице по Херон = 6200; Лице ориентирано = 6200", "",
                      "Лице на изпъкналия многоъгълник = 10200"});
+    QTest::newRow("not convex, with its warning") << "en_US" << Points{{0, 0}, {10, 0}, {10, 10}, {5, 2}, {0, 10}}
+        << reportOf({"Върхове: 123 с координати: 0,0; 10,0; 10,10",
+                     "Страни: a = 10.000; b = 14.142; c = 10.000",
+                     "Лице по Херон = 50; Лице ориентирано = 50", "",
+                     "Върхове: 134 с координати: 0,0; 10,10; 5,2",
+                     "Страни: a = 9.434; b = 5.385; c = 14.142",
+                     "Лице по Херон = 15; Лице ориентирано = 15", "",
+                     "Върхове: 145 с координати: 0,0; 5,2; 0,10",
+                     "Страни: a = 9.434; b = 10.000; c = 5.385",
+                     "Лице по Херон = 25; Лице ориентирано = 25", "",
+                     "Лице на изпъкналия многоъгълник = 90",
+                     "Внимание: връх 4 е вътре в многоъгълника, а не на контура му, затова това не е лицето на "
+                     "изпъкнал многоъгълник."});
     QTest::newRow("two vertices") << "en_US" << Points{{10, 20}, {50, 20}} << total0;
     QTest::newRow("one vertex") << "en_US" << Points{{10, 20}} << total0;
     QTest::newRow("no vertices") << "en_US" << Points{} << total0;
@@ -99,7 +115,7 @@ void TestAreaReport::report()
     QFETCH(Points, points);
     QLocale::setDefault(QLocale(locale));
 
-    QTEST(areaReport(fanOf(points)), "expected");
+    QTEST(areaReport(fanOf(points)) + contourWarning(points), "expected");
 }
 
 void TestAreaReport::reportParts_data()
@@ -137,6 +153,42 @@ void TestAreaReport::reportParts()
 
     for (const QString &part : parts)
         QVERIFY2(text.contains(part), qPrintable(text));
+}
+
+// What the report's last line says of rows that are not a convex polygon
+// taken once round; nothing of any other board.
+void TestAreaReport::warning_data()
+{
+    QTest::addColumn<Points>("points");
+    QTest::addColumn<QString>("warning");
+
+    const QString inside = QStringLiteral("са вътре в многоъгълника, а не на контура му, затова това не е лицето на "
+                                          "изпъкнал многоъгълник.\r\n");
+    const Points square{{0, 0}, {100, 0}, {100, 100}, {0, 100}};
+    Points crowded = square;
+    for (int i = 1; i <= 12; ++i)
+        crowded.push_back({double(5 * i), double(3 + 4 * i)});
+    QTest::newRow("several inside") << Points{{0, 0}, {50, 50}, {100, 0}, {20, 30}, {70, 60}, {100, 100}, {0, 100}}
+                                    << "Внимание: върхове 2, 4 и 5 " + inside;
+    QTest::newRow("more than ten inside") << crowded
+        << "Внимание: върхове 5, 6, 7, 8, 9, 10, 11, 12, 13, 14 и още 2 " + inside;
+    QTest::newRow("twice at one inner place") << Points{{0, 0}, {9, 3}, {30, 0}, {9, 3}, {0, 30}}
+                                              << "Внимание: върхове 2 и 4 " + inside;
+    QTest::newRow("all on the hull, out of order") << Points{{0, 0}, {100, 100}, {100, 0}, {0, 100}}
+        << QStringLiteral("Внимание: върховете не са подредени по контура, затова това не е лицето на изпъкнал "
+                          "многоъгълник. „Контур“ ги подрежда.\r\n");
+    QTest::newRow("once round, sides and repeats")
+        << Points{{0, 0}, {50, 0}, {100, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 50}} << QString();
+    QTest::newRow("once round the other way") << Points{{0, 100}, {100, 100}, {100, 0}, {0, 0}} << QString();
+    QTest::newRow("all on one line") << Points{{0, 0}, {20, 10}, {10, 5}, {40, 20}} << QString();
+    QTest::newRow("two vertices") << Points{{0, 0}, {10, 10}} << QString();
+}
+
+void TestAreaReport::warning()
+{
+    QFETCH(Points, points);
+
+    QTEST(contourWarning(points), "warning");
 }
 
 // The side drawn last, which the report does not show.

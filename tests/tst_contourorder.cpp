@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ContourOrder.h"
+#include "ContourWarning.h"
 
 #include <QList>
 #include <QRandomGenerator>
@@ -232,6 +233,7 @@ void TestContourOrder::convexBoardsGoOnceRound()
         const std::vector<int> splitAndSort = splitAndSortOrder(board.points);
         const QByteArray row = QByteArray::number(seed);
         QVERIFY2(twiceArea(reordered) == twiceArea(board.corners), row);
+        QVERIFY2(contourWarning(reordered).isEmpty(), row);
         QVERIFY2(order == splitAndSort || !board.goesOnceRound(splitAndSort), row);
         const std::vector<int> again = contourOrder(reordered);
         QVERIFY2(std::is_sorted(again.begin(), again.end()), row); // every row where it was

@@ -5,6 +5,7 @@
 
 #include "AreaReport.h"
 #include "ContourOrder.h"
+#include "ContourWarning.h"
 #include "RowsChange.h"
 #include "VertexLines.h"
 
@@ -293,6 +294,7 @@ void Board::computeArea()
 {
     auto fan = std::make_shared<const Fan>(fanOf(points()));
     m_shown.report = areaReport(*fan);
+    m_shown.report += contourWarning(points());
     m_shown.reportedVertices = std::make_shared<const std::vector<Point>>(points());
     m_shown.closed = true;
     m_shown.figure = {DrawnFigure::Base::Fan, m_vertices.vertexCount(), -1, std::move(fan)};
