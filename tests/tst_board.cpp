@@ -44,7 +44,8 @@ QString reportOf(const Board &board)
 
 // Plays a script of the user's events, separated by ";": "p X,Y" a press,
 // "v X,Y X,Y ..." lines pasted at once, "s R" row R picked, "o" "Контур",
-// "i" "Поред", "c" "Чисти", "d" "Трий 1т", "z" undo, "y" redo.
+// "i" "Поред", "c" "Чисти", "d" "Трий 1т", "z" undo, "y" redo, "x R,T" and
+// "h R,T" the X or the Y of row R typed anew as T.
 void play(Board &board, const QString &script)
 {
     for (const QString &step : script.split(u';', Qt::SkipEmptyParts)) {
@@ -64,6 +65,9 @@ void play(Board &board, const QString &script)
             board.clearAll();
         else if (event == u"d")
             board.deleteSelected();
+        else if (event == u"x" || event == u"h")
+            board.moveVertex(argument.section(u',', 0, 0).toInt(),
+                             event == u"x" ? VertexModel::XColumn : VertexModel::YColumn, argument.section(u',', 1));
         else if (event == u"z")
             board.history().undo();
         else if (event == u"y")
@@ -211,6 +215,14 @@ void TestBoardDocument::undoAndRedo_data()
     QTest::newRow("contour, undone and redone")
         << triangle + "; o; z; y" << "30,150 10,10 200,20" << -1 << true << "fan of 3"
         << "Върхове: 123 с координати: 30,150; 10,10; 200,20";
+    QTest::newRow("a vertex moved, the polygon gone, the report kept")
+        << triangle + "; i; s 1; x 1,77" << "10,10 77,20 30,150" << 1 << false << "dots, 1 red"
+        << "Върхове: 123 с координати: 10,10; 200,20; 30,150";
+    QTest::newRow("a move undone") << triangle + "; h 2,99; z" << "10,10 200,20 30,150" << -1 << false << "dots" << "task";
+    QTest::newRow("a move to no number") << triangle + "; h 2,9a" << "10,10 200,20 30,150" << -1 << false << "dots"
+                                         << "task";
+    QTest::newRow("a move off the canvas") << triangle + "; x 0,400" << "10,10 200,20 30,150" << -1 << false << "dots"
+                                           << "task";
     QTest::newRow("undone to the start") << triangle + "; o; c; z; z; z; z; z; z" << "" << -1 << false << "dots"
                                          << "task";
 }

@@ -74,6 +74,8 @@ private slots:
     void menuBarByKeyboard();
     void keysOnAControl_data();
     void keysOnAControl();
+    void vertexMovedInPlace_data();
+    void vertexMovedInPlace();
     void qtTextsInBulgarian();
 };
 
@@ -283,6 +285,53 @@ void TestKeyboard::keysOnAControl()
         opened = message->text();
     QFETCH(QString, shows);
     QVERIFY2(shows.isEmpty() ? opened.isEmpty() : opened.contains(shows), qPrintable(opened));
+}
+
+void TestKeyboard::vertexMovedInPlace_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<bool>("byDoubleClick"); // else F2
+    QTest::addColumn<QString>("typed"); // then Enter; none: Escape
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("message"); // a part of it; none without one
+
+    QTest::newRow("F2 on the X list, Enter") << QByteArray("xList") << false << "77" << "20,30 77,30 60,110" << "";
+    QTest::newRow("a double-click on the Y list, Enter") << QByteArray("yList") << true << "5" << "20,30 120,5 60,110" << "";
+    QTest::newRow("Escape leaves it") << QByteArray("xList") << false << "" << "20,30 120,30 60,110" << "";
+    QTest::newRow("not a whole number") << QByteArray("yList") << false << "3.5" << "20,30 120,30 60,110"
+                                        << "ред 2 („120 3.5“)";
+}
+
+// The picked vertex's X or Y typed in its list: the dot and the row move,
+// the numbers stay; anything but a whole number on the canvas moves nothing
+// and says why.
+void TestKeyboard::vertexMovedInPlace()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(bool, byDoubleClick);
+    QFETCH(QString, typed);
+    Shown shown;
+    MainWindow &window = *shown.window;
+    pressTriangle(window);
+    auto *view = control<QListView>(window, list);
+    clickRow(window, list == "xList" ? VertexModel::XColumn : VertexModel::YColumn, 1);
+
+    if (byDoubleClick)
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->currentIndex()).center());
+    else
+        QTest::keyClick(view, Qt::Key_F2);
+    QWidget *editor = QApplication::focusWidget();
+    QVERIFY(editor && editor != view);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, typed);
+    QTest::keyClick(editor, typed.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
+    settle();
+
+    QTEST(rows(window.board().vertices()), "rows");
+    QCOMPARE(columnTexts(window.board().vertices(), VertexModel::NumberColumn), numbersUpTo(3));
+    QFETCH(QString, message);
+    auto *box = window.findChild<QMessageBox *>();
+    QCOMPARE(box ? box->text().contains(message) : message.isEmpty(), true);
 }
 
 // The report box's context menu and the full board's message box, under

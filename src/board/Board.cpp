@@ -267,6 +267,31 @@ Placement Board::openVertexLines(QStringView text)
     return read;
 }
 
+Placement Board::moveVertex(int row, VertexModel::Column column, QStringView coordinate)
+{
+    if (row < 0 || row >= m_vertices.vertexCount() || column == VertexModel::NumberColumn)
+        return verdict(Placement::NoVertices);
+    const Point from = points()[row];
+    const QString line = column == VertexModel::XColumn
+        ? coordinate.toString() + u'\t' + QString::number(qint64(from.y))
+        : QString::number(qint64(from.x)) + u'\t' + coordinate.toString();
+    std::vector<Point> read;
+    Placement placement = readVertices(line, 1, read);
+    if (!placement.placed()) {
+        // The line at fault is the vertex's row.
+        placement.lineNumber = placement.lineNumber > 0 ? row + 1 : 0;
+        return placement;
+    }
+    change([&] {
+        const Point to = read.front();
+        m_vertices.move(row, to);
+        m_shown.closed = false;
+        m_shown.figure = {DrawnFigure::Base::Vertices, m_vertices.vertexCount(), selectedRow(), nullptr};
+        return RowsChange::moved(row, from, to);
+    });
+    return placement;
+}
+
 // The vertices of a text's lines, each where a press would place it, as
 // long as every line is a vertex on the canvas and `room` takes them all.
 Placement Board::readVertices(QStringView text, int room, std::vector<Point> &points) const

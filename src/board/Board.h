@@ -83,6 +83,10 @@ public:
     // A board of the vertices of the lines of a text, in place of the present
     // one and its report.
     Placement openVertexLines(QStringView text);
+    // A vertex moved: one of its coordinates given anew as the user typed
+    // it, as a pasted line would give it. Its row and number stay; the
+    // polygon goes as after a deletion, the board reopens, the report stays.
+    Placement moveVertex(int row, VertexModel::Column column, QStringView coordinate);
 
 signals:
     void reportChanged();

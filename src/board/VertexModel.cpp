@@ -30,7 +30,7 @@ QVariant VertexModel::data(const QModelIndex &index, int role) const
 {
     // A view asks for its current row also when it has none (Ctrl+C on an
     // empty list): no vertex, and nothing to warn about.
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole))
         return {};
     Q_ASSERT(checkIndex(index));
     const Point p = m_points[index.row()];
@@ -39,6 +39,12 @@ QVariant VertexModel::data(const QModelIndex &index, int role) const
     case YColumn: return coordinate(p.y);
     default: return QString::number(index.row() + 1);
     }
+}
+
+Qt::ItemFlags VertexModel::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return index.isValid() && index.column() != NumberColumn ? flags | Qt::ItemIsEditable : flags;
 }
 
 QString VertexModel::vertexLines(QStringView lineEnd) const

@@ -32,6 +32,8 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    // A coordinate can be edited, by the board: setData changes nothing.
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
 
     int vertexCount() const { return int(m_points.size()); }
     bool isFull() const { return vertexCount() >= MaxVertices; }

@@ -6,6 +6,7 @@
 #include "ui_MainWindow.h"
 
 #include "Canvas.h"
+#include "CoordinateDelegate.h"
 #include "FittingTextDelegate.h"
 #include "HelpWindow.h"
 #include "MenuBarKeyboard.h"
@@ -162,7 +163,17 @@ void MainWindow::showVertexViews()
     for (const auto &[list, column] : lists) {
         list->setModel(m_board.model());
         list->setModelColumn(column);
-        list->setItemDelegate(new FittingTextDelegate(list));
+        if (column == VertexModel::NumberColumn) {
+            list->setItemDelegate(new FittingTextDelegate(list));
+        } else {
+            // F2 or a double-click moves the vertex: its row and number stay.
+            auto *coordinates = new CoordinateDelegate(list);
+            list->setItemDelegate(coordinates);
+            connect(coordinates, &CoordinateDelegate::edited, this, [this, column = column](const QModelIndex &index, const QString &text) {
+                tell(Messages::notPlaced(m_board.moveVertex(index.row(), column, text), Messages::Source::Edit,
+                                         m_board.area()));
+            });
+        }
         QItemSelectionModel *own = list->selectionModel();
         list->setSelectionModel(new VertexSelectionModel(&m_board, column, list));
         delete own;
@@ -191,15 +202,17 @@ void MainWindow::paintColours()
 // says why it takes no more.
 void MainWindow::placeVertex(QPoint position)
 {
-    const QString why = Messages::notPlaced(m_board.placeVertex(position), Messages::Source::Press, m_board.area());
-    if (!why.isEmpty())
-        showWarning(this, why);
+    tell(Messages::notPlaced(m_board.placeVertex(position), Messages::Source::Press, m_board.area()));
 }
 
 void MainWindow::placeVertexText(const QString &text, Messages::Source source)
 {
     const int present = m_board.vertices().vertexCount();
-    const QString why = Messages::notPlaced(m_board.placeVertexLines(text), source, m_board.area(), present);
+    tell(Messages::notPlaced(m_board.placeVertexLines(text), source, m_board.area(), present));
+}
+
+void MainWindow::tell(const QString &why)
+{
     if (!why.isEmpty())
         showWarning(this, why);
 }

@@ -78,6 +78,7 @@ private:
     void paintColours();
     void placeVertex(QPoint position);
     void placeVertexText(const QString &text, Messages::Source source);
+    void tell(const QString &why);
     void copyVertices();
     void showHelp();
     void openContextMenu();

@@ -39,8 +39,11 @@ QString holderOf(Source source)
 
 QString nothingDone(Source source)
 {
-    return source == Source::File ? QStringLiteral("Дъската е непроменена.")
-                                  : QStringLiteral("Не е поставен нито един връх.");
+    switch (source) {
+    case Source::File: return QStringLiteral("Дъската е непроменена.");
+    case Source::Edit: return QStringLiteral("Върхът не е преместен.");
+    default: return QStringLiteral("Не е поставен нито един връх.");
+    }
 }
 
 QString fileHeading(const QString &path)

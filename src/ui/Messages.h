@@ -13,7 +13,7 @@
 namespace Messages {
 
 // Where vertices came from, as a message names it.
-enum class Source { Press, Clipboard, Drop, File };
+enum class Source { Press, Clipboard, Drop, File, Edit };
 
 // Why vertices were not placed; `file` names the file they came from, if
 // any; `present` vertices were on the board, whose canvas is `area`. Empty

@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +21,9 @@ namespace {
 
 // Half the length of the crosshair's arms.
 constexpr int CrosshairReach = 7;
+
+// A ring's radius round a vertex, and how far a number stands from it.
+constexpr int MarkReach = 6;
 
 } // namespace
 
@@ -81,8 +85,80 @@ void Canvas::paintEvent(QPaintEvent *event)
     const QRectF source(QPointF(target.topLeft() - contentsRect().topLeft()) * ratio, QSizeF(target.size()) * ratio);
     QPainter painter(this);
     painter.drawImage(QRectF(target), m_picture.image(), source);
+    if (!m_mark.isEmpty())
+        paintMark(painter);
     if (showsKeyboardMarks())
         paintFocus(painter);
+}
+
+void Canvas::setMark(const CanvasMark &mark)
+{
+    if (m_mark.isEmpty() && mark.isEmpty())
+        return;
+    const QRect before = markArea();
+    m_mark = mark;
+    update(before | markArea());
+}
+
+// Where the mark is drawn, in widget coordinates, its labels' room included.
+QRect Canvas::markArea() const
+{
+    QPolygonF points = m_mark.area;
+    for (const CanvasMark::Label &label : m_mark.labels)
+        points << label.vertex;
+    for (QPointF ring : m_mark.rings)
+        points << ring;
+    if (points.isEmpty())
+        return {};
+    const int reach = MarkReach + fontMetrics().height() + fontMetrics().horizontalAdvance(QStringLiteral("32767"));
+    return points.boundingRect().toAlignedRect().adjusted(-reach, -reach, reach, reach).translated(contentsRect().topLeft())
+        & contentsRect();
+}
+
+// The area is multiplied into the picture, so that its white takes the
+// mark's colour and its black lines stay black over it; the numbers stand
+// on a pale ground beside their dots.
+void Canvas::paintMark(QPainter &painter)
+{
+    painter.save();
+    painter.setClipRect(contentsRect());
+    painter.translate(contentsRect().topLeft() + QPointF(0.5, 0.5));
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!m_mark.area.isEmpty()) {
+        painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(m_mark.fill);
+        painter.drawPolygon(m_mark.area, Qt::WindingFill);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(m_mark.ink, 2));
+    for (QPointF ring : m_mark.rings)
+        painter.drawEllipse(ring, MarkReach, MarkReach);
+    const QFontMetrics metrics = fontMetrics();
+    for (const CanvasMark::Label &label : m_mark.labels) {
+        QRect box = metrics.boundingRect(label.text).adjusted(-1, 0, 1, 0);
+        box.moveBottomLeft((label.vertex + QPointF(MarkReach - 2, -(MarkReach - 2))).toPoint());
+        painter.fillRect(box, m_mark.ground);
+        painter.setPen(m_mark.ink);
+        painter.drawText(box, Qt::AlignCenter, label.text);
+    }
+    painter.restore();
+}
+
+bool Canvas::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && m_toolTipAt) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const QPoint at = help->pos() - contentsRect().topLeft();
+        const QString text = area().contains(at) ? m_toolTipAt(at) : QString();
+        if (text.isEmpty())
+            QToolTip::showText(help->globalPos(), toolTip(), this);
+        else
+            QToolTip::showText(help->globalPos(), text, this, QRect(help->pos(), QSize(1, 1)));
+        return true;
+    }
+    return QFrame::event(event);
 }
 
 // The focus frame just inside the border, and the crosshair: a cross with an

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "CanvasMark.h"
 #include "Picture.h"
 
 class Board;
@@ -27,6 +28,10 @@ class Board;
 // the focus from the keyboard (Tab, Shift+Tab) or after an arrow key, never
 // after a mouse press, and are drawn over the picture, never into it.
 //
+// A mark (a triangle, the polygon, numbered or ringed vertices) lies over
+// the picture while it is set; the tooltip over the picture is asked of
+// whoever knows what is drawn there.
+//
 // Ctrl+C copies the picture to the clipboard as an image; Ctrl+V asks for
 // the clipboard's text to be placed, and a file or text dropped on the
 // canvas is handed on, which is the board's business.
@@ -48,6 +53,11 @@ public:
     // The picture onto the clipboard, exactly as drawn.
     void copyPicture() const;
 
+    void setMark(const CanvasMark &mark);
+    const CanvasMark &mark() const { return m_mark; }
+    // The tooltip's text at a pixel of the picture; none, no tooltip.
+    void setToolTipSource(std::function<QString(QPoint)> source) { m_toolTipAt = std::move(source); }
+
     // Whether the focus frame and the crosshair are shown.
     bool showsKeyboardMarks() const { return hasFocus() && m_keyboardInUse; }
 
@@ -61,6 +71,7 @@ signals:
     void textDropped(const QString &text);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -83,12 +94,16 @@ private:
     void setKeyboardInUse(bool inUse);
     QRect crosshairArea() const;
     void paintFocus(QPainter &painter);
+    void paintMark(QPainter &painter);
+    QRect markArea() const;
     void damage(const QRect &area);
     void showDamage();
 
     const Board *m_board = nullptr;
     Picture m_picture;
     QRect m_damage;
+    CanvasMark m_mark;
+    std::function<QString(QPoint)> m_toolTipAt;
     QPoint m_crosshair;
     bool m_crosshairCentred = true;
     bool m_keyboardInUse = false; // the focus came by the keyboard, or an arrow key was pressed

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QPointF>
+#include <QPolygonF>
+#include <QString>
+
+// What the canvas marks over its picture for the user, never in it: an
+// area shown in a light colour under the figure's lines (a triangle of the
+// fan, or the whole polygon), numbers beside vertices, and vertices ringed.
+// Coordinates are the picture's pixels; a vertex's dot is centred on the
+// middle of its pixel.
+struct CanvasMark {
+    struct Label {
+        QPointF vertex;
+        QString text;
+    };
+
+    QPolygonF area;
+    QList<Label> labels;
+    QList<QPointF> rings;
+    QColor fill;   // of the area
+    QColor ink;    // of the rings and numbers
+    QColor ground; // behind the numbers
+
+    bool isEmpty() const { return area.isEmpty() && labels.isEmpty() && rings.isEmpty(); }
+};
