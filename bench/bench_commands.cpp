@@ -206,7 +206,7 @@ double residentMegabytes()
 void selectRow16000(MainWindow &window)
 {
     QListView *numbers = window.findChild<QListView *>(QStringLiteral("numberList"));
-    const QModelIndex row = window.board().vertices().index(16000, VertexModel::NumberColumn);
+    const QModelIndex row = numbers->model()->index(16000, 0);
     numbers->scrollTo(row);
     settle();
     click(numbers->viewport(), numbers->visualRect(row).center());
@@ -301,7 +301,7 @@ int main(int argc, char *argv[])
     QListView *numbers = window.findChild<QListView *>(QStringLiteral("numberList"));
     std::vector<double> selections, deletions;
     for (int run = 0; run < 9; ++run) {
-        const QModelIndex row = window.board().vertices().index(16000, VertexModel::NumberColumn);
+        const QModelIndex row = numbers->model()->index(16000, 0);
         numbers->scrollTo(row);
         settle();
         const QPointF onRow = numbers->visualRect(row).center();

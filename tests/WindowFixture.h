@@ -88,11 +88,13 @@ inline void clickRow(MainWindow &window, VertexModel::Column column, int row, Qt
     settle();
 }
 
-// The texts a list shows, row by row; none when it shows no vertices.
+// The texts a list shows, row by row.
 inline QStringList textsOf(const QListView *view)
 {
-    const auto *vertices = qobject_cast<const VertexModel *>(view->model());
-    return vertices ? columnTexts(*vertices, view->modelColumn()) : QStringList();
+    QStringList texts;
+    for (int r = 0; r < view->model()->rowCount(); ++r)
+        texts << view->model()->index(r, 0).data().toString();
+    return texts;
 }
 
 // The row a list shows selected: -1 for none, -2 for more than one.

@@ -5,6 +5,7 @@
 // the menu, the keyboard order, the task description and the report box's
 // manners.
 #include "Documents.h"
+#include "FigurePainter.h"
 #include "WholeFile.h"
 #include "WindowFixture.h"
 #include "Worksheet.h"
@@ -23,6 +24,7 @@
 #include <iterator>
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 namespace {
@@ -232,25 +234,33 @@ void WindowTest::everyControlHasAName()
              QStringLiteral("Номер"));
 }
 
+Q_DECLARE_METATYPE(Messages::Document)
+
 void WindowTest::reportSaved_data()
 {
+    QTest::addColumn<Messages::Document>("document");
     QTest::addColumn<QString>("name"); // in a fresh folder
     QTest::addColumn<bool>("saved");
     QTest::addColumn<int>("sizeLimit"); // of a file, in bytes; 0 for none
-    QTest::newRow("a new file") << "отчет.txt" << true << 0;
-    QTest::newRow("over an old file") << "old.txt" << true << 0;
-    QTest::newRow("in a missing folder") << "missing/отчет.txt" << false << 0;
-    QTest::newRow("onto a folder") << "folder" << false << 0;
+    const auto report = Messages::Document::Report;
+    QTest::newRow("a new file") << report << "отчет.txt" << true << 0;
+    QTest::newRow("over an old file") << report << "old.txt" << true << 0;
+    QTest::newRow("in a missing folder") << report << "missing/отчет.txt" << false << 0;
+    QTest::newRow("onto a folder") << report << "folder" << false << 0;
 #ifdef Q_OS_UNIX
     // As on a full disk: the first kilobyte is written, the rest refused.
-    QTest::newRow("over the size limit") << "old.txt" << false << 100;
+    QTest::newRow("over the size limit") << report << "old.txt" << false << 100;
 #endif
+    QTest::newRow("the picture, drawn for paper") << Messages::Document::Picture << "рисунка.png" << true << 0;
+    QTest::newRow("no vertices to save") << Messages::Document::Vertices << "върхове.txt" << false << 0;
 }
 
-// The report's exact bytes, UTF-8 with CR LF; a failed write says where and
-// leaves what was there.
+// The report's exact bytes, UTF-8 with CR LF; the picture at twice its
+// pixels, drawn so, not scaled; a failed write says where and leaves what
+// was there.
 void WindowTest::reportSaved()
 {
+    QFETCH(Messages::Document, document);
     QFETCH(QString, name);
     QFETCH(bool, saved);
     QFETCH(int, sizeLimit);
@@ -261,7 +271,8 @@ void WindowTest::reportSaved()
     old.close();
     const QString path = dir.filePath(name);
     TestedBoard board;
-    setRows(board, QStringLiteral("0,0 30,0 0,40"));
+    if (document != Messages::Document::Vertices)
+        setRows(board, QStringLiteral("0,0 30,0 0,40"));
     board.connectInOrder();
     Documents documents(board, m_window.get());
     const QByteArray report = QStringLiteral("Върхове: 123 с координати: 0,0; 30,0; 0,40\r\n"
@@ -275,7 +286,7 @@ void WindowTest::reportSaved()
     const auto refused = std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
     QVERIFY(!sizeLimit || setrlimit(RLIMIT_FSIZE, &limited) == 0);
 #endif
-    const bool written = documents.save(Messages::Document::Report, path);
+    const bool written = documents.save(document, path);
 #ifdef Q_OS_UNIX
     setrlimit(RLIMIT_FSIZE, &unlimited);
     std::signal(SIGXFSZ, refused);
@@ -283,6 +294,15 @@ void WindowTest::reportSaved()
 
     QCOMPARE(written, saved);
     QFile file(path);
+    if (saved && document == Messages::Document::Picture) {
+        Picture picture(TestedBoard::Size, 2);
+        FigurePainter(picture).drawFigure(board.figure(), board.points());
+        QImage png(path);
+        png.setDevicePixelRatio(2);
+        QCOMPARE(png.size(), TestedBoard::Size * 2);
+        QCOMPARE(png.convertToFormat(QImage::Format_RGB32), picture.image());
+        return;
+    }
     if (saved) {
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), report);
@@ -307,6 +327,11 @@ void WindowTest::fileOpened_data()
     QTest::newRow("a bad line keeps the board") << QByteArray("1\t2\r\nx\r\n") << "100,100" << "ред 2 („x“)";
     QTest::newRow("64 MiB and a byte") << QByteArray((qsizetype(64) << 20) + 1, '\n') << "100,100" << "по-голям от 64 MB";
     QTest::newRow("no such file") << QByteArray() << "100,100" << "не може да бъде прочетен";
+    QTest::newRow("a NUL byte") << QByteArray("1\t2\r\n\0\r\n", 8) << "100,100" << "не е текст";
+    QTest::newRow("not UTF-8") << QByteArray("1\t2\r\n\xE0\xE1\r\n") << "100,100" << "не е текст";
+#ifdef Q_OS_UNIX
+    QTest::newRow("a named pipe") << QByteArray("fifo") << "100,100" << "не е обикновен файл";
+#endif
 }
 
 // A file of vertices opened as the board, or a message that says why not
@@ -317,6 +342,11 @@ void WindowTest::fileOpened()
     QFETCH(QString, message);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("върхове.txt"));
+#ifdef Q_OS_UNIX
+    if (bytes == "fifo") // which no one writes: opening it would wait for ever
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+#endif
     QVERIFY(bytes.isNull() || !saveWholeFile(path, bytes));
     pressCanvas(*m_window, QPoint(100, 100));
 

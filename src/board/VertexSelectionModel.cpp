@@ -4,11 +4,12 @@
 #include "VertexSelectionModel.h"
 
 #include "Board.h"
+#include "VertexColumnModel.h"
 
 #include <QScopedValueRollback>
 
-VertexSelectionModel::VertexSelectionModel(Board *board, int column, QObject *parent)
-    : QItemSelectionModel(board->model(), parent), m_board(board), m_column(column)
+VertexSelectionModel::VertexSelectionModel(Board *board, VertexColumnModel *column, QObject *parent)
+    : QItemSelectionModel(column, parent), m_board(board)
 {
     connect(board, &Board::selectedRowChanged, this, &VertexSelectionModel::showSelectedRow);
 }
@@ -28,7 +29,7 @@ void VertexSelectionModel::select(const QItemSelection &selection, QItemSelectio
 void VertexSelectionModel::showSelectedRow(int row)
 {
     const QScopedValueRollback showing(m_showing, true);
-    const QModelIndex index = model()->index(row, m_column);
+    const QModelIndex index = model()->index(row, 0);
     if (!index.isValid()) {
         clearSelection();
         clearCurrentIndex();

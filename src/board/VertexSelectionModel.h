@@ -6,6 +6,7 @@
 #include <QItemSelectionModel>
 
 class Board;
+class VertexColumnModel;
 
 // The selection of one vertex list, kept equal to the board's selected row:
 // a row the user picks in the list (mouse or keyboard) is picked on the
@@ -17,8 +18,8 @@ class VertexSelectionModel : public QItemSelectionModel
     Q_OBJECT
 
 public:
-    // For a list that shows `column` of the board's vertices.
-    VertexSelectionModel(Board *board, int column, QObject *parent = nullptr);
+    // For a list that shows one column of the board's vertices.
+    VertexSelectionModel(Board *board, VertexColumnModel *column, QObject *parent = nullptr);
 
     using QItemSelectionModel::select;
     void select(const QItemSelection &selection, QItemSelectionModel::SelectionFlags command) override;
@@ -27,6 +28,5 @@ private:
     void showSelectedRow(int row);
 
     Board *m_board;
-    int m_column;
     bool m_showing = false; // the change comes from the board, not the list
 };

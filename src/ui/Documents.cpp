@@ -8,6 +8,7 @@
 #include "Warning.h"
 #include "WholeFile.h"
 
+#include <QBuffer>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -16,6 +17,19 @@
 
 using Messages::Document;
 
+namespace {
+
+QByteArray pngOf(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace
+
 Documents::Documents(Board &board, QWidget *window)
     : m_board(board), m_window(window), m_files(window)
 {
@@ -23,6 +37,10 @@ Documents::Documents(Board &board, QWidget *window)
 
 void Documents::saveAs(Document document)
 {
+    if (document == Document::Vertices && m_board.vertices().vertexCount() == 0) {
+        showWarning(m_window, Messages::nothingToSave());
+        return;
+    }
     const QString path = m_files.fileToSave(document);
     if (!path.isEmpty())
         save(document, path);
@@ -30,11 +48,16 @@ void Documents::saveAs(Document document)
 
 bool Documents::save(Document document, const QString &path)
 {
+    if (document == Document::Vertices && m_board.vertices().vertexCount() == 0) {
+        showWarning(m_window, Messages::nothingToSave());
+        return false;
+    }
     std::optional<QString> failure;
     switch (document) {
     case Document::Vertices: failure = saveWholeFile(path, m_board.vertices().vertexLines(u"\r\n").toUtf8()); break;
     case Document::Report: failure = saveWholeFile(path, m_board.report().toUtf8()); break;
     case Document::Worksheet: failure = saveWorksheetAsPdf(path, worksheet()); break;
+    case Document::Picture: failure = saveWholeFile(path, pngOf(picture(PrintedRatio).image())); break;
     }
     if (failure)
         showWarning(m_window, Messages::notSaved(document, path, *failure));
@@ -55,6 +78,8 @@ void Documents::openVertexFile(const QString &path)
     case TextFileReading::Read: break;
     case TextFileReading::Unreadable: showWarning(m_window, Messages::unreadable(path, file.reason)); return;
     case TextFileReading::TooLarge: showWarning(m_window, Messages::tooLarge(path, LargestTextFile)); return;
+    case TextFileReading::NotAFile: showWarning(m_window, Messages::notAFile(path)); return;
+    case TextFileReading::NotText: showWarning(m_window, Messages::notText(path)); return;
     }
     const Placement placement = m_board.openVertexLines(file.text);
     if (!placement.placed())
@@ -84,7 +109,13 @@ void Documents::printWorksheet()
 
 WorksheetContent Documents::worksheet() const
 {
-    Picture picture(m_board.area().size(), m_window->devicePixelRatioF());
+    return {picture(m_window->devicePixelRatioF()).image(), m_board.points(), m_board.report(), m_window->font(),
+            QDate::currentDate()};
+}
+
+Picture Documents::picture(qreal ratio) const
+{
+    Picture picture(m_board.area().size(), ratio);
     FigurePainter(picture).drawFigure(m_board.figure(), m_board.points());
-    return {picture.image(), m_board.points(), m_board.report(), m_window->font(), QDate::currentDate()};
+    return picture;
 }

@@ -5,6 +5,7 @@
 
 #include "FileChooser.h"
 #include "Messages.h"
+#include "Picture.h"
 #include "Worksheet.h"
 
 #include <QString>
@@ -33,6 +34,12 @@ public:
     void printWorksheet();
     // The worksheet of the board as it stands, its picture drawn afresh.
     WorksheetContent worksheet() const;
+    // The board's picture drawn afresh at a device pixel ratio.
+    Picture picture(qreal ratio) const;
+
+    // The picture saved as a file is drawn as for a projector: crisp on
+    // paper, not scaled up from a screen's pixels.
+    static constexpr qreal PrintedRatio = 2;
 
 private:
     Board &m_board;

@@ -13,6 +13,7 @@
 #include "ReportView.h"
 #include "ScrollTogether.h"
 #include "TaskDescription.h"
+#include "VertexColumnModel.h"
 #include "VertexSelectionModel.h"
 #include "Warning.h"
 
@@ -74,6 +75,13 @@ MainWindow::MainWindow(QWidget *parent)
     const auto showReport = [this] { m_ui->report->setText(m_board.report()); };
     connect(&m_board, &Board::reportChanged, this, showReport);
     showReport();
+    // A screen reader hears what the canvas holds as it changes.
+    const auto describeCanvas = [this] { m_ui->canvas->setAccessibleDescription(Messages::canvasDescription(m_board)); };
+    for (auto changed : {&Board::reportChanged, &Board::figureChanged})
+        connect(&m_board, changed, this, describeCanvas);
+    connect(&m_board, &Board::verticesPlaced, this, describeCanvas);
+    connect(&m_board, &Board::selectedRowChanged, this, describeCanvas);
+    describeCanvas();
     connect(m_ui->canvas, &Canvas::pressed, this, &MainWindow::placeVertex);
     connect(m_ui->canvas, &Canvas::pasteRequested, this, [this] {
         placeVertexText(QGuiApplication::clipboard()->text(), Messages::Source::Clipboard);
@@ -96,23 +104,25 @@ std::vector<MainWindow::Command> MainWindow::commandTable()
     Ui::MainWindow &ui = *m_ui;
     QUndoStack *history = &m_board.history();
     return {
-        {ui.orderContourAction, ui.contourButton, Orange, Offered::MenuBar, std::bind(&Board::orderContour, &m_board)},
-        {ui.connectInOrderAction, ui.inOrderButton, Green, Offered::MenuBar, std::bind(&Board::connectInOrder, &m_board)},
-        {ui.clearAllAction, ui.clearButton, Red, Offered::MenuBar, std::bind(&Board::clearAll, &m_board)},
-        {ui.deleteVertexAction, ui.deleteButton, Magenta, Offered::MenuBar, std::bind(&Board::deleteSelected, &m_board)},
-        {ui.copyVerticesAction, nullptr, {}, Offered::ListMenu, std::bind(&MainWindow::copyVertices, this)},
-        {ui.saveVerticesAction, nullptr, {}, Offered::ListMenu,
+        {ui.orderContourAction, ui.contourButton, Orange, MenuBar, std::bind(&Board::orderContour, &m_board)},
+        {ui.connectInOrderAction, ui.inOrderButton, Green, MenuBar, std::bind(&Board::connectInOrder, &m_board)},
+        {ui.clearAllAction, ui.clearButton, Red, MenuBar, std::bind(&Board::clearAll, &m_board)},
+        {ui.deleteVertexAction, ui.deleteButton, Magenta, MenuBar, std::bind(&Board::deleteSelected, &m_board)},
+        {ui.copyVerticesAction, nullptr, {}, ListMenu, std::bind(&MainWindow::copyVertices, this)},
+        {ui.saveVerticesAction, nullptr, {}, ListMenu,
          std::bind(&Documents::saveAs, &m_documents, Document::Vertices)},
-        {ui.openVerticesAction, nullptr, {}, Offered::ListMenu, std::bind(&Documents::openVertices, &m_documents)},
-        {ui.saveReportAction, nullptr, {}, Offered::ReportMenu,
+        {ui.openVerticesAction, nullptr, {}, ListMenu, std::bind(&Documents::openVertices, &m_documents)},
+        {ui.saveReportAction, nullptr, {}, ReportMenu,
          std::bind(&Documents::saveAs, &m_documents, Document::Report)},
-        {ui.printAction, nullptr, {}, Offered::ReportMenu, std::bind(&Documents::printWorksheet, &m_documents)},
-        {ui.savePdfAction, nullptr, {}, Offered::ReportMenu,
+        {ui.printAction, nullptr, {}, ReportMenu, std::bind(&Documents::printWorksheet, &m_documents)},
+        {ui.savePdfAction, nullptr, {}, ReportMenu,
          std::bind(&Documents::saveAs, &m_documents, Document::Worksheet)},
-        {ui.undoAction, nullptr, {}, Offered::Shortcut, std::bind(&QUndoStack::undo, history)},
-        {ui.redoAction, nullptr, {}, Offered::Shortcut, std::bind(&QUndoStack::redo, history)},
-        {ui.helpAction, nullptr, {}, Offered::Shortcut, std::bind(&MainWindow::showHelp, this)},
-        {ui.contextMenuAction, nullptr, {}, Offered::Shortcut, std::bind(&MainWindow::openContextMenu, this)},
+        {ui.savePictureAction, nullptr, {}, ReportMenu | CanvasMenu,
+         std::bind(&Documents::saveAs, &m_documents, Document::Picture)},
+        {ui.undoAction, nullptr, {}, Shortcut, std::bind(&QUndoStack::undo, history)},
+        {ui.redoAction, nullptr, {}, Shortcut, std::bind(&QUndoStack::redo, history)},
+        {ui.helpAction, nullptr, {}, Shortcut, std::bind(&MainWindow::showHelp, this)},
+        {ui.contextMenuAction, nullptr, {}, Shortcut, std::bind(&MainWindow::openContextMenu, this)},
     };
 }
 
@@ -133,12 +143,15 @@ void MainWindow::connectCommands()
         if (command.button)
             connect(command.button, &QPushButton::clicked, command.action, &QAction::trigger);
         // In a context menu or not, the shortcut works anywhere in the window.
-        switch (command.offered) {
-        case Offered::MenuBar: break;
-        case Offered::ListMenu: for (QWidget *list : lists) list->addAction(command.action); break;
-        case Offered::ReportMenu: m_ui->report->addAction(command.action); break;
-        case Offered::Shortcut: addAction(command.action); break;
-        }
+        if (command.offered & ListMenu)
+            for (QWidget *list : lists)
+                list->addAction(command.action);
+        if (command.offered & ReportMenu)
+            m_ui->report->addAction(command.action);
+        if (command.offered & CanvasMenu)
+            m_ui->canvas->addAction(command.action);
+        if (command.offered & Shortcut)
+            addAction(command.action);
     }
     for (QWidget *list : lists)
         list->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -161,8 +174,8 @@ void MainWindow::showVertexViews()
         {m_ui->numberList, VertexModel::NumberColumn},
     };
     for (const auto &[list, column] : lists) {
-        list->setModel(m_board.model());
-        list->setModelColumn(column);
+        auto *shown = new VertexColumnModel(m_board.model(), column, list);
+        list->setModel(shown);
         if (column == VertexModel::NumberColumn) {
             list->setItemDelegate(new FittingTextDelegate(list));
         } else {
@@ -175,7 +188,7 @@ void MainWindow::showVertexViews()
             });
         }
         QItemSelectionModel *own = list->selectionModel();
-        list->setSelectionModel(new VertexSelectionModel(&m_board, column, list));
+        list->setSelectionModel(new VertexSelectionModel(&m_board, shown, list));
         delete own;
         // Delete on a list deletes its picked vertex, as "Трий 1т" does.
         auto *deleteKey = new QShortcut(QKeySequence::Delete, list, nullptr, nullptr, Qt::WidgetShortcut);

@@ -54,12 +54,14 @@ public:
     void openVertexFile(const QString &path) { m_documents.openVertexFile(path); }
 
 private:
-    // Where a command is offered besides its button.
-    enum class Offered {
-        MenuBar,    // as an item of the menu bar (laid out in the .ui)
-        ListMenu,   // in the context menu of the vertex lists
-        ReportMenu, // in the context menu of the report, after the box's own items
-        Shortcut,   // by its shortcut alone, anywhere in the window
+    // Where a command is offered besides its button; its shortcut works
+    // anywhere in the window.
+    enum Offered {
+        MenuBar = 1,    // as an item of the menu bar (laid out in the .ui)
+        ListMenu = 2,   // in the context menu of the vertex lists
+        ReportMenu = 4, // in the context menu of the report, after the box's own items
+        CanvasMenu = 8, // in the canvas's context menu, which only the keyboard opens
+        Shortcut = 16,  // by its shortcut alone
     };
     // One command: its action (caption and shortcut, in the .ui), its button
     // and the button's colour where it has one, where else it is offered,
@@ -68,7 +70,7 @@ private:
         QAction *action;
         QPushButton *button;
         QColor face;
-        Offered offered;
+        int offered; // Offered, or'ed
         std::function<void()> run;
     };
 

@@ -3,6 +3,7 @@
 
 #include "Messages.h"
 
+#include "Board.h"
 #include "VertexModel.h"
 
 #include <QDir>
@@ -106,6 +107,9 @@ FileKind fileKind(Document document)
     case Document::Worksheet:
         return {QStringLiteral("Запиши листа като PDF"), {}, QStringLiteral("лист.pdf"),
                 QStringLiteral("PDF файлове (*.pdf)"), QStringLiteral("pdf")};
+    case Document::Picture:
+        return {QStringLiteral("Запиши рисунката като"), {}, QStringLiteral("рисунка.png"),
+                QStringLiteral("PNG изображения (*.png)"), QStringLiteral("png")};
     }
     return {};
 }
@@ -120,6 +124,8 @@ QString notSaved(Document document, const QString &path, const QString &reason)
             .arg(native(path), reason);
     case Document::Worksheet:
         return QStringLiteral("Листът не беше записан в „%1“: %2.").arg(native(path), reason);
+    case Document::Picture:
+        return QStringLiteral("Рисунката не беше записана в „%1“: %2.").arg(native(path), reason);
     }
     return {};
 }
@@ -134,6 +140,23 @@ QString tooLarge(const QString &path, qint64 largestBytes)
     return QStringLiteral("%1\nФайлът е по-голям от %2 MB: не е файл с върхове.")
         .arg(fileHeading(path))
         .arg(largestBytes >> 20);
+}
+
+QString notAFile(const QString &path)
+{
+    return QStringLiteral("%1\nТова не е обикновен файл, а например именуван канал или устройство.")
+        .arg(fileHeading(path));
+}
+
+QString notText(const QString &path)
+{
+    return QStringLiteral("%1\nФайлът не е текст: в него има нулев байт или байтове, които не са UTF-8 или UTF-16.")
+        .arg(fileHeading(path));
+}
+
+QString nothingToSave()
+{
+    return QStringLiteral("Дъската няма върхове: няма какво да бъде записано.");
 }
 
 QString noPrinter()
@@ -170,6 +193,25 @@ QString cancel()
 QString helpCaption()
 {
     return QStringLiteral("Zarvelon — помощ");
+}
+
+QString canvasDescription(const Board &board)
+{
+    const int n = board.vertices().vertexCount();
+    QString words = n == 0 ? QStringLiteral("Няма върхове.")
+                  : n == 1 ? QStringLiteral("1 връх.")
+                           : QStringLiteral("%1 върха.").arg(n);
+    if (const int picked = board.selectedRow(); picked >= 0) {
+        const Point p = board.points()[picked];
+        words += QStringLiteral(" Избран е връх %1 (%2, %3).").arg(picked + 1).arg(qint64(p.x)).arg(qint64(p.y));
+    }
+    if (board.isClosed() && board.figure().base == DrawnFigure::Base::Fan) {
+        // The report's total line and its warning: what follows its last block.
+        const QString &report = board.report();
+        const qsizetype blocksEnd = report.lastIndexOf(QStringLiteral("\r\n\r\n"));
+        words += u' ' + report.mid(blocksEnd < 0 ? 0 : blocksEnd + 4).trimmed().replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    }
+    return words;
 }
 
 } // namespace Messages

@@ -5,6 +5,8 @@
 
 #include "Placement.h"
 
+class Board;
+
 #include <QRect>
 #include <QString>
 
@@ -23,7 +25,7 @@ QString notPlaced(const Placement &placement, Source source, const QRect &area, 
                   const QString &file = {});
 
 // The documents the window saves and opens.
-enum class Document { Vertices, Report, Worksheet };
+enum class Document { Vertices, Report, Worksheet, Picture };
 
 struct FileKind {
     QString saveCaption;
@@ -40,6 +42,11 @@ QString notSaved(Document document, const QString &path, const QString &reason);
 // that is larger than any board's.
 QString unreadable(const QString &path, const QString &reason);
 QString tooLarge(const QString &path, qint64 largestBytes);
+// A named pipe, a device or a folder, or a file that is not text.
+QString notAFile(const QString &path);
+QString notText(const QString &path);
+// Saving the vertices of an empty board.
+QString nothingToSave();
 
 // Printing.
 QString noPrinter();
@@ -53,5 +60,10 @@ QString ok();
 QString cancel();
 
 QString helpCaption();
+
+// What a screen reader says of the canvas: how many vertices it holds, the
+// picked one, and once the polygon is computed, its total and the report's
+// warning, if any.
+QString canvasDescription(const Board &board);
 
 } // namespace Messages

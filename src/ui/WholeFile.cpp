@@ -4,8 +4,11 @@
 #include "WholeFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <algorithm>
 
 namespace {
 
@@ -37,15 +40,24 @@ std::optional<QString> saveWholeFile(const QString &path, const QByteArray &byte
 
 TextFileReading readTextFile(const QString &path)
 {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return {TextFileReading::NotAFile, {}, {}};
+    if (info.size() > LargestTextFile)
+        return {TextFileReading::TooLarge, {}, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {TextFileReading::Unreadable, {}, file.errorString()};
-    // Read up to the limit, not to the end: a device such as /dev/zero has none.
-    const QByteArray bytes = file.read(LargestTextFile + 1);
+    // What the file holds, and a byte more to see it grow past the limit.
+    const QByteArray bytes = file.read(std::min(file.size(), LargestTextFile) + 1);
     if (file.error() != QFileDevice::NoError)
         return {TextFileReading::Unreadable, {}, file.errorString()};
     if (bytes.size() > LargestTextFile)
         return {TextFileReading::TooLarge, {}, {}};
-    QStringDecoder decode(QStringConverter::encodingForData(bytes).value_or(QStringConverter::Utf8));
-    return {TextFileReading::Read, decode(bytes), {}};
+    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
+    QStringDecoder decode(marked.value_or(QStringConverter::Utf8));
+    QString text = decode(bytes);
+    if (decode.hasError() || text.contains(QChar(0)))
+        return {TextFileReading::NotText, {}, {}};
+    return {TextFileReading::Read, std::move(text), {}};
 }

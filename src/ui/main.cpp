@@ -7,8 +7,11 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -101,6 +104,31 @@ private:
     QCommandLineOption m_version{{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("показва версията")};
 };
 
+// Runs `then` once the window is on the screen, so that a message it brings
+// stands over the window, not where the window was yet to be placed.
+class WhenShown : public QObject
+{
+public:
+    WhenShown(QWindow *window, std::function<void()> then) : QObject(window), m_then(std::move(then))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, m_then);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -129,6 +157,6 @@ int main(int argc, char *argv[])
     window.show();
     // A file that cannot be opened is said so over an empty board.
     if (const QString file = commandLine.file(); !file.isEmpty())
-        window.openVertexFile(file);
+        new WhenShown(window.windowHandle(), [&window, file] { window.openVertexFile(file); });
     return app.exec();
 }

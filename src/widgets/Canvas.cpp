@@ -8,6 +8,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMetaObject>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -289,6 +290,25 @@ void Canvas::mousePressEvent(QMouseEvent *event)
     if (!area().contains(at))
         return; // a press on the border is not on the board
     emit pressed(at, event->button());
+}
+
+void Canvas::contextMenuEvent(QContextMenuEvent *event)
+{
+    event->accept();
+    if (event->reason() == QContextMenuEvent::Mouse || actions().isEmpty())
+        return;
+    auto *menu = new QMenu(this);
+    menu->addActions(actions());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+// The keyboard's context menu opens at the crosshair.
+QVariant Canvas::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    if (query == Qt::ImCursorRectangle)
+        return crosshairArea();
+    return QFrame::inputMethodQuery(query);
 }
 
 namespace {

@@ -32,6 +32,10 @@ class Board;
 // the picture while it is set; the tooltip over the picture is asked of
 // whoever knows what is drawn there.
 //
+// The actions added to the canvas make its context menu, which only the
+// keyboard opens (the Menu key, at the crosshair): every mouse button
+// places a vertex.
+//
 // Ctrl+C copies the picture to the clipboard as an image; Ctrl+V asks for
 // the clipboard's text to be placed, and a file or text dropped on the
 // canvas is handed on, which is the board's business.
@@ -78,6 +82,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 

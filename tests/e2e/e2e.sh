@@ -341,4 +341,16 @@ start_program "$work/zz-board.txt"
 wait_until "$patience" canvas_pixel_is 000000 100 30 || fail "the board given on the command line is not shown"
 press_contour
 expect_report "the saved board, opened at start, gives the same report" "${contour_report[@]}"
+
+# A named pipe on the command line, which no one writes: a message at once
+# over the window, and a window that answers.
+stop_process "$app_pid"
+mkfifo "$work/pipe"
+start_program "$work/pipe"
+wait_until "$patience" shows_windows "$app_pid" 2 || fail "a named pipe given at start gave no message"
+wait_until "$patience" message_has_keyboard || fail "the named pipe's message did not take the keyboard"
+keys Return
+wait_until "$patience" shows_windows "$app_pid" 1 || fail "Enter did not close the named pipe's message"
+place_vertex 60 60
+echo "ok: a named pipe given at start is refused at once, and the window answers"
 echo "PASS"
