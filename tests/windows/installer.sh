@@ -7,14 +7,13 @@
 # Start-menu shortcut and the entry in the list of installed programs,
 # opens the program through the shortcut and times its window, closes it,
 # uninstalls silently with the entry's own command and checks that nothing
-# installed is left; checks the zip's names and texts on the way. An MSI
-# package is upgraded in place by one of a later version before it goes.
-# usage: installer.sh zarvelon-<version>-setup.exe|zarvelon-<version>-x64.msi
-#                     zarvelon-<version>-windows-x64.zip [zarvelon-<later>-x64.msi]
+# installed is left; checks the zip's names and texts on the way.
+# An MSI package is upgraded in place by one of a later version before it goes.
+# usage: installer.sh zarvelon-<version>-setup.exe|-x64.msi zarvelon-<version>-windows-x64.zip [zarvelon-<later>-x64.msi]
 set -uo pipefail
 
-setup=${1?usage: $0 setup.exe|package.msi zip [later.msi]}
-zip=${2:?usage: $0 setup.exe|package.msi zip [later.msi]}
+setup=${1?usage: $0 setup.exe zip}
+zip=${2:?usage: $0 setup.exe zip}
 later=${3:-}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source-path=SCRIPTDIR
@@ -38,9 +37,8 @@ for file in "$setup" "$zip" ${later:+"$later"}; do
 done
 setup=$(realpath "$setup")
 zip=$(realpath "$zip")
-version=$(basename "$setup" -setup.exe)
-version=${version#zarvelon-}
-version=${version%-x64.msi}
+version_of() { basename "$1" | cut -d- -f2; }
+version=$(version_of "$setup")
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -107,8 +105,8 @@ shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Zarvelon.ln
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
 files="LICENSE.txt README.txt uninstall.exe zarvelon.exe "
-is_msi && files=${files/uninstall.exe /} # Windows Installer uninstalls
-msi_install() { timeout "$patience" "$WINE" msiexec /i "$(windows_path "$1")" /qn; }
+is_msi && files=${files/uninstall.exe /} # no uninstaller: Windows Installer removes it
+msi_install() { (cd "$(dirname "$1")" && timeout "$patience" "$WINE" msiexec /i "$(basename "$1")" /qn); }
 
 # --- silent install ------------------------------------------------------------
 
@@ -122,24 +120,20 @@ check "the program folder holds the zip's files: $files" \
 for file in zarvelon.exe README.txt LICENSE.txt; do
     check "the installed $file is the zip's" cmp -s "$install_dir/$file" "$unpacked/$file"
 done
-# Wine's msiexec puts a shortcut for all users into the installing user's
-# Start menu, Windows into that of all users.
+# Wine puts an MSI package's shortcut for all users into the user's Start menu.
 is_msi && shortcut=$(find "$drive_c/users" -path '*/Start Menu/Programs/Zarvelon.lnk' -print -quit)
 check "the Start menu has the shortcut Zarvelon.lnk" test -f "$shortcut"
 
-registry() { # key [option]: what Windows' reg query shows of it
-    timeout 30 "$WINE" reg query "$@" 2>/dev/null | tr -d '\r'
+registry() { # key: what Windows' reg query shows of it
+    timeout 30 "$WINE" reg query "$1" 2>/dev/null | tr -d '\r'
 }
 # An MSI package's entry is named by its product code, the only one in the prefix.
 key=Zarvelon
 msi_keys() { registry "$uninstall_key" | grep -o '{[-0-9A-F]*}$'; }
+is_msi && key=$(msi_keys)
 # The entry in the list of installed programs, its values as "name|type|value" rows.
-read_entry() {
-    is_msi && key=$(msi_keys)
-    registry "$uninstall_key\\$key" \
-        | awk -F '    ' 'NF >= 3 && $1 == "" { print $2 "|" $3 "|" $4 }' >"$work/entry"
-}
-read_entry
+registry "$uninstall_key\\$key" \
+    | awk -F '    ' 'NF >= 3 && $1 == "" { print $2 "|" $3 "|" $4 }' >"$work/entry"
 windows_dir='C:\Program Files\Zarvelon'
 is_msi && expected_rows=(
     "DisplayName|REG_SZ|Zarvelon" "DisplayVersion|REG_SZ|$version" "Publisher|REG_SZ|Zarvelon Project"
@@ -164,10 +158,8 @@ estimated=$(awk -F '|' '$1 == "EstimatedSize" && $2 == "REG_DWORD" { print $3 }'
 is_msi || check "installed-programs entry: EstimatedSize ${estimated:-missing} KiB for $bytes bytes" \
     test "${estimated:-0}" -ge $((bytes / 1024)) -a "${estimated:-0}" -le $(((bytes + 1023) / 1024))
 
-# Windows shows the icon that Windows Installer keeps for the package.
-icon=$(registry 'HKLM\Software\Classes\Installer\Products' /s | awk -F '    ' '$2 == "ProductIcon" { print $4 }')
-is_msi && check "the package's icon is Zarvelon's" \
-    cmp -s "$("$WINE" winepath -u "$icon" 2>/dev/null)" "$here/../../src/ui/resources/zarvelon.ico"
+is_msi && check "the entry's icon, which Windows Installer keeps by the product code, is Zarvelon's" \
+    cmp -s "$drive_c/windows/Installer/$key/zarvelon.ico" "$here/../../src/ui/resources/zarvelon.ico"
 
 # --- the program, opened through the Start-menu shortcut --------------------------
 
@@ -189,26 +181,22 @@ wait "$app_pid"
 app_pid=
 echo "time: program and Wine ended $(seconds_since "$started") s after Alt+F4"
 
-# --- an MSI package of a later version over it, in place -------------------------
-
-if is_msi; then
+if is_msi; then # an MSI package of a later version over it, in place
     started=$EPOCHREALTIME
     msi_install "$later" || fail "the silent upgrade ended with status $?"
     echo "time: upgraded silently in $(seconds_since "$started") s"
-    later_version=$(basename "$later" -x64.msi) && later_version=${later_version#zarvelon-}
-    read_entry
-    check "one entry is left, of version $later_version" \
-        grep -qxF "DisplayVersion|REG_SZ|$later_version" "$work/entry"
+    key=$(msi_keys)
+    check "one entry is left, of version $(version_of "$later")" \
+        grep -qx "    DisplayVersion    REG_SZ    $(version_of "$later")" <(registry "$uninstall_key\\$key")
     check "the installed zarvelon.exe is the zip's" cmp -s "$install_dir/zarvelon.exe" "$unpacked/zarvelon.exe"
 fi
 
 # --- silent uninstall, with the entry's own command --------------------------------
 # As a deployment script runs it, in a batch file of the command interpreter;
 # everything is checked as soon as it returns, ready for a new installation.
-# An MSI package's entry has no quiet command: its own with /qn is one.
 
 quiet=$(awk -F '|' '$1 == "QuietUninstallString" { print $3 }' "$work/entry")
-is_msi && quiet="$(awk -F '|' '$1 == "UninstallString" { print $3 }' "$work/entry") /qn"
+is_msi && quiet="msiexec /x $key /qn" # Windows Installer's own quiet command
 [ -n "$quiet" ] || fail "no QuietUninstallString to uninstall with"
 printf '@%s\r\n@exit /b %%ERRORLEVEL%%\r\n' "$quiet" >"$drive_c/uninstall.bat"
 started=$EPOCHREALTIME
@@ -224,7 +212,7 @@ check "the list of installed programs has no Zarvelon entry" no_entry
 check "nothing named Zarvelon is left on drive C:" test -z "$(find "$drive_c" -iname '*zarvelon*' -print -quit)"
 
 if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) of $(basename "$setup") or the zip failed" >&2
+    echo "$failures check(s) of the installer or the zip failed" >&2
     exit 1
 fi
 echo "PASS"

@@ -11,10 +11,6 @@
 : "${WINESERVER:=$(command -v wineserver || echo /usr/lib/wine/wineserver)}"
 export WINESERVER
 
-# A path of the build machine as a Windows program sees it: Wine's drive Z:
-# is the root folder.
-windows_path() { local path; path=$(realpath -m "$1"); echo "Z:${path//\//\\}"; }
-
 # Makes a fresh 64-bit Wine prefix in `directory`, quietly:
 # - without the offers to install Mono and Gecko, which the program needs
 #   neither of;

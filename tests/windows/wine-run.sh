@@ -16,6 +16,10 @@ if ! [ -x "$WINE" ]; then
     exit 77
 fi
 
+# A path of the build machine as the Windows program sees it: Wine's drive
+# Z: is the root folder.
+windows_path() { local path; path=$(realpath -m "$1"); echo "Z:${path//\//\\}"; }
+
 case "$1" in
 --make)
     rm -rf "$2"
