@@ -6,10 +6,10 @@
 #   run      opens the window (builds the program only);
 #   test     runs every test, then again built with the sanitizers;
 #   package  builds the Debian package and installs it with apt;
-#   windows  builds the Windows program, its installer and its zip into
-#            build-windows/ against a static Qt built once from Debian's own
-#            Qt source (cached in ~/.cache/zarvelon), and tests them under
-#            Wine.
+#   windows  builds the Windows program, its installer, its MSI package
+#            and its zip into build-windows/ against a static Qt built once
+#            from Debian's own Qt source (cached in ~/.cache/zarvelon), and
+#            tests them under Wine.
 # Safe to run again: it installs only what is missing and rebuilds only what
 # changed. Packages are installed as root, through sudo when not root.
 set -euo pipefail
@@ -35,11 +35,13 @@ test_packages=(xvfb xauth xdotool xclip x11-xserver-utils imagemagick dbus-daemo
 
 # The Windows program: the cross compiler, Debian's Qt tools for the host
 # side of the static Qt, dpkg-source for Qt's source package, Ninja; NSIS for
-# the installer; Wine, a virtual X server and the tools that drive it for the
-# tests (xmodmap binds a key to a Cyrillic letter, xprop reads the window's
-# frame), with the locales of both decimal conventions.
+# the installer; wixl and msibuild (msitools) for the MSI package; Wine, a
+# virtual X server and the tools that drive it for the tests (xmodmap binds a
+# key to a Cyrillic letter, xprop reads the window's frame), with the locales
+# of both decimal conventions.
 windows_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 qt6-base-dev-tools dpkg-dev
-                  ninja-build nsis wine64 xvfb xauth xdotool xclip x11-xserver-utils x11-utils imagemagick locales)
+                  ninja-build nsis wixl msitools wine64 xvfb xauth xdotool xclip x11-xserver-utils x11-utils
+                  imagemagick locales)
 windows_locales=(bg_BG en_US)
 
 # Runs a command as root: directly when root already, else through sudo.

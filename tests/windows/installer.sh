@@ -8,11 +8,13 @@
 # opens the program through the shortcut and times its window, closes it,
 # uninstalls silently with the entry's own command and checks that nothing
 # installed is left; checks the zip's names and texts on the way.
-# usage: installer.sh zarvelon-<version>-setup.exe zarvelon-<version>-windows-x64.zip
+# An MSI package is upgraded in place by one of a later version before it goes.
+# usage: installer.sh zarvelon-<version>-setup.exe|-x64.msi zarvelon-<version>-windows-x64.zip [zarvelon-<later>-x64.msi]
 set -uo pipefail
 
 setup=${1?usage: $0 setup.exe zip}
 zip=${2:?usage: $0 setup.exe zip}
+later=${3:-}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source-path=SCRIPTDIR
 source "$here/wine-prefix.sh"
@@ -20,7 +22,7 @@ source "$here/wine-prefix.sh"
 source "$here/../virtual-display.sh"
 
 if [ -z "$setup" ]; then
-    echo "SKIP: no installer was built (makensis, Debian package nsis, was not found)" >&2
+    echo "SKIP: it was not built (makensis, or wixl and msibuild: Debian packages nsis, wixl, msitools)" >&2
     exit 77
 fi
 for tool in "$WINE" "$WINESERVER" Xvfb xdotool cmake iconv timeout; do
@@ -29,13 +31,14 @@ for tool in "$WINE" "$WINESERVER" Xvfb xdotool cmake iconv timeout; do
         exit 77
     fi
 done
-for file in "$setup" "$zip"; do
+is_msi() { [[ $setup == *.msi ]]; }
+for file in "$setup" "$zip" ${later:+"$later"}; do
     [ -f "$file" ] || { echo "FAIL: no file $file" >&2; exit 1; }
 done
 setup=$(realpath "$setup")
 zip=$(realpath "$zip")
-version=$(basename "$setup" -setup.exe)
-version=${version#zarvelon-}
+version_of() { basename "$1" | cut -d- -f2; }
+version=$(version_of "$setup")
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -101,27 +104,41 @@ install_dir="$drive_c/Program Files/Zarvelon"
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Zarvelon.lnk"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 
+files="LICENSE.txt README.txt uninstall.exe zarvelon.exe "
+is_msi && files=${files/uninstall.exe /} # no uninstaller: Windows Installer removes it
+msi_install() { (cd "$(dirname "$1")" && timeout "$patience" "$WINE" msiexec /i "$(basename "$1")" /qn); }
+
 # --- silent install ------------------------------------------------------------
 
 started=$EPOCHREALTIME
-timeout "$patience" "$WINE" "$setup" /S || fail "the silent install ended with status $?"
+if is_msi; then msi_install "$setup"; else timeout "$patience" "$WINE" "$setup" /S; fi \
+    || fail "the silent install ended with status $?"
 echo "time: installed silently in $(seconds_since "$started") s"
 
-check "the program folder holds the zip's three files and the uninstaller, nothing else" \
-    test "$(cd "$install_dir" 2>/dev/null && LC_ALL=C ls -A | tr '\n' ' ')" = "LICENSE.txt README.txt uninstall.exe zarvelon.exe "
+check "the program folder holds the zip's files: $files" \
+    test "$(cd "$install_dir" 2>/dev/null && LC_ALL=C ls -A | tr '\n' ' ')" = "$files"
 for file in zarvelon.exe README.txt LICENSE.txt; do
     check "the installed $file is the zip's" cmp -s "$install_dir/$file" "$unpacked/$file"
 done
-check "the Start menu of all users has the shortcut Zarvelon.lnk" test -f "$shortcut"
+# Wine puts an MSI package's shortcut for all users into the user's Start menu.
+is_msi && shortcut=$(find "$drive_c/users" -path '*/Start Menu/Programs/Zarvelon.lnk' -print -quit)
+check "the Start menu has the shortcut Zarvelon.lnk" test -f "$shortcut"
 
 registry() { # key: what Windows' reg query shows of it
     timeout 30 "$WINE" reg query "$1" 2>/dev/null | tr -d '\r'
 }
+# An MSI package's entry is named by its product code, the only one in the prefix.
+key=Zarvelon
+msi_keys() { registry "$uninstall_key" | grep -o '{[-0-9A-F]*}$'; }
+is_msi && key=$(msi_keys)
 # The entry in the list of installed programs, its values as "name|type|value" rows.
-registry "$uninstall_key\\Zarvelon" \
+registry "$uninstall_key\\$key" \
     | awk -F '    ' 'NF >= 3 && $1 == "" { print $2 "|" $3 "|" $4 }' >"$work/entry"
 windows_dir='C:\Program Files\Zarvelon'
-expected_rows=(
+is_msi && expected_rows=(
+    "DisplayName|REG_SZ|Zarvelon" "DisplayVersion|REG_SZ|$version" "Publisher|REG_SZ|Zarvelon Project"
+    "InstallLocation|REG_SZ|$windows_dir\\" "NoModify|REG_DWORD|0x1" "NoRepair|REG_DWORD|0x1"
+) || expected_rows=(
     "DisplayName|REG_SZ|Zarvelon"
     "DisplayVersion|REG_SZ|$version"
     "Publisher|REG_SZ|Zarvelon Project"
@@ -138,8 +155,11 @@ done
 bytes=$(cat "$install_dir"/* | wc -c)
 estimated=$(awk -F '|' '$1 == "EstimatedSize" && $2 == "REG_DWORD" { print $3 }' "$work/entry")
 [ -n "$estimated" ] && estimated=$((estimated))
-check "installed-programs entry: EstimatedSize ${estimated:-missing} KiB for $bytes bytes" \
+is_msi || check "installed-programs entry: EstimatedSize ${estimated:-missing} KiB for $bytes bytes" \
     test "${estimated:-0}" -ge $((bytes / 1024)) -a "${estimated:-0}" -le $(((bytes + 1023) / 1024))
+
+is_msi && check "the entry's icon, which Windows Installer keeps by the product code, is Zarvelon's" \
+    cmp -s "$drive_c/windows/Installer/$key/zarvelon.ico" "$here/../../src/ui/resources/zarvelon.ico"
 
 # --- the program, opened through the Start-menu shortcut --------------------------
 
@@ -161,11 +181,22 @@ wait "$app_pid"
 app_pid=
 echo "time: program and Wine ended $(seconds_since "$started") s after Alt+F4"
 
+if is_msi; then # an MSI package of a later version over it, in place
+    started=$EPOCHREALTIME
+    msi_install "$later" || fail "the silent upgrade ended with status $?"
+    echo "time: upgraded silently in $(seconds_since "$started") s"
+    key=$(msi_keys)
+    check "one entry is left, of version $(version_of "$later")" \
+        grep -qx "    DisplayVersion    REG_SZ    $(version_of "$later")" <(registry "$uninstall_key\\$key")
+    check "the installed zarvelon.exe is the zip's" cmp -s "$install_dir/zarvelon.exe" "$unpacked/zarvelon.exe"
+fi
+
 # --- silent uninstall, with the entry's own command --------------------------------
 # As a deployment script runs it, in a batch file of the command interpreter;
 # everything is checked as soon as it returns, ready for a new installation.
 
 quiet=$(awk -F '|' '$1 == "QuietUninstallString" { print $3 }' "$work/entry")
+is_msi && quiet="msiexec /x $key /qn" # Windows Installer's own quiet command
 [ -n "$quiet" ] || fail "no QuietUninstallString to uninstall with"
 printf '@%s\r\n@exit /b %%ERRORLEVEL%%\r\n' "$quiet" >"$drive_c/uninstall.bat"
 started=$EPOCHREALTIME
@@ -176,8 +207,9 @@ check "the program folder is gone" test ! -e "$install_dir"
 check "the shortcut is gone" test ! -e "$shortcut"
 check "no ~nsu*.tmp is left" test -z "$(find "$drive_c" -name '~nsu*.tmp' -print -quit)"
 registry_has() { registry "$1" >/dev/null; }
-no_entry() { registry_has "$uninstall_key" && ! registry_has "$uninstall_key\\Zarvelon"; }
+no_entry() { registry_has "$uninstall_key" && ! registry_has "$uninstall_key\\$key"; }
 check "the list of installed programs has no Zarvelon entry" no_entry
+check "nothing named Zarvelon is left on drive C:" test -z "$(find "$drive_c" -iname '*zarvelon*' -print -quit)"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) of the installer or the zip failed" >&2
