@@ -155,8 +155,9 @@ void TestReportView::behaviour()
     const QSize frame = view.size() - view.viewport()->size();
     const QFontMetricsF metrics(view.font());
     const qreal margins = 2 * LineLayouts::Margin;
-    view.resize(rowText.isEmpty() ? 300 : int(std::ceil(metrics.horizontalAdvance(rowText + u' ') + margins)) + 1
-                                              + frame.width(),
+    // Room for half a character more than the row's text, whatever the font.
+    const qreal rowWidth = metrics.horizontalAdvance(rowText) + metrics.horizontalAdvance(rowText.right(1)) / 2;
+    view.resize(rowText.isEmpty() ? 300 : int(std::ceil(rowWidth + margins)) + frame.width(),
                 int(std::ceil(metrics.lineSpacing() * rows + margins)) + frame.height());
     QCoreApplication::processEvents();
 
@@ -203,6 +204,9 @@ void TestReportView::behaviour()
     QAccessibleTextInterface *read = QAccessible::queryAccessibleInterface(&view)->textInterface();
     QCOMPARE(read->text(0, read->characterCount()), withLineFeeds(text));
     QCOMPARE(read->cursorPosition(), withLineFeeds(text.left(view.cursorPosition())).size());
+    int start = 0, end = 0;
+    read->selection(0, &start, &end);
+    QCOMPARE(end - start, copied.size());
 }
 
 void TestReportView::lineFeedOffsets_data()

@@ -35,8 +35,8 @@ void AccessibleReportView::textReplaced(ReportView *view, qsizetype removedLengt
     // As Qt's own text boxes say it: the old text by its length alone.
     QAccessibleTextUpdateEvent event(view, 0, QString(removedLength, u' '),
                                      view->linedText().withLineFeeds(0, view->text().size()));
-    event.setCursorPosition(0);
     QAccessible::updateAccessibility(&event);
+    cursorMoved(view, true, true); // to the start, nothing selected
 }
 
 void AccessibleReportView::cursorMoved(ReportView *view, bool moved, bool reselected)
@@ -46,7 +46,7 @@ void AccessibleReportView::cursorMoved(ReportView *view, bool moved, bool resele
     const LineFeedOffsets &offsets = view->lineFeedOffsets();
     const int cursor = int(offsets.offsetOf(view->cursorPosition()));
     if (reselected) {
-        const auto [from, to] = std::minmax(view->anchorPosition(), view->cursorPosition());
+        const auto [from, to] = view->selectionRange();
         QAccessibleTextSelectionEvent event(view, int(offsets.offsetOf(from)), int(offsets.offsetOf(to)));
         event.setCursorPosition(cursor);
         QAccessible::updateAccessibility(&event);
@@ -100,7 +100,7 @@ void AccessibleReportView::selection(int selectionIndex, int *startOffset, int *
     *startOffset = *endOffset = 0;
     if (selectionIndex != 0 || !view()->hasSelection())
         return;
-    const auto [from, to] = std::minmax(view()->anchorPosition(), view()->cursorPosition());
+    const auto [from, to] = view()->selectionRange();
     *startOffset = offsetOf(from);
     *endOffset = offsetOf(to);
 }
@@ -158,7 +158,10 @@ std::pair<int, int> AccessibleReportView::around(int offset, QAccessible::TextBo
     const int line = lines.lineOf(position);
     switch (boundary) {
     case QAccessible::NoBoundary: return {0, length};
-    case QAccessible::LineBoundary:
+    case QAccessible::LineBoundary: {
+        const auto [from, to] = view()->rowAround(position);
+        return {offsetOf(from), offsetOf(to)};
+    }
     case QAccessible::ParagraphBoundary: return {offsetOf(lines.lineStart(line)), offsetOf(lines.lineEnd(line))};
     case QAccessible::WordBoundary:
     case QAccessible::SentenceBoundary:

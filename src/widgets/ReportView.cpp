@@ -300,7 +300,7 @@ void ReportView::paintEvent(QPaintEvent *event)
     QTextLayout::FormatRange selected;
     selected.format.setBackground(palette().brush(group, QPalette::Highlight));
     selected.format.setForeground(palette().brush(group, QPalette::HighlightedText));
-    const auto [from, to] = std::minmax(m_anchor, m_cursor);
+    const auto [from, to] = selectionRange();
     const int caretLine = lineOf(m_cursor);
     for (const ShownLine &shown : shownLines()) {
         if (!QRectF(0, shown.top, viewport()->width(), m_lines.heightOf(shown.line)).intersects(damaged))
@@ -308,11 +308,8 @@ void ReportView::paintEvent(QPaintEvent *event)
         const QTextLayout &layout = m_lines.layout(shown.line);
         const qsizetype start = lineStart(shown.line);
         const qsizetype end = linedText().lineEnd(shown.line);
-        const bool endSelected = from < linedText().lineBreakEnd(shown.line) && to > end;
-        // The selected part of the line; a selected line end shows as one
-        // more character, as in a text document.
         selected.start = int(std::clamp(from, start, end) - start);
-        selected.length = int((endSelected ? end + 1 : std::clamp(to, start, end)) - start) - selected.start;
+        selected.length = int(std::clamp(to, start, end) - start) - selected.start;
         const QPointF origin(0, shown.top);
         layout.draw(&painter, origin, selected.length > 0 ? QList{selected} : QList<QTextLayout::FormatRange>(),
                     damaged);
@@ -376,7 +373,7 @@ void ReportView::timerEvent(QTimerEvent *event)
 
 QString ReportView::selectedText() const
 {
-    const auto [from, to] = std::minmax(m_anchor, m_cursor);
+    const auto [from, to] = selectionRange();
     return linedText().withLineFeeds(from, to);
 }
 
@@ -418,7 +415,7 @@ void ReportView::select(qsizetype anchor, qsizetype position, bool reveal)
     anchor = withinLines(anchor);
     position = withinLines(position);
     const bool moved = position != m_cursor;
-    const bool reselected = std::minmax(anchor, position) != std::minmax(m_anchor, m_cursor)
+    const bool reselected = std::minmax({anchor, position}) != selectionRange()
                             && (hasSelection() || anchor != position);
     if (!moved && anchor == m_anchor) {
         if (reveal)
@@ -446,6 +443,17 @@ qreal ReportView::caretX() const
     const int line = lineOf(m_cursor);
     const int column = int(std::min(m_cursor, linedText().lineEnd(line)) - lineStart(line));
     return m_lines.layout(line).lineForTextPosition(column).cursorToX(column);
+}
+
+std::pair<qsizetype, qsizetype> ReportView::rowAround(qsizetype position) const
+{
+    const int line = lineOf(position);
+    const QTextLayout &layout = m_lines.layout(line);
+    const QTextLine row = layout.lineAt(m_lines.rowOf(position).row);
+    int end = row.textStart() + row.textLength();
+    if (row.lineNumber() + 1 < layout.lineCount() && end > row.textStart() && layout.text()[end - 1].isSpace())
+        --end;
+    return {lineStart(line) + row.textStart(), lineStart(line) + end};
 }
 
 // The position `rows` rows below the caret (above when negative), at the
@@ -500,19 +508,8 @@ qsizetype ReportView::target(Move move, bool keepAnchor)
         setTop(m_lines.moved(m_top, rows));
         return rowsAway(rows);
     }
-    case Move::RowStart:
-    case Move::RowEnd: {
-        const int line = lineOf(m_cursor);
-        const QTextLayout &layout = m_lines.layout(line);
-        const QTextLine row = layout.lineAt(m_lines.rowOf(m_cursor).row);
-        if (move == Move::RowStart)
-            return lineStart(line) + row.textStart();
-        int end = row.textStart() + row.textLength();
-        // Before the blank at which a wrapped row breaks, on that row.
-        if (row.lineNumber() + 1 < layout.lineCount() && end > row.textStart() && layout.text()[end - 1].isSpace())
-            --end;
-        return lineStart(line) + end;
-    }
+    case Move::RowStart: return rowAround(m_cursor).first;
+    case Move::RowEnd: return rowAround(m_cursor).second;
     }
     return m_cursor;
 }
@@ -600,7 +597,7 @@ void ReportView::mousePressEvent(QMouseEvent *event)
         return;
     }
     const bool extending = event->modifiers() & Qt::ShiftModifier;
-    const auto [from, to] = std::minmax(m_anchor, m_cursor);
+    const auto [from, to] = selectionRange();
     // A press on the selection may start dragging it out of the box.
     m_mightDrag = !extending && position >= from && position < to;
     m_pressedAt = at;

@@ -11,7 +11,9 @@
 #include <QBasicTimer>
 #include <QString>
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 class QMenu;
 
@@ -68,6 +70,11 @@ public:
     // scrolls it into view.
     void setCursorPosition(qsizetype position, bool keepAnchor = false);
     bool hasSelection() const { return m_cursor != m_anchor; }
+    // Where the selection starts and ends, in the text's order.
+    std::pair<qsizetype, qsizetype> selectionRange() const { return std::minmax({m_anchor, m_cursor}); }
+    // Where the row that shows the position starts and ends, before the
+    // blank at which a wrapped row breaks.
+    std::pair<qsizetype, qsizetype> rowAround(qsizetype position) const;
     // The selected text with every line end as LF, as Ctrl+C copies it.
     QString selectedText() const;
 
