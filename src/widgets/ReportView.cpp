@@ -275,7 +275,7 @@ void ReportView::wheelEvent(QWheelEvent *event)
     const int angle = event->angleDelta().y();
     if (event->modifiers() & Qt::ControlModifier) {
         QFont larger = font();
-        const qreal size = larger.pointSizeF() + (angle > 0 ? 1 : angle < 0 ? -1 : 0);
+        const qreal size = larger.pointSizeF() + angle / 120.0; // a point a notch
         if (size > 0) {
             larger.setPointSizeF(size);
             setFont(larger);
