@@ -7,7 +7,8 @@
 // window repainted; on random boards, and on a convex one that the order
 // walks round), selection by a click on a list row, and deletion; and
 // what leaves the window and comes in: the picture and every vertex copied,
-// the vertices pasted back, the report saved, the worksheet printed.
+// the vertices pasted back, the report saved, the worksheet printed; and the
+// report box's own part in "Контур", against a plain text box.
 #include "Canvas.h"
 #include "ContourOrder.h"
 #include "ContourWarning.h"
@@ -25,6 +26,7 @@
 #include <QKeyEvent>
 #include <QListView>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -156,6 +158,37 @@ int transfers()
     std::printf("The worksheet of 32,765 triangles saved as PDF (%lld MB): %.0f ms\n",
                 static_cast<long long>(QFileInfo(pdf).size() >> 20), printing);
     return failure ? 1 : 0;
+}
+
+// A full board's report set into a box of the report box's size and shown:
+// the report box, from the bare text and with the line starts handed over,
+// and a plain QPlainTextEdit given the same text, which lays out every line.
+void reportBoxes(const ReportView &shown)
+{
+    const QString report = shown.text();
+    const LinedText lined = LinedText::from(report);
+    QPlainTextEdit plain;
+    ReportView view;
+    for (QAbstractScrollArea *box : std::initializer_list<QAbstractScrollArea *>{&plain, &view}) {
+        box->setFont(shown.font());
+        box->resize(shown.size());
+        box->show();
+    }
+    settle();
+    std::vector<double> plainTexts, texts, linedTexts;
+    for (int run = 0; run < 5; ++run) {
+        plainTexts.push_back(millisecondsOf([&] { plain.setPlainText(report); }));
+        texts.push_back(millisecondsOf([&] { view.setText(report); }));
+        linedTexts.push_back(millisecondsOf([&] { view.setText(lined); }));
+    }
+    std::printf("The report of 32,767 vertices (%lld characters, %d lines) set into a box and shown, median ms:\n",
+                static_cast<long long>(report.size()), view.lineCount());
+    std::printf("  a plain QPlainTextEdit::setPlainText:          %8.2f\n", median(plainTexts));
+    std::printf("  the report box, its lines found:               %8.2f\n", median(texts));
+    std::printf("  the report box, its line starts handed over:   %8.2f\n", median(linedTexts));
+    std::printf("  the box's own memory: the text %s, and %lld KB of line starts\n",
+                view.text().constData() == report.constData() ? "shared, not copied" : "COPIED",
+                static_cast<long long>(view.linedText().lineStarts.size() * sizeof(qsizetype) >> 10));
 }
 
 double contourCommand(int n, void (*fill)(const MainWindow &, int, quint32) = fillBoard)
@@ -294,6 +327,7 @@ int main(int argc, char *argv[])
                 millisecondsOf([&] { fillBoard(window, VertexModel::MaxVertices, 7); }));
     button(window, "contourButton")->click();
     settle();
+    reportBoxes(*window.findChild<ReportView *>(QStringLiteral("report")));
 
     // Nine times: the number list scrolled to row 16000, as the user scrolls
     // it, a click on that row, and the delete button. The board loses nine of

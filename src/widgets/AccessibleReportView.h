@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QAccessibleWidget>
+
+class ReportView;
+
+// What a screen reader reads of the report box: a read-only, multi-line
+// text, every line end one line feed, as the clipboard gets it, so that
+// AT-SPI's queryText().getText(0, -1) reads the whole report. Lines, words
+// and characters are found in the text itself; the places of characters
+// only for the lines in view.
+class AccessibleReportView : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit AccessibleReportView(ReportView *view);
+
+    // Makes the interface the one of every report box; once is enough.
+    static void install();
+    // Tell the screen reader what changed, when one is listening.
+    static void textReplaced(ReportView *view, qsizetype removedLength);
+    static void cursorMoved(ReportView *view, bool moved, bool reselected);
+
+    QAccessible::State state() const override;
+    QString text(QAccessible::Text kind) const override;
+    void *interface_cast(QAccessible::InterfaceType kind) override;
+
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
+    int selectionCount() const override;
+    void addSelection(int startOffset, int endOffset) override;
+    void removeSelection(int selectionIndex) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
+    QString text(int startOffset, int endOffset) const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
+                             int *endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
+                            int *endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
+                         int *endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int offset) const override;
+    int offsetAtPoint(const QPoint &point) const override;
+    void scrollToSubstring(int startIndex, int endIndex) override;
+    QString attributes(int offset, int *startOffset, int *endOffset) const override;
+
+private:
+    ReportView *view() const;
+    int offsetOf(qsizetype position) const;
+    qsizetype positionOf(int offset) const;
+    // The line, word, character ... that holds the offset, in offsets.
+    std::pair<int, int> around(int offset, QAccessible::TextBoundaryType boundary) const;
+    QString textBetween(std::pair<int, int> range, int *startOffset, int *endOffset) const;
+};
