@@ -9,6 +9,7 @@
 #include "CoordinateDelegate.h"
 #include "FittingTextDelegate.h"
 #include "HelpWindow.h"
+#include "LessonMarks.h"
 #include "MenuBarKeyboard.h"
 #include "ReportView.h"
 #include "ScrollTogether.h"
@@ -91,6 +92,7 @@ MainWindow::MainWindow(QWidget *parent)
     });
     connect(m_ui->canvas, &Canvas::fileDropped, this, &MainWindow::openVertexFile);
     new MenuBarKeyboard(m_ui->menuBar);
+    m_lesson = new LessonMarks(m_board, *m_ui->report, *m_ui->canvas, this);
 
     m_ui->report->setFocus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -18,6 +18,7 @@ class MainWindow;
 }
 
 class HelpWindow;
+class LessonMarks;
 class QAction;
 class QPushButton;
 
@@ -90,4 +91,5 @@ private:
     Documents m_documents;
     std::vector<Command> m_commands;
     HelpWindow *m_help = nullptr;
+    LessonMarks *m_lesson = nullptr;
 };

@@ -4,9 +4,12 @@
 #include "Messages.h"
 
 #include "Board.h"
+#include "NumberText.h"
 #include "VertexModel.h"
 
 #include <QDir>
+
+#include <cmath>
 
 namespace Messages {
 
@@ -193,6 +196,14 @@ QString cancel()
 QString helpCaption()
 {
     return QStringLiteral("Zarvelon — помощ");
+}
+
+QString triangleAreas(const FanTriangle &triangle)
+{
+    return QStringLiteral("Триъгълник 1, %1, %2\nЛице по Херон = %3; Лице ориентирано = %4")
+        .arg(triangle.k)
+        .arg(triangle.k + 1)
+        .arg(standardNumberText(triangle.measures.heron), standardNumberText(std::fabs(triangle.measures.determinant)));
 }
 
 QString canvasDescription(const Board &board)

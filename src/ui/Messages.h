@@ -6,6 +6,7 @@
 #include "Placement.h"
 
 class Board;
+struct FanTriangle;
 
 #include <QRect>
 #include <QString>
@@ -65,5 +66,9 @@ QString helpCaption();
 // picked one, and once the polygon is computed, its total and the report's
 // warning, if any.
 QString canvasDescription(const Board &board);
+
+// A triangle of the fan under the pointer: its vertices and its two areas,
+// as the report gives them.
+QString triangleAreas(const FanTriangle &triangle);
 
 } // namespace Messages

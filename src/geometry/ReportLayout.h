@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// Where a line of a fan's report stands: the blocks of its triangles, four
+// lines each, in the fan's order, then the total line, then the warning
+// line when the rows are not a convex polygon taken once round.
+struct ReportPart {
+    enum Kind { Triangle, Total, Warning, Beyond };
+
+    Kind kind = Beyond;
+    int triangle = -1; // which of the fan's triangles, from 0
+
+    friend bool operator==(ReportPart a, ReportPart b) { return a.kind == b.kind && a.triangle == b.triangle; }
+    friend bool operator!=(ReportPart a, ReportPart b) { return !(a == b); }
+};
+
+constexpr int LinesPerTriangle = 4;
+
+// The part of the report of a fan of `triangles` that line `line` (from 0)
+// stands in.
+constexpr ReportPart reportPartAt(int line, int triangles)
+{
+    if (line < 0)
+        return {};
+    if (line < LinesPerTriangle * triangles)
+        return {ReportPart::Triangle, line / LinesPerTriangle};
+    if (line == LinesPerTriangle * triangles)
+        return {ReportPart::Total, -1};
+    if (line == LinesPerTriangle * triangles + 1)
+        return {ReportPart::Warning, -1};
+    return {};
+}
+
+// The first line of a part.
+constexpr int firstLineOf(ReportPart part, int triangles)
+{
+    switch (part.kind) {
+    case ReportPart::Triangle: return LinesPerTriangle * part.triangle;
+    case ReportPart::Total: return LinesPerTriangle * triangles;
+    case ReportPart::Warning: return LinesPerTriangle * triangles + 1;
+    case ReportPart::Beyond: break;
+    }
+    return -1;
+}

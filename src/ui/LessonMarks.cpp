@@ -1,0 +1,177 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "LessonMarks.h"
+
+#include "Board.h"
+#include "Canvas.h"
+#include "ContourWarning.h"
+#include "Messages.h"
+#include "ReportView.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+const QColor MarkFill(255, 236, 150);
+const QColor MarkInk(0, 70, 200);
+const QColor MarkGround(255, 255, 255, 210);
+
+QPointF pixelOf(Point p)
+{
+    return QPointF(p.x, p.y);
+}
+
+// Whether the point lies in the triangle, its sides included.
+bool contains(const FanTriangle &t, QPointF p)
+{
+    const auto side = [p](Point a, Point b) { return (b.x - a.x) * (p.y() - a.y) - (b.y - a.y) * (p.x() - a.x); };
+    const double ab = side(t.A, t.B), bc = side(t.B, t.C), ca = side(t.C, t.A);
+    return (ab >= 0 && bc >= 0 && ca >= 0) || (ab <= 0 && bc <= 0 && ca <= 0);
+}
+
+} // namespace
+
+LessonMarks::LessonMarks(const Board &board, ReportView &report, Canvas &canvas, QObject *parent)
+    : QObject(parent), m_board(board), m_report(report), m_canvas(canvas)
+{
+    connect(&report, &ReportView::hoveredLineChanged, this, [this](int line) { mark(partAt(line), false); });
+    for (auto changed : {&Board::reportChanged, &Board::figureChanged, &Board::lastPlacedChanged})
+        connect(&board, changed, this, &LessonMarks::unmark);
+    connect(&board, &Board::verticesPlaced, this, &LessonMarks::unmark);
+    connect(&board, &Board::selectedRowChanged, this, &LessonMarks::unmark);
+    report.installEventFilter(this);
+    report.viewport()->installEventFilter(this);
+    canvas.setToolTipSource([this](QPoint pixel) { return toolTipAt(pixel); });
+}
+
+// The report describes the polygon shown from its computation until the
+// board reopens.
+ReportPart LessonMarks::partAt(int line) const
+{
+    const DrawnFigure &figure = m_board.figure();
+    if (!m_board.isClosed() || figure.base != DrawnFigure::Base::Fan || !figure.fan || line >= m_report.lineCount())
+        return {};
+    return reportPartAt(line, int(figure.fan->triangles.size()));
+}
+
+ReportPart LessonMarks::partAtCaret() const
+{
+    return partAt(m_report.lineOf(m_report.cursorPosition()));
+}
+
+void LessonMarks::mark(ReportPart part, bool byKeyboard)
+{
+    if (!byKeyboard && part.kind == ReportPart::Beyond && m_markedByKeyboard)
+        return; // the pointer left the report: the keyboard's mark stays
+    m_markedByKeyboard = byKeyboard;
+    if (part == m_marked)
+        return;
+    m_marked = part;
+    m_canvas.setMark(markOf(part));
+}
+
+void LessonMarks::unmark()
+{
+    m_marked = {};
+    m_markedByKeyboard = false;
+    m_canvas.setMark({});
+}
+
+// From the caret's part to the first line of the next or the one before.
+void LessonMarks::step(int direction)
+{
+    const ReportPart here = partAtCaret();
+    const DrawnFigure &figure = m_board.figure();
+    if (!m_board.isClosed() || !figure.fan)
+        return;
+    const int triangles = int(figure.fan->triangles.size());
+    int line = here.kind == ReportPart::Beyond ? -1 : firstLineOf(here, triangles);
+    ReportPart next;
+    do {
+        line += direction;
+        next = partAt(line);
+    } while (line >= 0 && line < m_report.lineCount() && (next == here || firstLineOf(next, triangles) != line));
+    if (next.kind == ReportPart::Beyond)
+        return;
+    m_report.setCursorPosition(m_report.lineStart(line));
+    mark(next, true);
+}
+
+bool LessonMarks::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        if (watched != &m_report)
+            break;
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Up)) {
+            step(key->key() == Qt::Key_Down ? 1 : -1);
+            return true;
+        }
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && partAtCaret().kind != ReportPart::Beyond) {
+            emit workingRequested(partAtCaret());
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (watched == m_report.viewport()) {
+            const ReportPart part = partAt(m_report.lineAt(static_cast<QMouseEvent *>(event)->position().toPoint()));
+            if (part.kind != ReportPart::Beyond)
+                emit workingRequested(part);
+        }
+        break;
+    case QEvent::FocusOut:
+        if (watched == &m_report && m_markedByKeyboard)
+            unmark();
+        break;
+    default: break;
+    }
+    return false;
+}
+
+CanvasMark LessonMarks::markOf(ReportPart part) const
+{
+    CanvasMark mark;
+    mark.fill = MarkFill;
+    mark.ink = MarkInk;
+    mark.ground = MarkGround;
+    const DrawnFigure &figure = m_board.figure();
+    if (part.kind == ReportPart::Beyond || !figure.fan)
+        return {};
+    const std::vector<Point> &points = m_board.points();
+    switch (part.kind) {
+    case ReportPart::Triangle: {
+        const FanTriangle &t = figure.fan->triangles[part.triangle];
+        mark.area << pixelOf(t.A) << pixelOf(t.B) << pixelOf(t.C);
+        mark.labels = {{pixelOf(t.A), QStringLiteral("1")}, {pixelOf(t.B), QString::number(t.k)},
+                       {pixelOf(t.C), QString::number(t.k + 1)}};
+        break;
+    }
+    case ReportPart::Total:
+        for (int i = 0; i < figure.baseVertices && i < int(points.size()); ++i)
+            mark.area << pixelOf(points[i]);
+        break;
+    case ReportPart::Warning:
+        for (int vertex : contourProblem(points).innerVertices)
+            mark.rings << pixelOf(points[vertex - 1]);
+        break;
+    case ReportPart::Beyond: break;
+    }
+    return mark;
+}
+
+// The first triangle of the fan under the pointer, on a board that shows its
+// polygon.
+QString LessonMarks::toolTipAt(QPoint pixel) const
+{
+    const DrawnFigure &figure = m_board.figure();
+    if (!m_board.isClosed() || !figure.fan)
+        return {};
+    const QPointF at(pixel);
+    for (const FanTriangle &t : figure.fan->triangles)
+        if (contains(t, at))
+            return Messages::triangleAreas(t);
+    return {};
+}
