@@ -85,6 +85,8 @@ private slots:
     void reportSaved();
     void fileOpened_data();
     void fileOpened();
+    void reportMarksTheCanvas_data();
+    void reportMarksTheCanvas();
     void printedOnNumberedPages_data();
     void printedOnNumberedPages();
 
@@ -361,6 +363,62 @@ void WindowTest::fileOpened()
     QTEST(rows(m_window->board().vertices()), "rows");
     auto *box = m_window->findChild<QMessageBox *>();
     QCOMPARE(box ? box->text().contains(message) : message.isEmpty(), true);
+}
+
+void WindowTest::reportMarksTheCanvas_data()
+{
+    // "h L" the pointer over line L, "k" Ctrl+Down, "u" Ctrl+Up, "o" the
+    // pointer off the report, "f" the focus off it, "p" a pick
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QPoint>("at");      // a pixel of the canvas
+    QTest::addColumn<bool>("marked");    // shown in the mark's colour there
+
+    // The square (0,0) (200,0) (200,150) (0,150): triangle 1-2-3 below its
+    // diagonal from the top left, triangle 1-3-4 above it.
+    const QPoint inFirst(150, 30), inSecond(30, 120);
+    QTest::newRow("the first block") << "h 1" << inFirst << true;
+    QTest::newRow("the first block, not the second's triangle") << "h 1" << inSecond << false;
+    QTest::newRow("the second block") << "h 5" << inSecond << true;
+    QTest::newRow("the total line, the whole polygon") << "h 8" << inFirst << true;
+    QTest::newRow("the pointer gone") << "h 1; o" << inFirst << false;
+    QTest::newRow("Ctrl+Down from the first block to the second") << "k" << inSecond << true;
+    QTest::newRow("Ctrl+Up back to the first") << "k; u" << inFirst << true;
+    QTest::newRow("Ctrl+Down to the second only") << "k" << inFirst << false;
+    QTest::newRow("a pick takes the mark away") << "h 1; p" << inFirst << false;
+    QTest::newRow("the keys' mark goes with the focus") << "k; f" << inSecond << false;
+}
+
+// The mark lies over the picture, never in it: the picture copied is
+// unmarked.
+void WindowTest::reportMarksTheCanvas()
+{
+    QFETCH(QString, steps);
+    QFETCH(QPoint, at);
+    for (QPoint corner : {QPoint(0, 0), QPoint(200, 0), QPoint(200, 150), QPoint(0, 150)})
+        pressCanvas(*m_window, corner + QPoint(20, 20));
+    pressButton(*m_window, "connectInOrderAction");
+    ReportView *report = reportOf(*m_window);
+    Canvas *canvas = canvasOf(*m_window);
+    const QImage picture = canvas->picture().image();
+    report->setFocus();
+    for (const QString &step : steps.split(QStringLiteral("; "))) {
+        const QPoint line = report->characterRect(report->lineStart(step.mid(2).toInt())).center();
+        switch (step.at(0).unicode()) {
+        case u'h': QTest::mouseMove(report->viewport(), line); break;
+        case u'k': QTest::keyClick(report, Qt::Key_Down, Qt::ControlModifier); break;
+        case u'u': QTest::keyClick(report, Qt::Key_Up, Qt::ControlModifier); break;
+        case u'o': QTest::mouseMove(canvas, QPoint(1, 1)); break;
+        case u'f': canvas->setFocus(); break;
+        case u'p': clickRow(*m_window, VertexModel::XColumn, 0); break;
+        }
+        settle();
+    }
+
+    const QRgb shown = canvas->grab().toImage().pixel(canvas->contentsRect().topLeft() + at + QPoint(20, 20));
+    QFETCH(bool, marked);
+    QCOMPARE(shown != qRgb(255, 255, 255), marked);
+    if (!steps.contains(u'p'))
+        QCOMPARE(canvas->picture().image(), picture);
 }
 
 void WindowTest::printedOnNumberedPages_data()
