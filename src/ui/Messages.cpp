@@ -169,4 +169,9 @@ QString helpCaption()
     return QStringLiteral("Zarvelon — помощ");
 }
 
+QString workingCaption()
+{
+    return QStringLiteral("Zarvelon — изчисление");
+}
+
 } // namespace Messages

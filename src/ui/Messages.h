@@ -53,5 +53,6 @@ QString ok();
 QString cancel();
 
 QString helpCaption();
+QString workingCaption();
 
 } // namespace Messages
