@@ -94,6 +94,8 @@ FileKind fileKind(Document document)
 {
     const QString text = QStringLiteral("Текстови файлове (*.txt);;Всички файлове (*)");
     const QString txt = QStringLiteral("txt");
+    const QString pdfFiles = QStringLiteral("PDF файлове (*.pdf)");
+    const QString pdf = QStringLiteral("pdf");
     switch (document) {
     case Document::Vertices:
         return {QStringLiteral("Запиши върховете като"), QStringLiteral("Отвори върхове"),
@@ -101,8 +103,10 @@ FileKind fileKind(Document document)
     case Document::Report:
         return {QStringLiteral("Запиши отчета като"), {}, QStringLiteral("отчет.txt"), text, txt};
     case Document::Worksheet:
-        return {QStringLiteral("Запиши листа като PDF"), {}, QStringLiteral("лист.pdf"),
-                QStringLiteral("PDF файлове (*.pdf)"), QStringLiteral("pdf")};
+        return {QStringLiteral("Запиши листа като PDF"), {}, QStringLiteral("лист.pdf"), pdfFiles, pdf};
+    case Document::PupilWorksheet:
+        return {QStringLiteral("Запиши листа на ученика като PDF"), {}, QStringLiteral("лист-ученик.pdf"), pdfFiles,
+                pdf};
     }
     return {};
 }
@@ -116,6 +120,7 @@ QString notSaved(Document document, const QString &path, const QString &reason)
         return QStringLiteral("Отчетът не беше записан в „%1“: %2.\nОтчетът е непроменен в прозореца.")
             .arg(native(path), reason);
     case Document::Worksheet:
+    case Document::PupilWorksheet:
         return QStringLiteral("Листът не беше записан в „%1“: %2.").arg(native(path), reason);
     }
     return {};
@@ -131,6 +136,27 @@ QString tooLarge(const QString &path, qint64 largestBytes)
     return QStringLiteral("%1\nФайлът е по-голям от %2 MB: не е файл с върхове.")
         .arg(fileHeading(path))
         .arg(largestBytes >> 20);
+}
+
+QString whichSheet()
+{
+    return QStringLiteral("Кой лист?\nЛистът на учителя съдържа целия отчет. Листът на ученика е задача: "
+                          "рисунката и координатите на върховете, с празни места за страните и лицата.");
+}
+
+QString teachersSheet()
+{
+    return QStringLiteral("Лист на учителя");
+}
+
+QString pupilsSheet()
+{
+    return QStringLiteral("Лист на ученика");
+}
+
+QString preparingSheet()
+{
+    return QStringLiteral("Листът се подготвя...");
 }
 
 QString noPrinter()

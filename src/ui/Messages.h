@@ -22,8 +22,9 @@ enum class Source { Press, Clipboard, Drop, File };
 QString notPlaced(const Placement &placement, Source source, const QRect &area, int present = 0,
                   const QString &file = {});
 
-// The documents the window saves and opens.
-enum class Document { Vertices, Report, Worksheet };
+// The documents the window saves and opens; the worksheet is the teacher's,
+// with the report, and the pupil's, with blanks in its place.
+enum class Document { Vertices, Report, Worksheet, PupilWorksheet };
 
 struct FileKind {
     QString saveCaption;
@@ -41,7 +42,11 @@ QString notSaved(Document document, const QString &path, const QString &reason);
 QString unreadable(const QString &path, const QString &reason);
 QString tooLarge(const QString &path, qint64 largestBytes);
 
-// Printing.
+// Printing, and the worksheets.
+QString whichSheet();
+QString teachersSheet();
+QString pupilsSheet();
+QString preparingSheet();
 QString noPrinter();
 QString savePdfInstead();
 QString printDialogCaption();
