@@ -112,7 +112,7 @@ void TestAreaReport::reportParts_data()
     QTest::addColumn<Points>("points");
     QTest::addColumn<QStringList>("parts");
 
-    QTest::newRow("not convex: |D| summed") << "en_US" << NotConvex
+    QTest::newRow("not convex: |D| summed") << "en_US" << Points{{0, 0}, {10, 0}, {10, 10}, {5, 2}, {0, 10}}
         << QStringList{"; Лице ориентирано = 50\r\n", "; Лице ориентирано = 15\r\n",
                        "; Лице ориентирано = 25\r\n", "\r\nЛице на изпъкналия многоъгълник = 90\r\n"};
     QTest::newRow("ten vertices") << "en_US"

@@ -112,9 +112,9 @@ QString withFourDigitYear(const QString &format)
 }
 
 // The text's lines without their CR LF.
-QStringList linesOf(const QString &report)
+QStringList linesOf(const QString &text)
 {
-    QStringList lines = report.split(QStringLiteral("\r\n"));
+    QStringList lines = text.split(QStringLiteral("\r\n"));
     if (lines.constLast().isEmpty())
         lines.removeLast(); // after the last line end
     return lines;

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zarvelon developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Fan.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
 #include "WorkingWindow.h"
@@ -15,7 +14,6 @@
 // The icon as the window and the program file carry it: every size compiled
 // in, the smallest still crisp, and the program file's 32 x 32 icon of 256
 // colours the same picture as the window's; and the help's text compiled in.
-// The windows of their own.
 class TestResources : public QObject
 {
     Q_OBJECT
@@ -107,10 +105,7 @@ void TestResources::windowsOfTheirOwn()
     HelpWindow helpWindow(&window);
     WorkingWindow working(&window);
     TextWindow &own = help ? static_cast<TextWindow &>(helpWindow) : working;
-    if (help)
-        helpWindow.show();
-    else
-        working.showWorking(fanOf({{0, 0}, {30, 0}, {0, 40}}), 0);
+    help ? helpWindow.show() : working.showWorking(fanOf({{0, 0}, {30, 0}, {0, 40}}), 0);
     QVERIFY(own.isWindow() && own.isVisible() && !own.isModal());
     QCOMPARE(own.windowIcon().cacheKey(), window.windowIcon().cacheKey());
     QTest::keyClick(&own, Qt::Key_A, Qt::ControlModifier);
