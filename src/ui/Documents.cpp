@@ -121,7 +121,8 @@ void Documents::printWorksheet()
 std::optional<Document> Documents::chooseSheet() const
 {
     switch (ask(m_window, Messages::whichSheet(),
-                {{QMessageBox::Yes, Messages::teachersSheet()}, {QMessageBox::No, Messages::pupilsSheet()},
+                {{QMessageBox::Yes, Messages::sheetName(Document::Worksheet)},
+                 {QMessageBox::No, Messages::sheetName(Document::PupilWorksheet)},
                  {QMessageBox::Cancel, Messages::cancel()}})) {
     case QMessageBox::Yes: return Document::Worksheet;
     case QMessageBox::No: return Document::PupilWorksheet;

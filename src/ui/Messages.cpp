@@ -144,14 +144,9 @@ QString whichSheet()
                           "рисунката и координатите на върховете, с празни места за страните и лицата.");
 }
 
-QString teachersSheet()
+QString sheetName(Document sheet)
 {
-    return QStringLiteral("Лист на учителя");
-}
-
-QString pupilsSheet()
-{
-    return QStringLiteral("Лист на ученика");
+    return sheet == Document::PupilWorksheet ? QStringLiteral("Лист на ученика") : QStringLiteral("Лист на учителя");
 }
 
 QString preparingSheet()

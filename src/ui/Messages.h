@@ -44,8 +44,7 @@ QString tooLarge(const QString &path, qint64 largestBytes);
 
 // Printing, and the worksheets.
 QString whichSheet();
-QString teachersSheet();
-QString pupilsSheet();
+QString sheetName(Document sheet);
 QString preparingSheet();
 QString noPrinter();
 QString savePdfInstead();
