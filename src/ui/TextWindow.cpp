@@ -10,7 +10,6 @@ TextWindow::TextWindow(QWidget *parent, const QString &caption, QSize size)
 {
     setWindowFlag(Qt::Window);
     setWindowTitle(caption);
-    setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
     resize(size * fontMetrics().lineSpacing());
 }
 
