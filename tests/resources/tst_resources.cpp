@@ -94,9 +94,8 @@ void TestResources::windowsOfTheirOwn_data()
     QTest::newRow("a triangle's working") << false << QStringList{"√(p(p − a)(p − b)(p − c))", "= 600"};
 }
 
-// Catches the help's text left out of the program, and a window that is
-// modal, that has not the window's icon, whose text cannot be copied or
-// that Escape does not close.
+// Catches the help's text left out of the program, and a window modal, not
+// of the window's icon, whose text cannot be copied or that Escape leaves.
 void TestResources::windowsOfTheirOwn()
 {
     QFETCH(bool, help);
