@@ -14,9 +14,11 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtMath>
 
 #include <cmath>
@@ -62,6 +64,15 @@ QStringList printedPages(const QString &pdftotext, const QString &pdf)
     return pages;
 }
 
+// The first picture of a PDF file, as it was put in; none when pdfimages fails.
+QImage printedPicture(const QString &pdfimages, const QString &pdf)
+{
+    const QTemporaryDir dir;
+    QProcess reader;
+    reader.start(pdfimages, {QStringLiteral("-png"), QStringLiteral("-l"), QStringLiteral("1"), pdf, dir.filePath("p")});
+    return reader.waitForFinished() && reader.exitCode() == 0 ? QImage(dir.filePath("p-000.png")) : QImage();
+}
+
 } // namespace
 
 class WindowTest : public QObject
@@ -69,7 +80,7 @@ class WindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { m_window.reset(new MainWindow); m_window->show(); QVERIFY(QTest::qWaitForWindowExposed(m_window.get())); }
+    void init() { QLocale::setDefault(QLocale::system()); m_window.reset(new MainWindow); m_window->show(); QVERIFY(QTest::qWaitForWindowExposed(m_window.get())); }
     void cleanup() { m_window.reset(); }
 
     void controlsStandApart();
@@ -423,35 +434,72 @@ void WindowTest::reportMarksTheCanvas()
 
 void WindowTest::printedOnNumberedPages_data()
 {
-    QTest::addColumn<int>("vertices"); // on an ellipse, then "Поред"; 0: "Чисти"; -1: as the window opens
-    QTest::newRow("a triangle, numbered") << 3;
-    QTest::newRow("60 vertices, numbered") << 60;
-    QTest::newRow("300 vertices on many pages") << 300;
-    QTest::newRow("the task description") << -1;
-    QTest::newRow("an empty report") << 0;
+    QTest::addColumn<int>("vertices"); // on an ellipse, then "Поред"; 0: "Чисти"; -1: as the board starts
+    QTest::addColumn<QString>("then"); // "pick" or "delete" the second vertex
+    QTest::addColumn<bool>("pupils");  // the pupil's sheet, else the teacher's
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("date"); // as the heading shows 8 December 2026; none: "Отказ" when the progress shows
+    QTest::newRow("a triangle, numbered") << 3 << "" << false << "en_US" << "12/8/2026";
+    QTest::newRow("60 vertices, numbered") << 60 << "" << false << "C" << "8 Dec 2026";
+    QTest::newRow("300 vertices on many pages") << 300 << "" << false << "C" << "8 Dec 2026";
+    QTest::newRow("the task description") << -1 << "" << false << "C" << "8 Dec 2026";
+    QTest::newRow("an empty report") << 0 << "" << false << "C" << "8 Dec 2026";
+    QTest::newRow("after a pick: the report's polygon") << 5 << "pick" << false << "C" << "8 Dec 2026";
+    QTest::newRow("after a deletion: the report's five vertices") << 5 << "delete" << false << "C" << "8 Dec 2026";
+    QTest::newRow("the pupil's, decimal comma") << 6 << "" << true << "bg_BG" << "8.12.2026 г.";
+    QTest::newRow("the pupil's of a cleared board") << 0 << "" << true << "C" << "8 Dec 2026";
+    QTest::newRow("cancelled: nothing written") << 32767 << "" << true << "C" << "";
 }
 
-// On paper: the heading, the name line, the picture with its vertices'
-// numbers on a small board, every line of the report in its order with a
-// paragraph (a triangle's three lines) never parted by a page break, and
-// every page numbered at its foot.
+// On paper: the heading, the name line, the picture of the report's polygon
+// with its vertices' numbers on a small board, every line of the text in
+// its order with a paragraph (a triangle's three lines) never parted by a
+// page break, and every page numbered at its foot; the pupil's sheet with
+// no number after an "=". A sheet cancelled from its progress writes
+// nothing.
 void WindowTest::printedOnNumberedPages()
 {
     QFETCH(int, vertices);
+    QFETCH(QString, then);
+    QFETCH(bool, pupils);
+    QFETCH(QString, date);
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    TestedBoard board;
+    std::vector<QPoint> polygon;
+    QString lines;
     for (int i = 0; i < vertices; ++i) {
         const double angle = 2 * M_PI * i / vertices;
-        pressCanvas(*m_window, QPoint(231 + int(200 * std::cos(angle)), 98 + int(90 * std::sin(angle))));
+        polygon.emplace_back(200 + int(180 * std::cos(angle)), 150 + int(120 * std::sin(angle)));
+        lines += QStringLiteral("%1\t%2\n").arg(polygon.back().x()).arg(polygon.back().y());
     }
+    board.placeVertexLines(lines);
     if (vertices >= 0)
-        pressButton(*m_window, vertices > 0 ? "connectInOrderAction" : "clearAllAction");
-    const QString report = reportOf(*m_window)->text();
-    const QDate date(2026, 12, 8);
+        vertices > 0 ? board.connectInOrder() : board.clearAll();
+    if (!then.isEmpty())
+        board.selectRow(1);
+    if (then == QLatin1String("delete"))
+        board.deleteSelected();
+    Documents documents(board, m_window.get());
+    const Messages::Document sheet = pupils ? Messages::Document::PupilWorksheet : Messages::Document::Worksheet;
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("лист.pdf"));
 
-    QCOMPARE(saveWorksheetAsPdf(pdf, {canvasOf(*m_window)->picture().image(), m_window->board().vertices().points(), report,
-                                      reportOf(*m_window)->font(), date}),
-             std::nullopt);
+    if (date.isEmpty()) {
+        QTimer cancelling;
+        connect(&cancelling, &QTimer::timeout, this, [this] {
+            auto *progress = m_window->findChild<QProgressDialog *>();
+            if (progress && progress->isVisible())
+                QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+        });
+        cancelling.start(10);
+        QVERIFY(!documents.save(sheet, pdf) && !QFile::exists(pdf));
+        QVERIFY(!m_window->findChild<QMessageBox *>());
+        return;
+    }
+    WorksheetContent content = documents.worksheet(sheet);
+    content.date = QDate(2026, 12, 8);
+    QCOMPARE(saveWorksheetAsPdf(pdf, content).result, WorksheetOutcome::Written);
 
 #ifdef Q_OS_WIN
     // Under Wine no pdftotext runs: a PDF it is, and its text is read on Linux.
@@ -463,12 +511,13 @@ void WindowTest::printedOnNumberedPages()
     if (pdftotext.isEmpty() && qEnvironmentVariableIsEmpty("CI"))
         QSKIP("pdftotext is not installed (Debian package poppler-utils)");
     QVERIFY2(!pdftotext.isEmpty(), "pdftotext is not installed (Debian package poppler-utils)");
+    const QString pdfimages = QFileInfo(pdftotext).dir().filePath(QStringLiteral("pdfimages")); // of the same package
     const QStringList pages = printedPages(pdftotext, pdf);
     QVERIFY(!pages.isEmpty());
     QVERIFY(pages[0].startsWith(QStringLiteral("Геометрия - неправилен, изпъкнал N-ъгълник ")));
-    QVERIFY(pages[0].contains(QLocale().toString(date, QLocale::ShortFormat)));
+    QVERIFY(pages[0].contains(date));
     QVERIFY(pages[0].contains(QStringLiteral("Име: ______________ Клас: ______")));
-    // The numbers between the name line and the report, as digits: neighbours
+    // The numbers between the name line and the text, as digits: neighbours
     // may run together in the PDF's text.
     const auto sortedDigits = [](QString text) {
         text.remove(QRegularExpression(QStringLiteral("[^0-9]")));
@@ -478,13 +527,14 @@ void WindowTest::printedOnNumberedPages()
     QString numbers;
     for (int n = 1; n <= vertices && vertices <= 60; ++n)
         numbers += QString::number(n);
-    QCOMPARE(sortedDigits(pages[0].section(QStringLiteral("Клас: ______"), 1).section(QStringLiteral("Върхове"), 0, 0).section(QStringLiteral(" стр. "), 0, 0)),
+    const QStringList text = linesOf(content.text);
+    QCOMPARE(sortedDigits(pages[0].section(QStringLiteral("Клас: ______"), 1).section(text[0].left(12).simplified(), 0, 0).section(QStringLiteral(" стр. "), 0, 0)),
              sortedDigits(numbers));
     for (int page = 1; page <= pages.size(); ++page)
         QVERIFY(pages[page - 1].endsWith(QStringLiteral(" стр. %1 от %2").arg(page).arg(pages.size())));
     int page = 0, paragraphPage = -1;
     qsizetype at = 0;
-    for (const QString &line : linesOf(report)) {
+    for (const QString &line : text) {
         const QString printed = line.simplified();
         if (printed.isEmpty()) {
             paragraphPage = -1;
@@ -497,6 +547,26 @@ void WindowTest::printedOnNumberedPages()
         paragraphPage = page;
         at += printed.size();
     }
+    const QString all = pages.join(u' ');
+    if (pupils) {
+        QVERIFY2(!all.contains(QRegularExpression(QStringLiteral("= *[0-9]"))), qPrintable(all));
+        QCOMPARE(int(all.count(QStringLiteral("Лице ориентирано = ___"))), std::max(vertices - 2, 0));
+    }
+
+    // Each side of the report's polygon drawn, from the vertices before a
+    // pick or a deletion, dark at its middle or beside it; no vertex red.
+    const QImage picture = printedPicture(pdfimages, pdf);
+    QCOMPARE(picture.size(), TestedBoard::Size);
+    for (size_t i = 0; i < polygon.size() && vertices > 2; ++i) {
+        const QPoint middle = (polygon[i] + polygon[(i + 1) % polygon.size()]) / 2;
+        int darkest = 255;
+        for (const QPoint step : {QPoint(0, 0), QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            darkest = std::min(darkest, qGray(picture.pixel(middle + step)));
+        QVERIFY2(darkest < 128, qPrintable(QString::number(i)));
+    }
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            QVERIFY(!(qRed(picture.pixel(x, y)) > 160 && qGreen(picture.pixel(x, y)) < 100 && qBlue(picture.pixel(x, y)) < 100));
 }
 
 QTEST_MAIN(WindowTest)

@@ -22,12 +22,17 @@ TriangleMeasures measureTriangle(Point A, Point B, Point C)
     m.c = distance(A, B);
     m.a = distance(B, C);
     m.b = distance(A, C);
-    const double p = ((m.a + m.b) + m.c) / 2;
-    const double product = ((p * (p - m.a)) * (p - m.b)) * (p - m.c);
+    const double product = heronProduct(m.a, m.b, m.c).product;
     // Three points on one line can give a product a little below zero.
     m.heron = product > 0 ? std::sqrt(product) : 0;
     m.determinant = 0.5 * (((((A.x * B.y + A.y * C.x) + B.x * C.y) - C.x * B.y) - C.y * A.x) - B.x * A.y);
     return m;
+}
+
+HeronProduct heronProduct(double a, double b, double c)
+{
+    const double p = ((a + b) + c) / 2;
+    return {p, ((p * (p - a)) * (p - b)) * (p - c)};
 }
 
 Fan fanOf(const std::vector<Point> &points)

@@ -18,6 +18,15 @@ struct TriangleMeasures {
 
 TriangleMeasures measureTriangle(Point A, Point B, Point C);
 
+// Heron's half perimeter p of the sides a, b, c and the product
+// p(p - a)(p - b)(p - c) under his root, as the report computes them.
+struct HeronProduct {
+    double p = 0;
+    double product = 0;
+};
+
+HeronProduct heronProduct(double a, double b, double c);
+
 // Triangle (1, k, k + 1) of the fan from vertex 1, with k counted from 1.
 struct FanTriangle {
     int k = 2;

@@ -7,6 +7,7 @@
 #include "FigurePainter.h"
 #include "Warning.h"
 #include "WholeFile.h"
+#include "WorksheetProgressDialog.h"
 
 #include <QBuffer>
 #include <QMessageBox>
@@ -26,6 +27,18 @@ QByteArray pngOf(const QImage &image)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
+}
+
+// A question over the window, with these buttons in Bulgarian, the first
+// the default; the button pressed.
+QMessageBox::StandardButton ask(QWidget *window, const QString &question,
+                                const QList<std::pair<QMessageBox::StandardButton, QString>> &buttons)
+{
+    QMessageBox box(QMessageBox::Question, window->windowTitle(), question, QMessageBox::NoButton, window);
+    for (const auto &[button, text] : buttons)
+        box.addButton(button)->setText(text);
+    box.setDefaultButton(buttons.constFirst().first);
+    return QMessageBox::StandardButton(box.exec());
 }
 
 } // namespace
@@ -56,8 +69,17 @@ bool Documents::save(Document document, const QString &path)
     switch (document) {
     case Document::Vertices: failure = saveWholeFile(path, m_board.vertices().vertexLines(u"\r\n").toUtf8()); break;
     case Document::Report: failure = saveWholeFile(path, m_board.report().toUtf8()); break;
-    case Document::Worksheet: failure = saveWorksheetAsPdf(path, worksheet()); break;
     case Document::Picture: failure = saveWholeFile(path, pngOf(picture(PrintedRatio).image())); break;
+    case Document::Worksheet:
+    case Document::PupilWorksheet: {
+        WorksheetProgressDialog progress(m_window);
+        const WorksheetOutcome saved = saveWorksheetAsPdf(path, worksheet(document), std::ref(progress));
+        if (saved.result == WorksheetOutcome::Cancelled)
+            return false;
+        if (saved.result == WorksheetOutcome::Failed)
+            failure = saved.failure;
+        break;
+    }
     }
     if (failure)
         showWarning(m_window, Messages::notSaved(document, path, *failure));
@@ -86,31 +108,60 @@ void Documents::openVertexFile(const QString &path)
         showWarning(m_window, Messages::notPlaced(placement, Messages::Source::File, m_board.area(), 0, path));
 }
 
+void Documents::saveWorksheetAs()
+{
+    if (const std::optional<Document> sheet = chooseSheet())
+        saveAs(*sheet);
+}
+
 // Without a printer the system's dialog would show nothing, or nothing of
 // use: the PDF is offered instead.
 void Documents::printWorksheet()
 {
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        QMessageBox ask(QMessageBox::Question, m_window->windowTitle(), Messages::noPrinter(),
-                        QMessageBox::Save | QMessageBox::Cancel, m_window);
-        ask.button(QMessageBox::Save)->setText(Messages::savePdfInstead());
-        ask.button(QMessageBox::Cancel)->setText(Messages::cancel());
-        if (ask.exec() == QMessageBox::Save)
-            saveAs(Document::Worksheet);
+        if (ask(m_window, Messages::noPrinter(),
+                {{QMessageBox::Save, Messages::savePdfInstead()}, {QMessageBox::Cancel, Messages::cancel()}})
+            == QMessageBox::Save)
+            saveWorksheetAs();
         return;
     }
+    const std::optional<Document> sheet = chooseSheet();
+    if (!sheet)
+        return;
     QPrinter printer(QPrinter::HighResolution);
     prepareWorksheetPrinter(printer);
     QPrintDialog dialog(&printer, m_window);
     dialog.setWindowTitle(Messages::printDialogCaption());
-    if (dialog.exec() == QDialog::Accepted && !::printWorksheet(printer, worksheet()))
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    WorksheetProgressDialog progress(m_window);
+    if (::printWorksheet(printer, worksheet(*sheet), std::ref(progress)).result == WorksheetOutcome::Failed)
         showWarning(m_window, Messages::printerFailed(printer.printerName()));
 }
 
-WorksheetContent Documents::worksheet() const
+std::optional<Document> Documents::chooseSheet() const
 {
-    return {picture(m_window->devicePixelRatioF()).image(), m_board.points(), m_board.report(), m_window->font(),
-            QDate::currentDate()};
+    switch (ask(m_window, Messages::whichSheet(),
+                {{QMessageBox::Yes, Messages::sheetName(Document::Worksheet)},
+                 {QMessageBox::No, Messages::sheetName(Document::PupilWorksheet)},
+                 {QMessageBox::Cancel, Messages::cancel()}})) {
+    case QMessageBox::Yes: return Document::Worksheet;
+    case QMessageBox::No: return Document::PupilWorksheet;
+    default: return std::nullopt;
+    }
+}
+
+WorksheetContent Documents::worksheet(Document sheet) const
+{
+    const std::shared_ptr<const std::vector<Point>> &reported = m_board.reportedVertices();
+    const std::vector<Point> &vertices = reported ? *reported : m_board.points();
+    // The polygon as the computing commands drew it, no vertex red.
+    const DrawnFigure figure =
+        reported ? DrawnFigure{DrawnFigure::Base::Fan, int(reported->size()), -1, nullptr} : m_board.figure();
+    Picture picture(m_board.area().size(), m_window->devicePixelRatioF());
+    FigurePainter(picture).drawFigure(figure, vertices);
+    const QString text = sheet == Document::PupilWorksheet ? pupilsExercise(vertices) : m_board.report();
+    return {picture.image(), vertices, text, m_window->font(), QDate::currentDate()};
 }
 
 Picture Documents::picture(qreal ratio) const

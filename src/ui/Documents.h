@@ -10,11 +10,13 @@
 
 #include <QString>
 
+#include <optional>
+
 class Board;
 class QWidget;
 
 // What leaves the program and comes in as files: the board's vertices saved
-// and opened, the report saved, the worksheet printed or saved as a PDF.
+// and opened, the report saved, a worksheet printed or saved as a PDF.
 // Each failure is said in a message over the window, and loses nothing.
 class Documents
 {
@@ -23,17 +25,25 @@ public:
 
     // Asks for a file and writes the document to it.
     void saveAs(Messages::Document document);
-    // Writes the document to the file; false, said, when it could not.
+    // Writes the document to the file; false, said, when it could not, and
+    // false, without a word, when the user cancelled a worksheet on its way.
     bool save(Messages::Document document, const QString &path);
 
     // Asks for a file of vertices and opens it as the board.
     void openVertices();
     void openVertexFile(const QString &path);
 
-    // Prints the worksheet; without a printer, offers the PDF instead.
+    // Asks which worksheet, the teacher's or the pupil's, then for a file,
+    // and saves that sheet as a PDF.
+    void saveWorksheetAs();
+    // Asks which worksheet, then prints it; without a printer, offers the
+    // PDF instead.
     void printWorksheet();
-    // The worksheet of the board as it stands, its picture drawn afresh.
-    WorksheetContent worksheet() const;
+    // The worksheet (Worksheet or PupilWorksheet) of the board as it stands,
+    // its picture drawn afresh: the polygon the report describes, also
+    // after a pick or a deletion has erased it from the canvas, or else the
+    // board's own figure.
+    WorksheetContent worksheet(Messages::Document sheet) const;
     // The board's picture drawn afresh at a device pixel ratio.
     Picture picture(qreal ratio) const;
 
@@ -42,6 +52,8 @@ public:
     static constexpr qreal PrintedRatio = 2;
 
 private:
+    std::optional<Messages::Document> chooseSheet() const;
+
     Board &m_board;
     QWidget *m_window;
     FileChooser m_files;

@@ -5,24 +5,9 @@
 
 #include "Messages.h"
 
-#include <QKeyEvent>
-
+// Some 90 characters wide and 40 lines high, in the help's own font.
 HelpWindow::HelpWindow(QWidget *parent)
-    : QTextBrowser(parent)
+    : TextWindow(parent, Messages::helpCaption(), QSize(46, 42))
 {
-    setWindowFlag(Qt::Window);
-    setWindowTitle(Messages::helpCaption());
     setSource(QUrl(QStringLiteral("qrc:/help/HelpWindow.html")));
-    // Some 90 characters wide and 40 lines high, in the help's own font.
-    const int line = fontMetrics().lineSpacing();
-    resize(46 * line, 42 * line);
-}
-
-void HelpWindow::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QTextBrowser::keyPressEvent(event);
 }

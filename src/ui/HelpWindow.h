@@ -3,20 +3,16 @@
 
 #pragma once
 
-#include <QTextBrowser>
+#include "TextWindow.h"
 
-// The program's help, in Bulgarian, in a window of its own beside the main
-// window, which stays usable: the commands, placing and selecting vertices
-// by mouse and keyboard, every shortcut and context menu, the clipboard's
-// and the files' forms, printing and the projector. The text is compiled
-// into the program. Escape closes the window; it takes its parent's icon.
-class HelpWindow : public QTextBrowser
+// The program's help, in Bulgarian: the commands, placing and selecting
+// vertices by mouse and keyboard, every shortcut and context menu, the
+// clipboard's and the files' forms, printing and the projector. The text is
+// compiled into the program.
+class HelpWindow : public TextWindow
 {
     Q_OBJECT
 
 public:
     explicit HelpWindow(QWidget *parent);
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -101,6 +101,8 @@ FileKind fileKind(Document document)
 {
     const QString text = QStringLiteral("Текстови файлове (*.txt);;Всички файлове (*)");
     const QString txt = QStringLiteral("txt");
+    const QString pdfFiles = QStringLiteral("PDF файлове (*.pdf)");
+    const QString pdf = QStringLiteral("pdf");
     switch (document) {
     case Document::Vertices:
         return {QStringLiteral("Запиши върховете като"), QStringLiteral("Отвори върхове"),
@@ -108,8 +110,10 @@ FileKind fileKind(Document document)
     case Document::Report:
         return {QStringLiteral("Запиши отчета като"), {}, QStringLiteral("отчет.txt"), text, txt};
     case Document::Worksheet:
-        return {QStringLiteral("Запиши листа като PDF"), {}, QStringLiteral("лист.pdf"),
-                QStringLiteral("PDF файлове (*.pdf)"), QStringLiteral("pdf")};
+        return {QStringLiteral("Запиши листа като PDF"), {}, QStringLiteral("лист.pdf"), pdfFiles, pdf};
+    case Document::PupilWorksheet:
+        return {QStringLiteral("Запиши листа на ученика като PDF"), {}, QStringLiteral("лист-ученик.pdf"), pdfFiles,
+                pdf};
     case Document::Picture:
         return {QStringLiteral("Запиши рисунката като"), {}, QStringLiteral("рисунка.png"),
                 QStringLiteral("PNG изображения (*.png)"), QStringLiteral("png")};
@@ -126,6 +130,7 @@ QString notSaved(Document document, const QString &path, const QString &reason)
         return QStringLiteral("Отчетът не беше записан в „%1“: %2.\nОтчетът е непроменен в прозореца.")
             .arg(native(path), reason);
     case Document::Worksheet:
+    case Document::PupilWorksheet:
         return QStringLiteral("Листът не беше записан в „%1“: %2.").arg(native(path), reason);
     case Document::Picture:
         return QStringLiteral("Рисунката не беше записана в „%1“: %2.").arg(native(path), reason);
@@ -160,6 +165,22 @@ QString notText(const QString &path)
 QString nothingToSave()
 {
     return QStringLiteral("Дъската няма върхове: няма какво да бъде записано.");
+}
+
+QString whichSheet()
+{
+    return QStringLiteral("Кой лист?\nЛистът на учителя съдържа целия отчет. Листът на ученика е задача: "
+                          "рисунката и координатите на върховете, с празни места за страните и лицата.");
+}
+
+QString sheetName(Document sheet)
+{
+    return sheet == Document::PupilWorksheet ? QStringLiteral("Лист на ученика") : QStringLiteral("Лист на учителя");
+}
+
+QString preparingSheet()
+{
+    return QStringLiteral("Листът се подготвя...");
 }
 
 QString noPrinter()
@@ -223,6 +244,11 @@ QString canvasDescription(const Board &board)
         words += u' ' + report.mid(blocksEnd < 0 ? 0 : blocksEnd + 4).trimmed().replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     }
     return words;
+}
+
+QString workingCaption()
+{
+    return QStringLiteral("Zarvelon — изчисление");
 }
 
 } // namespace Messages

@@ -25,8 +25,9 @@ enum class Source { Press, Clipboard, Drop, File, Edit };
 QString notPlaced(const Placement &placement, Source source, const QRect &area, int present = 0,
                   const QString &file = {});
 
-// The documents the window saves and opens.
-enum class Document { Vertices, Report, Worksheet, Picture };
+// The documents the window saves and opens; the worksheet is the teacher's,
+// with the report, and the pupil's, with blanks in its place.
+enum class Document { Vertices, Report, Worksheet, PupilWorksheet, Picture };
 
 struct FileKind {
     QString saveCaption;
@@ -49,7 +50,10 @@ QString notText(const QString &path);
 // Saving the vertices of an empty board.
 QString nothingToSave();
 
-// Printing.
+// Printing, and the worksheets.
+QString whichSheet();
+QString sheetName(Document sheet);
+QString preparingSheet();
 QString noPrinter();
 QString savePdfInstead();
 QString printDialogCaption();
@@ -61,6 +65,7 @@ QString ok();
 QString cancel();
 
 QString helpCaption();
+QString workingCaption();
 
 // What a screen reader says of the canvas: how many vertices it holds, the
 // picked one, and once the polygon is computed, its total and the report's

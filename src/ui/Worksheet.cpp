@@ -4,6 +4,7 @@
 #include "Worksheet.h"
 
 #include "FigurePainter.h"
+#include "NumberText.h"
 #include "VertexLabels.h"
 #include "WholeFile.h"
 
@@ -21,6 +22,9 @@ namespace {
 constexpr qreal ScreenDpi = 96;     // the picture's logical pixels on paper
 constexpr qreal MarginInches = 0.8; // about 2 cm from the paper's edge
 constexpr int MostNumberedVertices = 60;
+// Painting a line on a page takes some three times as long as measuring it.
+constexpr int PaintSteps = 3;
+const QString Blank = QStringLiteral("__________");
 
 // A place in the flow of the pages: the page, counted from 0, and the height
 // on it from the top of the text area.
@@ -66,10 +70,51 @@ private:
     qreal m_y = 0;
 };
 
-// The report's lines without their CR LF.
-QStringList linesOf(const QString &report)
+// A sheet's steps as its progress is told them: one for each line
+// measured, PaintSteps for each line painted, and one for the sheet done.
+class Steps
 {
-    QStringList lines = report.split(QStringLiteral("\r\n"));
+public:
+    Steps(const WorksheetProgress &progress, qsizetype lines) : m_progress(progress), m_lines(int(lines)) {}
+
+    bool measured(qsizetype lines) const { return reach(int(lines)); }
+    bool painted(qsizetype lines) const { return reach(m_lines + PaintSteps * int(lines)); }
+    bool done() const { return reach(total()); }
+
+private:
+    int total() const { return (1 + PaintSteps) * m_lines + 1; }
+    bool reach(int step) const { return !m_progress || m_progress(step, total()); }
+
+    const WorksheetProgress &m_progress;
+    int m_lines;
+};
+
+// The user's short date form with the year in four digits: "d.MM.yy 'г'."
+// becomes "d.MM.yyyy 'г'.", and quoted text stays as it is.
+QString withFourDigitYear(const QString &format)
+{
+    QString result;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        if (format[i] == u'\'')
+            quoted = !quoted;
+        qsizetype end = i;
+        while (!quoted && end < format.size() && format[end] == u'y')
+            ++end;
+        if (end == i) {
+            result += format[i++];
+            continue;
+        }
+        result += QString(end - i == 2 ? 4 : end - i, u'y');
+        i = end;
+    }
+    return result;
+}
+
+// The text's lines without their CR LF.
+QStringList linesOf(const QString &text)
+{
+    QStringList lines = text.split(QStringLiteral("\r\n"));
     if (lines.constLast().isEmpty())
         lines.removeLast(); // after the last line end
     return lines;
@@ -77,7 +122,7 @@ QStringList linesOf(const QString &report)
 
 // Lays `layout` out in lines `width` wide, broken between words; returns its
 // height.
-qreal layOut(QTextLayout &layout, qreal width)
+qreal wrap(QTextLayout &layout, qreal width)
 {
     qreal height = 0;
     layout.beginLayout();
@@ -105,18 +150,22 @@ QRectF textAreaOf(const QPrinter &printer)
 }
 
 // The worksheet laid out on its pages, in the printer's device pixels. The
-// report's lines are laid out once to measure them and once more to print
+// text's lines are laid out once to measure them and once more to print
 // each page, so that no more than a page's lines are held at a time.
 class Worksheet
 {
 public:
-    Worksheet(QPrinter &printer, const WorksheetContent &content);
+    Worksheet(QPrinter &printer, const WorksheetContent &content, const WorksheetProgress &progress);
 
+    // False when the progress stopped it.
+    bool layOut();
     int pageCount() const { return int(m_pageStarts.size()); }
-    void paintPage(QPainter &painter, int page) const;
+    // Paints the page and tells the progress; false when it stops.
+    bool paintPage(QPainter &painter, int page) const;
+    bool done() const { return m_steps.done(); }
 
 private:
-    void placeReport(PageFlow &flow);
+    bool placeText(PageFlow &flow);
     void paintHeading(QPainter &painter) const;
     void paintNameLine(QPainter &painter) const;
     void paintPicture(QPainter &painter) const;
@@ -136,15 +185,22 @@ private:
     QSizeF m_pictureSize;
     QStringList m_lines;
     QList<Place> m_linePlaces;
-    QList<qsizetype> m_pageStarts; // the first of the report's lines on each page
+    QList<qsizetype> m_pageStarts; // the first of the text's lines on each page
+    Steps m_steps;
 };
 
-Worksheet::Worksheet(QPrinter &printer, const WorksheetContent &content)
+Worksheet::Worksheet(QPrinter &printer, const WorksheetContent &content, const WorksheetProgress &progress)
     : m_printer(printer)
     , m_content(content)
     , m_area(textAreaOf(printer))
     , m_lineHeight(QFontMetricsF(content.font, &printer).lineSpacing())
     , m_pageHeight(std::max(m_area.height() - 2 * m_lineHeight, m_lineHeight))
+    , m_lines(linesOf(content.text))
+    , m_steps(progress, m_lines.size())
+{
+}
+
+bool Worksheet::layOut()
 {
     PageFlow flow(m_pageHeight);
     m_heading = flow.place(m_lineHeight);
@@ -153,29 +209,32 @@ Worksheet::Worksheet(QPrinter &printer, const WorksheetContent &content)
     flow.skip(m_lineHeight);
 
     // At its size on the screen, unless the page is smaller.
-    const QSizeF onScreen = content.picture.deviceIndependentSize() * (printer.resolution() / ScreenDpi);
+    const QSizeF onScreen = m_content.picture.deviceIndependentSize() * (m_printer.resolution() / ScreenDpi);
     m_pictureSize = onScreen.scaled(onScreen.boundedTo(QSizeF(m_area.width(), m_pageHeight)), Qt::KeepAspectRatio);
     m_pictureAt = flow.place(m_pictureSize.height());
     flow.skip(m_lineHeight);
 
-    placeReport(flow);
+    if (!placeText(flow))
+        return false;
     const int pages = flow.pageCount();
     for (int page = 0; page < pages; ++page) {
         const auto first = std::lower_bound(m_linePlaces.begin(), m_linePlaces.end(), page,
                                             [](Place place, int p) { return place.page < p; });
         m_pageStarts.append(first - m_linePlaces.begin());
     }
+    return true;
 }
 
 // A paragraph that fits on a page is kept on one.
-void Worksheet::placeReport(PageFlow &flow)
+bool Worksheet::placeText(PageFlow &flow)
 {
-    m_lines = linesOf(m_content.report);
     QList<qreal> heights;
     heights.reserve(m_lines.size());
     for (const QString &line : std::as_const(m_lines)) {
         QTextLayout layout(line, m_content.font, &m_printer);
-        heights.append(layOut(layout, m_area.width()));
+        heights.append(wrap(layout, m_area.width()));
+        if (!m_steps.measured(heights.size()))
+            return false;
     }
     m_linePlaces.reserve(heights.size());
     for (qsizetype i = 0; i < heights.size(); ++i) {
@@ -188,9 +247,10 @@ void Worksheet::placeReport(PageFlow &flow)
         }
         m_linePlaces.append(flow.place(heights[i]));
     }
+    return true;
 }
 
-void Worksheet::paintPage(QPainter &painter, int page) const
+bool Worksheet::paintPage(QPainter &painter, int page) const
 {
     painter.setPen(Qt::black);
     if (page == m_heading.page)
@@ -202,10 +262,11 @@ void Worksheet::paintPage(QPainter &painter, int page) const
     const qsizetype end = page + 1 < pageCount() ? m_pageStarts[page + 1] : m_lines.size();
     for (qsizetype i = m_pageStarts[page]; i < end; ++i) {
         QTextLayout layout(m_lines[i], m_content.font, &m_printer);
-        layOut(layout, m_area.width());
+        wrap(layout, m_area.width());
         layout.draw(&painter, lineAt(m_linePlaces[i], 0).topLeft());
     }
     paintFooter(painter, page);
+    return m_steps.painted(end);
 }
 
 QRectF Worksheet::lineAt(Place place, qreal height) const
@@ -223,7 +284,7 @@ void Worksheet::paintHeading(QPainter &painter) const
                      QStringLiteral("Геометрия - неправилен, изпъкнал N-ъгълник"));
     painter.setFont(m_content.font);
     painter.drawText(heading, Qt::AlignRight | Qt::AlignVCenter,
-                     QLocale().toString(m_content.date, QLocale::ShortFormat));
+                     QLocale().toString(m_content.date, withFourDigitYear(QLocale().dateFormat(QLocale::ShortFormat))));
 }
 
 void Worksheet::paintNameLine(QPainter &painter) const
@@ -288,18 +349,51 @@ void Worksheet::paintFooter(QPainter &painter, int page) const
 
 } // namespace
 
-bool printWorksheet(QPrinter &printer, const WorksheetContent &content)
+QString pupilsExercise(const std::vector<Point> &vertices)
 {
+    QString text = QStringLiteral(
+        "Разделете многоъгълника на триъгълници с общ връх 1. За всеки триъгълник намерете страните a, b и c "
+        "(a е срещу връх 1, b срещу втория връх, c срещу третия) с три знака след десетичния знак, лицето му "
+        "по Херон и ориентираното му лице по координатите на върховете. Накрая намерете лицето на "
+        "многоъгълника.\r\n\r\nКоординати на върховете (X; Y):\r\n");
+    for (size_t i = 0; i < vertices.size(); ++i)
+        text += QStringLiteral("%1: (%2; %3)\r\n")
+                    .arg(i + 1)
+                    .arg(standardNumberText(vertices[i].x), standardNumberText(vertices[i].y));
+    for (size_t k = 2; k < vertices.size(); ++k)
+        text += QStringLiteral("\r\nВърхове: 1 %1 %2\r\nСтрани: a = %3 ; b = %3 ; c = %3\r\n"
+                               "Лице по Херон = %3 ; Лице ориентирано = %3\r\n")
+                    .arg(k)
+                    .arg(k + 1)
+                    .arg(Blank);
+    return text + QStringLiteral("\r\nЛице на многоъгълника = %1\r\n").arg(Blank);
+}
+
+WorksheetOutcome printWorksheet(QPrinter &printer, const WorksheetContent &content, const WorksheetProgress &progress)
+{
+    // Laid out whole before the printer starts: a sheet cancelled by then
+    // sends it nothing.
+    Worksheet sheet(printer, content, progress);
+    if (!sheet.layOut())
+        return {WorksheetOutcome::Cancelled};
     QPainter painter;
     if (!painter.begin(&printer))
-        return false;
-    const Worksheet sheet(printer, content);
+        return {WorksheetOutcome::Failed};
     for (int page = 0; page < sheet.pageCount(); ++page) {
         if (page > 0 && !printer.newPage())
-            return false;
-        sheet.paintPage(painter, page);
+            return {WorksheetOutcome::Failed};
+        if (!sheet.paintPage(painter, page)) {
+            // What a printer has been sent Qt 6.4 cannot take back (abort()
+            // does nothing with CUPS or Windows' printers): it is sent no
+            // more pages. A PDF file is only written aside.
+            printer.abort();
+            return {WorksheetOutcome::Cancelled};
+        }
     }
-    return painter.end();
+    if (!painter.end())
+        return {WorksheetOutcome::Failed};
+    sheet.done();
+    return {};
 }
 
 void prepareWorksheetPrinter(QPrinter &printer)
@@ -308,19 +402,24 @@ void prepareWorksheetPrinter(QPrinter &printer)
     printer.setDocName(QStringLiteral("Zarvelon"));
 }
 
-std::optional<QString> saveWorksheetAsPdf(const QString &path, const WorksheetContent &content)
+WorksheetOutcome saveWorksheetAsPdf(const QString &path, const WorksheetContent &content,
+                                    const WorksheetProgress &progress)
 {
     const QTemporaryDir aside;
     if (!aside.isValid())
-        return aside.errorString();
+        return {WorksheetOutcome::Failed, aside.errorString()};
     QPrinter printer(QPrinter::HighResolution);
     prepareWorksheetPrinter(printer);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(aside.filePath(QStringLiteral("worksheet.pdf")));
-    printWorksheet(printer, content);
+    const WorksheetOutcome printed = printWorksheet(printer, content, progress);
+    if (printed.result == WorksheetOutcome::Cancelled)
+        return printed;
     // A printer that could not start left no file to open.
     QFile pdf(printer.outputFileName());
     if (!pdf.open(QIODevice::ReadOnly))
-        return pdf.errorString();
-    return saveWholeFile(path, pdf.readAll());
+        return {WorksheetOutcome::Failed, pdf.errorString()};
+    if (const std::optional<QString> failure = saveWholeFile(path, pdf.readAll()))
+        return {WorksheetOutcome::Failed, *failure};
+    return {};
 }

@@ -10,36 +10,57 @@
 #include <QImage>
 #include <QString>
 
-#include <optional>
+#include <functional>
 #include <vector>
 
 class QPrinter;
 
-// What goes on the pupil's worksheet.
+// What goes on a worksheet.
 struct WorksheetContent {
-    QImage picture;              // the canvas's picture, at its device pixel ratio
-    std::vector<Point> vertices; // in canvas pixels, in row order: row r is vertex r + 1
-    QString report;              // the report box's text, every line ended by CR LF
+    QImage picture;              // the figure, at the window's device pixel ratio
+    std::vector<Point> vertices; // the figure's, in canvas pixels, in order: element r is vertex r + 1
+    QString text;                // the report, or the pupil's exercise: every line ended by CR LF
     QFont font;                  // the window's font
-    QDate date;                  // the day, printed in the user's short date form
+    QDate date;                  // the day, printed in the user's short date form with a four-digit year
+};
+
+// The pupil's exercise on the polygon of these vertices: what to work out,
+// the vertices' coordinates, and for each triangle of the fan from vertex 1
+// the line of its vertices and lines with blanks for its sides and its two
+// areas; then a blank for the polygon's area. No length or area is in it.
+QString pupilsExercise(const std::vector<Point> &vertices);
+
+// How far a worksheet has come: `done` steps of `total`, which stays the
+// same; false stops it.
+using WorksheetProgress = std::function<bool(int done, int total)>;
+
+// What became of a worksheet.
+struct WorksheetOutcome {
+    enum Result { Written, Cancelled, Failed };
+    Result result = Written;
+    QString failure = {}; // why it failed, when the system says
 };
 
 // Prints the worksheet. The first page starts with a heading of the theme
 // and the date and a line for the pupil's name and class; then comes the
 // picture, framed, at its size on a screen of 96 dots per inch, with each
-// vertex's number beside its dot when the board has at most 60 vertices
-// (the numbers are on paper only); then the report, in `font`, wrapped to
-// the page. A paragraph of the report (the lines up to an empty line, such
-// as a triangle's three lines) stays on one page when it fits on one. Every
-// page ends with "стр. N от M".
+// vertex's number beside its dot when there are at most 60 vertices (the
+// numbers are on paper only); then the text, in `font`, wrapped to the
+// page. A paragraph of the text (the lines up to an empty line, such as a
+// triangle's three lines) stays on one page when it fits on one. Every page
+// ends with "стр. N от M".
 //
-// False, with nothing printed, when the printer cannot start, as when a PDF
-// file cannot be written.
-bool printWorksheet(QPrinter &printer, const WorksheetContent &content);
+// The sheet is laid out whole before the printer starts, and told to
+// `progress` as its lines are laid out and its pages painted. Failed, with
+// nothing printed, when the printer cannot start, as when a PDF file cannot
+// be written.
+WorksheetOutcome printWorksheet(QPrinter &printer, const WorksheetContent &content,
+                                const WorksheetProgress &progress = {});
 
 // A printer of the worksheet's A4 pages, on paper or into a PDF file.
 void prepareWorksheetPrinter(QPrinter &printer);
 
 // The worksheet as a PDF file, with no printer needed: written aside, then
-// saved whole. Returns why it failed, or nothing.
-std::optional<QString> saveWorksheetAsPdf(const QString &path, const WorksheetContent &content);
+// saved whole, so that a sheet cancelled or failed writes nothing.
+WorksheetOutcome saveWorksheetAsPdf(const QString &path, const WorksheetContent &content,
+                                    const WorksheetProgress &progress = {});

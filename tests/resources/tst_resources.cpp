@@ -3,7 +3,9 @@
 
 #include "HelpWindow.h"
 #include "MainWindow.h"
+#include "WorkingWindow.h"
 
+#include <QClipboard>
 #include <QFile>
 #include <QImage>
 #include <QtEndian>
@@ -21,7 +23,8 @@ private slots:
     void windowIconAtEverySize();
     void smallestIconIsCrisp();
     void programFileIcon();
-    void helpCompiledIn();
+    void windowsOfTheirOwn_data();
+    void windowsOfTheirOwn();
 };
 
 namespace {
@@ -83,17 +86,33 @@ void TestResources::programFileIcon()
     QCOMPARE(QImage(path).convertToFormat(QImage::Format_ARGB32), compiledIn(32));
 }
 
-// Catches the help's text left out of the program, and a help window that
-// Escape does not close.
-void TestResources::helpCompiledIn()
+void TestResources::windowsOfTheirOwn_data()
 {
+    QTest::addColumn<bool>("help"); // else the working of a triangle
+    QTest::addColumn<QStringList>("shows"); // parts of its text
+    QTest::newRow("the help") << true << QStringList{"F1", "Ctrl+Z"};
+    QTest::newRow("a triangle's working") << false << QStringList{"√(p(p − a)(p − b)(p − c))", "= 600"};
+}
+
+// Catches the help's text left out of the program, and a window modal, not
+// of the window's icon, whose text cannot be copied or that Escape leaves.
+void TestResources::windowsOfTheirOwn()
+{
+    QFETCH(bool, help);
+    QFETCH(QStringList, shows);
     MainWindow window;
-    HelpWindow help(&window);
-    help.show();
-    QVERIFY(help.isWindow() && !help.isModal() && help.windowIcon().cacheKey() == window.windowIcon().cacheKey());
-    QVERIFY(help.toPlainText().contains(QStringLiteral("F1")) && help.toPlainText().contains(QStringLiteral("Ctrl+Z")));
-    QTest::keyClick(&help, Qt::Key_Escape);
-    QVERIFY(!help.isVisible());
+    HelpWindow helpWindow(&window);
+    WorkingWindow working(&window);
+    TextWindow &own = help ? static_cast<TextWindow &>(helpWindow) : working;
+    help ? helpWindow.show() : working.showWorking(fanOf({{0, 0}, {30, 0}, {0, 40}}), 0);
+    QVERIFY(own.isWindow() && own.isVisible() && !own.isModal());
+    QCOMPARE(own.windowIcon().cacheKey(), window.windowIcon().cacheKey());
+    QTest::keyClick(&own, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&own, Qt::Key_C, Qt::ControlModifier);
+    for (const QString &part : shows)
+        QVERIFY2(QGuiApplication::clipboard()->text().contains(part), qPrintable(part));
+    QTest::keyClick(&own, Qt::Key_Escape);
+    QVERIFY(!own.isVisible());
 }
 
 QTEST_MAIN(TestResources)

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QTextBrowser>
+
+// A read-only text in a window of its own beside the main window, which
+// stays usable: the text can be selected and copied, Escape closes the
+// window, and it takes its parent's icon. It opens `size` lines of its font
+// wide and high.
+class TextWindow : public QTextBrowser
+{
+    Q_OBJECT
+
+public:
+    TextWindow(QWidget *parent, const QString &caption, QSize size);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
