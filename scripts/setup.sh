@@ -25,12 +25,12 @@ build_packages=(cmake g++ make qt6-base-dev fonts-liberation qt6-translations-l1
 # cpack computes the package's dependencies with dpkg-shlibdeps.
 package_packages=(dpkg-dev)
 # The end-to-end test drives the real window in a virtual X server (xmodmap
-# binds a key to a Cyrillic letter); the accessibility test reads it as a
+# binds a key to a Cyrillic letter, xprop tells a tooltip from a window); the accessibility test reads it as a
 # screen reader does, on a session bus (dbus-run-session) with the
 # accessibility bus; the resource test compiles the Windows resource script;
 # the printing test reads the printed PDF's text; the package test checks
 # the package and the licence information as Debian would.
-test_packages=(xvfb xauth xdotool xclip x11-xserver-utils imagemagick dbus-daemon at-spi2-core python3-pyatspi
+test_packages=(xvfb xauth xdotool xclip x11-xserver-utils x11-utils imagemagick dbus-daemon at-spi2-core python3-pyatspi
                binutils-mingw-w64-x86-64 poppler-utils dpkg-dev lintian appstream desktop-file-utils reuse)
 
 # The Windows program: the cross compiler, Debian's Qt tools for the host

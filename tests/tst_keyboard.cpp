@@ -350,7 +350,8 @@ void TestKeyboard::qtTextsInBulgarian()
         if (!action->isSeparator())
             texts << action->text().section(u'\t', 0, 0).remove(u'&');
     QCOMPARE(texts, (QStringList{QStringLiteral("Копиране"), QStringLiteral("Избиране на всичко"),
-                                 QStringLiteral("Запиши като..."), QStringLiteral("Печат..."),
+                                 QStringLiteral("Покажи изчислението"), QStringLiteral("Запиши като..."),
+                                 QStringLiteral("Печат..."),
                                  QStringLiteral("Запиши като PDF..."), QStringLiteral("Запиши рисунката като...")}));
 
     Canvas *canvas = canvasOf(window);

@@ -9,6 +9,7 @@
 #include "WholeFile.h"
 #include "WindowFixture.h"
 #include "Worksheet.h"
+#include "WorkingWindow.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -98,6 +99,8 @@ private slots:
     void fileOpened();
     void reportMarksTheCanvas_data();
     void reportMarksTheCanvas();
+    void workingOfABlock_data();
+    void workingOfABlock();
     void printedOnNumberedPages_data();
     void printedOnNumberedPages();
 
@@ -378,9 +381,7 @@ void WindowTest::fileOpened()
 
 void WindowTest::reportMarksTheCanvas_data()
 {
-    // "h L" the pointer over line L, "k" Ctrl+Down, "u" Ctrl+Up, "o" the
-    // pointer off the report, "f" the focus off it, "p" a pick
-    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("steps"); // as playOnReport plays them
     QTest::addColumn<QPoint>("at");      // a pixel of the canvas
     QTest::addColumn<bool>("marked");    // shown in the mark's colour there
 
@@ -399,37 +400,75 @@ void WindowTest::reportMarksTheCanvas_data()
     QTest::newRow("the keys' mark goes with the focus") << "k; f" << inSecond << false;
 }
 
+// The square (0,0) (200,0) (200,150) (0,150), 20 pixels in, computed, and
+// the report's steps played on it: "h L" the pointer over line L, "k"
+// Ctrl+Down, "u" Ctrl+Up, "e" Enter, "d L" a double-click on line L, "o" the
+// pointer off the report, "f" the focus off it, "p" a pick.
+void playOnReport(MainWindow &window, const QString &steps)
+{
+    for (QPoint corner : {QPoint(0, 0), QPoint(200, 0), QPoint(200, 150), QPoint(0, 150)})
+        pressCanvas(window, corner + QPoint(20, 20));
+    pressButton(window, "connectInOrderAction");
+    ReportView *report = reportOf(window);
+    report->setFocus();
+    for (const QString &step : steps.split(QStringLiteral("; "))) {
+        const QPoint line = report->characterRect(report->lineStart(step.mid(2).toInt())).center();
+        switch (step.at(0).unicode()) {
+        case u'h': QTest::mouseMove(report->viewport(), line); break;
+        case u'd': QTest::mouseDClick(report->viewport(), Qt::LeftButton, {}, line); break;
+        case u'k': QTest::keyClick(report, Qt::Key_Down, Qt::ControlModifier); break;
+        case u'u': QTest::keyClick(report, Qt::Key_Up, Qt::ControlModifier); break;
+        case u'e': QTest::keyClick(report, Qt::Key_Return); break;
+        case u'o': QTest::mouseMove(canvasOf(window), QPoint(1, 1)); break;
+        case u'f': canvasOf(window)->setFocus(); break;
+        case u'p': clickRow(window, VertexModel::XColumn, 0); report->setFocus(); break;
+        }
+        settle();
+    }
+}
+
 // The mark lies over the picture, never in it: the picture copied is
 // unmarked.
 void WindowTest::reportMarksTheCanvas()
 {
     QFETCH(QString, steps);
     QFETCH(QPoint, at);
-    for (QPoint corner : {QPoint(0, 0), QPoint(200, 0), QPoint(200, 150), QPoint(0, 150)})
-        pressCanvas(*m_window, corner + QPoint(20, 20));
-    pressButton(*m_window, "connectInOrderAction");
-    ReportView *report = reportOf(*m_window);
     Canvas *canvas = canvasOf(*m_window);
-    const QImage picture = canvas->picture().image();
-    report->setFocus();
-    for (const QString &step : steps.split(QStringLiteral("; "))) {
-        const QPoint line = report->characterRect(report->lineStart(step.mid(2).toInt())).center();
-        switch (step.at(0).unicode()) {
-        case u'h': QTest::mouseMove(report->viewport(), line); break;
-        case u'k': QTest::keyClick(report, Qt::Key_Down, Qt::ControlModifier); break;
-        case u'u': QTest::keyClick(report, Qt::Key_Up, Qt::ControlModifier); break;
-        case u'o': QTest::mouseMove(canvas, QPoint(1, 1)); break;
-        case u'f': canvas->setFocus(); break;
-        case u'p': clickRow(*m_window, VertexModel::XColumn, 0); break;
-        }
-        settle();
-    }
+
+    playOnReport(*m_window, steps);
 
     const QRgb shown = canvas->grab().toImage().pixel(canvas->contentsRect().topLeft() + at + QPoint(20, 20));
     QFETCH(bool, marked);
     QCOMPARE(shown != qRgb(255, 255, 255), marked);
-    if (!steps.contains(u'p'))
-        QCOMPARE(canvas->picture().image(), picture);
+    Picture drawn(canvas->picture().size(), canvas->picture().devicePixelRatio());
+    FigurePainter(drawn).drawFigure(m_window->board().figure(), m_window->board().points());
+    QCOMPARE(canvas->picture(), drawn);
+}
+
+void WindowTest::workingOfABlock_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("start"); // of the working's text
+
+    const QString first = QStringLiteral("Триъгълник 1 от 2: върхове 1, 2 и 3");
+    const QString second = QStringLiteral("Триъгълник 2 от 2: върхове 1, 3 и 4");
+    QTest::newRow("Enter on the first block") << "e" << first;
+    QTest::newRow("a double-click on the second") << "d 5" << second;
+    QTest::newRow("following the caret") << "e; k" << second;
+    QTest::newRow("the total line") << "k; k; e" << "Лице на изпъкналия многоъгълник: сборът";
+    QTest::newRow("after a pick, of the report still") << "p; k; e" << second;
+}
+
+void WindowTest::workingOfABlock()
+{
+    QFETCH(QString, steps);
+
+    playOnReport(*m_window, steps);
+
+    auto *working = m_window->findChild<WorkingWindow *>();
+    QVERIFY(working && working->isVisible());
+    QFETCH(QString, start);
+    QVERIFY2(working->toPlainText().startsWith(start), qPrintable(working->toPlainText().left(80)));
 }
 
 void WindowTest::printedOnNumberedPages_data()

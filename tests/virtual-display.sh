@@ -83,9 +83,15 @@ display_written() { # file: true once Xvfb has written the display's number
 }
 
 # Whether the program shows that many windows: its main window, and each
-# menu, dialog or message over it.
+# menu, dialog or message over it; not its tooltips, which come and go with
+# the pointer's rest.
 shows_windows() { # pid, count
-    [ "$(timeout 10 xdotool search --onlyvisible --pid "$1" 2>/dev/null | wc -l)" -eq "$2" ]
+    local count=0 id
+    for id in $(timeout 10 xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+        timeout 5 xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '_NET_WM_WINDOW_TYPE_TOOLTIP' \
+            || count=$((count + 1))
+    done
+    [ "$count" -eq "$2" ]
 }
 
 # Whether the window that has the keyboard has that name.

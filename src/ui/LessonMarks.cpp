@@ -8,6 +8,7 @@
 #include "ContourWarning.h"
 #include "Messages.h"
 #include "ReportView.h"
+#include "WorkingWindow.h"
 
 #include <QKeyEvent>
 
@@ -32,10 +33,14 @@ bool contains(const FanTriangle &t, QPointF p)
 
 } // namespace
 
-LessonMarks::LessonMarks(const Board &board, ReportView &report, Canvas &canvas, QObject *parent)
-    : QObject(parent), m_board(board), m_report(report), m_canvas(canvas)
+LessonMarks::LessonMarks(const Board &board, ReportView &report, Canvas &canvas, QWidget *window)
+    : QObject(window), m_board(board), m_report(report), m_canvas(canvas), m_window(window)
 {
     connect(&report, &ReportView::hoveredLineChanged, this, [this](int line) { mark(partAt(line), false); });
+    connect(&report, &ReportView::cursorPositionChanged, this, [this] {
+        if (m_working && m_working->isVisible())
+            showWorking(describedPartAt(m_report.lineOf(m_report.cursorPosition())), false);
+    });
     for (auto changed : {&Board::reportChanged, &Board::figureChanged, &Board::lastPlacedChanged})
         connect(&board, changed, this, &LessonMarks::unmark);
     connect(&board, &Board::verticesPlaced, this, &LessonMarks::unmark);
@@ -55,9 +60,43 @@ ReportPart LessonMarks::partAt(int line) const
     return reportPartAt(line, int(figure.fan->triangles.size()));
 }
 
-ReportPart LessonMarks::partAtCaret() const
+ReportPart LessonMarks::describedPartAt(int line) const
 {
-    return partAt(m_report.lineOf(m_report.cursorPosition()));
+    const auto &vertices = m_board.reportedVertices();
+    if (!vertices || line >= m_report.lineCount())
+        return {};
+    return reportPartAt(line, std::max(0, int(vertices->size()) - 2));
+}
+
+// The fan the report describes: the one shown, or else the one its
+// vertices make.
+std::shared_ptr<const Fan> LessonMarks::describedFan() const
+{
+    const DrawnFigure &figure = m_board.figure();
+    if (m_board.isClosed() && figure.fan)
+        return figure.fan;
+    const auto &vertices = m_board.reportedVertices();
+    return vertices ? std::make_shared<const Fan>(fanOf(*vertices)) : nullptr;
+}
+
+void LessonMarks::showWorkingAtCaret()
+{
+    showWorking(describedPartAt(m_report.lineOf(m_report.cursorPosition())), true);
+}
+
+// The warning's line shows the total's working: why the sum is not the
+// area.
+void LessonMarks::showWorking(ReportPart part, bool show)
+{
+    if (part.kind == ReportPart::Beyond)
+        return;
+    const std::shared_ptr<const Fan> fan = describedFan();
+    if (!fan)
+        return;
+    const int block = part.kind == ReportPart::Triangle ? part.triangle : int(fan->triangles.size());
+    if (!m_working)
+        m_working = new WorkingWindow(m_window);
+    show ? m_working->showWorking(*fan, block) : void(m_working->setWorking(*fan, block));
 }
 
 void LessonMarks::mark(ReportPart part, bool byKeyboard)
@@ -79,23 +118,25 @@ void LessonMarks::unmark()
 }
 
 // From the caret's part to the first line of the next or the one before.
+// From the caret's part to the first line of the next or the one before,
+// while the report describes a polygon; marked while it is shown.
 void LessonMarks::step(int direction)
 {
-    const ReportPart here = partAtCaret();
-    const DrawnFigure &figure = m_board.figure();
-    if (!m_board.isClosed() || !figure.fan)
+    const auto &vertices = m_board.reportedVertices();
+    if (!vertices)
         return;
-    const int triangles = int(figure.fan->triangles.size());
+    const int triangles = std::max(0, int(vertices->size()) - 2);
+    const ReportPart here = describedPartAt(m_report.lineOf(m_report.cursorPosition()));
     int line = here.kind == ReportPart::Beyond ? -1 : firstLineOf(here, triangles);
     ReportPart next;
     do {
         line += direction;
-        next = partAt(line);
+        next = describedPartAt(line);
     } while (line >= 0 && line < m_report.lineCount() && (next == here || firstLineOf(next, triangles) != line));
     if (next.kind == ReportPart::Beyond)
         return;
     m_report.setCursorPosition(m_report.lineStart(line));
-    mark(next, true);
+    mark(partAt(line), true);
 }
 
 bool LessonMarks::eventFilter(QObject *watched, QEvent *event)
@@ -109,18 +150,15 @@ bool LessonMarks::eventFilter(QObject *watched, QEvent *event)
             step(key->key() == Qt::Key_Down ? 1 : -1);
             return true;
         }
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && partAtCaret().kind != ReportPart::Beyond) {
-            emit workingRequested(partAtCaret());
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            showWorkingAtCaret();
             return true;
         }
         break;
     }
     case QEvent::MouseButtonDblClick:
-        if (watched == m_report.viewport()) {
-            const ReportPart part = partAt(m_report.lineAt(static_cast<QMouseEvent *>(event)->position().toPoint()));
-            if (part.kind != ReportPart::Beyond)
-                emit workingRequested(part);
-        }
+        if (watched == m_report.viewport())
+            showWorking(describedPartAt(m_report.lineAt(static_cast<QMouseEvent *>(event)->position().toPoint())), true);
         break;
     case QEvent::FocusOut:
         if (watched == &m_report && m_markedByKeyboard)

@@ -8,9 +8,13 @@
 
 #include <QObject>
 
+#include <memory>
+
 class Board;
 class Canvas;
 class ReportView;
+class WorkingWindow;
+struct Fan;
 
 // The report pointing at the picture, for the lesson. While the board shows
 // the polygon its report describes, the pointer resting on a block of the
@@ -22,26 +26,29 @@ class ReportView;
 // loses the focus. Any change of the board takes the mark away.
 //
 // Over the canvas, the pointer on a triangle shows its two areas. Enter or
-// a double-click on a block asks for its working.
+// a double-click on a block, as long as the report describes a polygon,
+// opens its working in a window of its own, which follows the caret.
 class LessonMarks : public QObject
 {
     Q_OBJECT
 
 public:
-    LessonMarks(const Board &board, ReportView &report, Canvas &canvas, QObject *parent = nullptr);
+    // The working window stands over `window`.
+    LessonMarks(const Board &board, ReportView &report, Canvas &canvas, QWidget *window);
 
-    // The part of the report at its caret, when the report describes the
-    // polygon shown; Beyond otherwise.
-    ReportPart partAtCaret() const;
-
-signals:
-    void workingRequested(ReportPart part);
+    // The working of the block at the report's caret.
+    void showWorkingAtCaret();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // What the report's line stands in: of the polygon shown, for the marks,
+    // or of the polygon the report describes, for its working.
     ReportPart partAt(int line) const;
+    ReportPart describedPartAt(int line) const;
+    std::shared_ptr<const Fan> describedFan() const;
+    void showWorking(ReportPart part, bool show);
     void mark(ReportPart part, bool byKeyboard);
     void unmark();
     void step(int direction);
@@ -51,6 +58,8 @@ private:
     const Board &m_board;
     ReportView &m_report;
     Canvas &m_canvas;
+    QWidget *m_window;
+    WorkingWindow *m_working = nullptr;
     ReportPart m_marked;
     bool m_markedByKeyboard = false;
 };

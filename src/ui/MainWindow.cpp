@@ -66,6 +66,7 @@ MainWindow::MainWindow(QWidget *parent)
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     m_ui->setupUi(this);
     setWindowIcon(programIcon());
+    m_lesson = new LessonMarks(m_board, *m_ui->report, *m_ui->canvas, this);
     m_board.setArea(m_ui->canvas->area());
     m_commands = commandTable();
     paintColours();
@@ -92,7 +93,6 @@ MainWindow::MainWindow(QWidget *parent)
     });
     connect(m_ui->canvas, &Canvas::fileDropped, this, &MainWindow::openVertexFile);
     new MenuBarKeyboard(m_ui->menuBar);
-    m_lesson = new LessonMarks(m_board, *m_ui->report, *m_ui->canvas, this);
 
     m_ui->report->setFocus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -114,6 +114,7 @@ std::vector<MainWindow::Command> MainWindow::commandTable()
         {ui.saveVerticesAction, nullptr, {}, ListMenu,
          std::bind(&Documents::saveAs, &m_documents, Document::Vertices)},
         {ui.openVerticesAction, nullptr, {}, ListMenu, std::bind(&Documents::openVertices, &m_documents)},
+        {ui.showWorkingAction, nullptr, {}, ReportMenu, std::bind(&LessonMarks::showWorkingAtCaret, m_lesson)},
         {ui.saveReportAction, nullptr, {}, ReportMenu,
          std::bind(&Documents::saveAs, &m_documents, Document::Report)},
         {ui.printAction, nullptr, {}, ReportMenu, std::bind(&Documents::printWorksheet, &m_documents)},
