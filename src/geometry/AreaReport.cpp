@@ -10,8 +10,9 @@
 
 namespace {
 
-// A triangle's block on a board of the canvas's size, with room to spare:
-// the whole report is written without growing its text.
+// A triangle's block takes about 160 characters on a board of the canvas's
+// size: with this much room, the report is written without growing its
+// text, and the room it leaves is given back at the end.
 constexpr qsizetype CharactersPerTriangle = 176;
 
 void writeCoordinates(TextWriter &text, NumberWriter &numbers, Point p)
