@@ -242,9 +242,9 @@ void Picture::drawPixels(QPoint from, QPoint to, LineStyle style, QRgb pixel)
     }
 }
 
-// A logical pixel at a ratio other than 1: the device pixels whose centres
-// lie inside it, so that neighbouring logical pixels neither overlap nor
-// leave a gap, at any ratio.
+// A logical pixel's device pixels: those whose centres lie inside it, so
+// that neighbouring logical pixels neither overlap nor leave a gap, at any
+// ratio.
 QRect Picture::devicePixelsOf(QPoint logical) const
 {
     const double ratio = devicePixelRatio();
