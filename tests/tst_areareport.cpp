@@ -31,6 +31,15 @@ QString reportOf(const QStringList &lines)
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
+// Where the lines of a text start: at 0, and after every CR LF but a last.
+QList<qsizetype> startsOfLines(const QString &text)
+{
+    QList<qsizetype> starts{0};
+    for (qsizetype end = text.indexOf(u"\r\n"); end >= 0 && end + 2 < text.size(); end = text.indexOf(u"\r\n", end + 2))
+        starts << end + 2;
+    return starts;
+}
+
 const Points RightTriangle{{0, 0}, {30, 0}, {0, 40}};
 const Points NotConvex{{0, 0}, {10, 0}, {10, 10}, {5, 2}, {0, 10}};
 
@@ -117,9 +126,15 @@ void TestAreaReport::report()
 {
     QFETCH(QString, locale);
     QFETCH(Points, points);
+    QFETCH(QString, expected);
     QLocale::setDefault(QLocale(locale));
 
-    QTEST(areaReport(fanOf(points)) + contourWarning(points), "expected");
+    QList<qsizetype> lineStarts;
+    const QString text = areaReport(fanOf(points), &lineStarts);
+    QCOMPARE(text + contourWarning(points), expected);
+    QCOMPARE(lineStarts, startsOfLines(text));
+    QCOMPARE(text.capacity(), text.size()); // no room kept beyond the text
+    QCOMPARE(areaReport(fanOf(points)), text);
 }
 
 void TestAreaReport::reportParts_data()

@@ -163,10 +163,15 @@ void TestCanvas::lineEnds_data()
     QTest::newRow("steep") << QPoint(30, 30) << QPoint(27, 5);
     QTest::newRow("enters from outside") << QPoint(-10, 10) << QPoint(20, 10);
     QTest::newRow("leaves the picture") << QPoint(10, 30) << QPoint(10, 60);
+    QTest::newRow("down the last column to the last row") << QPoint(79, 0) << QPoint(79, 39);
+    QTest::newRow("up and left from the last pixel") << QPoint(79, 39) << QPoint(40, 20);
+    QTest::newRow("from a pixel beyond the right edge") << QPoint(80, 10) << QPoint(60, 10);
+    QTest::newRow("from a pixel above the top") << QPoint(10, -1) << QPoint(12, 15);
 }
 
 // Both end pixels are drawn, and the next pixel beyond each end along the
-// major axis is not; an end outside the picture: drawn up to the edge.
+// major axis is not, nor any pixel outside the box the line spans; an end
+// outside the picture: drawn up to the edge.
 void TestCanvas::lineEnds()
 {
     QFETCH(QPoint, from);
@@ -180,6 +185,10 @@ void TestCanvas::lineEnds()
     for (const QPoint beyond : {from - step, to + step})
         if (m_picture.area().contains(beyond))
             QCOMPARE(pixelAt(m_picture, beyond.x(), beyond.y()), White);
+    const QRect box = QRect(from, QSize(1, 1)) | QRect(to, QSize(1, 1));
+    for (int y = 0; y < Small.height(); ++y)
+        for (int x = 0; x < Small.width(); ++x)
+            QVERIFY(box.contains(x, y) || pixelAt(m_picture, x, y) == White);
 }
 
 void TestCanvas::lineStyle_data()

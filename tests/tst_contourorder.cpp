@@ -157,6 +157,9 @@ void TestContourOrder::order_data()
     // sort would cross itself; the walk round the boundary does not.
     QTest::newRow("left side rising to the right") << "100,190 150,100 250,10 300,150"
                                                    << "100,190 150,100 250,10 300,150";
+    // Every point on the boundary: on sides, and corners placed twice.
+    QTest::newRow("boundary only, walked") << "100,190 250,10 300,150 125,145 275,80 250,10 200,170 300,150 200,55 150,100"
+                                           << "100,190 125,145 150,100 200,55 250,10 250,10 275,80 300,150 300,150 200,170";
     QTest::newRow("empty") << "" << "";
     QTest::newRow("one vertex") << "5,7" << "5,7";
     QTest::newRow("two vertices") << "10,20 30,40" << "30,40 10,20";

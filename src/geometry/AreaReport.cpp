@@ -3,65 +3,67 @@
 
 #include "AreaReport.h"
 
-#include "NumberText.h"
+#include "NumberWriter.h"
+#include "TextWriter.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr QStringView LineEnd = u"\r\n";
+// A triangle's block takes about 160 characters on a board of the canvas's
+// size: with this much room, the report is written without growing its
+// text, and the room it leaves is given back at the end.
+constexpr qsizetype CharactersPerTriangle = 176;
 
-void appendCoordinates(QString &text, Point p)
+void writeCoordinates(TextWriter &text, NumberWriter &numbers, Point p)
 {
-    text += standardNumberText(p.x);
-    text += u',';
-    text += standardNumberText(p.y);
+    numbers.writeStandard(p.x);
+    text.append(u",");
+    numbers.writeStandard(p.y);
 }
 
-void appendTriangle(QString &text, const FanTriangle &t)
+void writeTriangle(TextWriter &text, NumberWriter &numbers, const FanTriangle &t)
 {
     const TriangleMeasures &m = t.measures;
     // The vertex numbers run together: 1, 9 and 10 are headed "1910".
-    text += u"Върхове: 1";
-    text += QString::number(t.k);
-    text += QString::number(t.k + 1);
-    text += u" с координати: ";
-    appendCoordinates(text, t.A);
-    text += u"; ";
-    appendCoordinates(text, t.B);
-    text += u"; ";
-    appendCoordinates(text, t.C);
-    text += LineEnd;
-    text += u"Страни: a = ";
-    text += fixedDecimalsText(m.a, 3);
-    text += u"; b = ";
-    text += fixedDecimalsText(m.b, 3);
-    text += u"; c = ";
-    text += fixedDecimalsText(m.c, 3);
-    text += LineEnd;
-    text += u"Лице по Херон = ";
-    text += standardNumberText(m.heron);
-    text += u"; Лице ориентирано = ";
-    text += standardNumberText(std::fabs(m.determinant));
-    text += LineEnd;
-    text += LineEnd;
-}
-
-void appendTotal(QString &text, double total)
-{
-    text += u"Лице на изпъкналия многоъгълник = ";
-    text += standardNumberText(total);
-    text += LineEnd;
+    text.append(u"Върхове: 1");
+    numbers.writeWhole(t.k);
+    numbers.writeWhole(t.k + 1);
+    text.append(u" с координати: ");
+    writeCoordinates(text, numbers, t.A);
+    text.append(u"; ");
+    writeCoordinates(text, numbers, t.B);
+    text.append(u"; ");
+    writeCoordinates(text, numbers, t.C);
+    text.endLine();
+    text.append(u"Страни: a = ");
+    numbers.writeFixedDecimals(m.a, 3);
+    text.append(u"; b = ");
+    numbers.writeFixedDecimals(m.b, 3);
+    text.append(u"; c = ");
+    numbers.writeFixedDecimals(m.c, 3);
+    text.endLine();
+    text.append(u"Лице по Херон = ");
+    numbers.writeStandard(m.heron);
+    text.append(u"; Лице ориентирано = ");
+    numbers.writeStandard(std::fabs(m.determinant));
+    text.endLine();
+    text.endLine();
 }
 
 } // namespace
 
-QString areaReport(const Fan &fan)
+QString areaReport(const Fan &fan, QList<qsizetype> *lineStarts)
 {
-    QString text;
-    text.reserve(qsizetype(fan.triangles.size()) * 176 + 64);
+    const qsizetype triangles = qsizetype(fan.triangles.size());
+    if (lineStarts)
+        lineStarts->reserve(4 * triangles + 1);
+    TextWriter text(triangles * CharactersPerTriangle + 64, lineStarts);
+    NumberWriter numbers(text);
     for (const FanTriangle &t : fan.triangles)
-        appendTriangle(text, t);
-    appendTotal(text, fan.total);
-    return text;
+        writeTriangle(text, numbers, t);
+    text.append(u"Лице на изпъкналия многоъгълник = ");
+    numbers.writeStandard(fan.total);
+    text.endLine();
+    return text.take();
 }

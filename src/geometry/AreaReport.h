@@ -5,9 +5,12 @@
 
 #include "Fan.h"
 
+#include <QList>
 #include <QString>
 
 // The area report of a fan: for every triangle a block of four lines (its
 // vertices and coordinates, its sides, its two areas, an empty line), then
-// the total. Every line ends with CR LF.
-QString areaReport(const Fan &fan);
+// the total. Every line ends with CR LF. Where the lines start goes to
+// `lineStarts`, when given, for a view that lays out only the lines it
+// shows: 0, then after every CR LF but the last.
+QString areaReport(const Fan &fan, QList<qsizetype> *lineStarts = nullptr);

@@ -7,7 +7,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -65,6 +67,43 @@ std::optional<Vector> thriceAnInnerPoint(const std::vector<Vector> &v)
     return v.front() + *second + *third;
 }
 
+std::int64_t dot(Vector a, Vector b)
+{
+    return a.x * b.x + a.y * b.y;
+}
+
+// Whether a point stands strictly inside the hull of the extreme points:
+// the farthest along X, Y, X + Y and X - Y, each way. Inside their hull is
+// inside the hull of all, so such a board is not in convex position: a
+// board full of inner points is known at once, without sorting its points.
+bool anyInsideExtremes(const std::vector<Vector> &v)
+{
+    // From +X clockwise on the canvas, 45 degrees apart.
+    constexpr Vector Directions[] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
+    constexpr int Count = int(std::size(Directions));
+    if (v.empty())
+        return false;
+    // The point farthest along each direction, and of those the farthest
+    // along the next: a corner of the hull, met clockwise in turn.
+    std::vector<Vector> corners;
+    for (int i = 0; i < Count; ++i) {
+        const Vector d = Directions[i], next = Directions[(i + 1) % Count];
+        const Vector corner = *std::max_element(v.begin(), v.end(), [&](Vector p, Vector q) {
+            return std::pair(dot(d, p), dot(next, p)) < std::pair(dot(d, q), dot(next, q));
+        });
+        if (corners.empty() || (corner != corners.back() && corner != corners.front()))
+            corners.push_back(corner);
+    }
+    if (corners.size() < 3)
+        return false;
+    return std::any_of(v.begin(), v.end(), [&](Vector p) {
+        for (size_t i = 0; i < corners.size(); ++i)
+            if (cross(corners[(i + 1) % corners.size()] - corners[i], p - corners[i]) <= 0)
+                return false; // on a side, or beyond it
+        return true;
+    });
+}
+
 // 0 for directions from +X clockwise up to, not including, -X; 1 for the rest.
 int halfOf(Vector d)
 {
@@ -90,6 +129,8 @@ std::optional<ConvexBoundary> convexBoundary(const std::vector<Point> &points)
     if (!whole)
         return std::nullopt;
     const std::vector<Vector> &v = *whole;
+    if (anyInsideExtremes(v))
+        return std::nullopt;
     const std::optional<Vector> centre = thriceAnInnerPoint(v);
     if (!centre)
         return std::nullopt;

@@ -34,30 +34,6 @@ const Separators &separators()
     return cached;
 }
 
-// |value| rounded to `significant` digits: the digits without trailing zeros
-// and the decimal exponent of the first one (0.000123 -> "123", -4).
-struct Decimal {
-    char digits[24] = {};
-    int count = 0;
-    int exponent = 0;
-};
-
-Decimal roundToSignificant(double magnitude, int significant)
-{
-    char text[48];
-    const auto end = std::to_chars(text, text + sizeof text, magnitude,
-                                   std::chars_format::scientific, significant - 1).ptr;
-    Decimal d;
-    const char *p = text;
-    for (; *p != 'e'; ++p)
-        if (*p != '.')
-            d.digits[d.count++] = *p;
-    std::from_chars(p + (p[1] == '+' ? 2 : 1), end, d.exponent);
-    while (d.count > 1 && d.digits[d.count - 1] == '0')
-        --d.count;
-    return d;
-}
-
 // A whole number below 10^digits: its bare digits.
 std::optional<QString> wholeNumber(double value, int digits)
 {
@@ -76,7 +52,7 @@ QString plainNumber(double value, int significant, const QString &point)
         return QString::number(value);
     if (value == 0)
         return QStringLiteral("0");
-    const Decimal d = roundToSignificant(std::fabs(value), significant);
+    const SignificantDigits d = significantDigits(std::fabs(value), significant);
     const QLatin1String digits(d.digits, d.count);
     QString text;
     text.reserve(d.count + 8);
@@ -108,7 +84,41 @@ void appendGrouped(QString &text, QLatin1String digits, const QString &separator
     }
 }
 
+// One more in the last place of a text of digits, carried over the point;
+// the text starts one place earlier when the carry adds a digit.
+char *addOneInLastPlace(char *begin, char *end)
+{
+    for (char *digit = end; digit != begin;) {
+        --digit;
+        if (*digit == '.')
+            continue;
+        if (*digit != '9') {
+            ++*digit;
+            return begin;
+        }
+        *digit = '0';
+    }
+    *--begin = '1';
+    return begin;
+}
+
 } // namespace
+
+SignificantDigits significantDigits(double magnitude, int significant)
+{
+    char text[48];
+    const auto end = std::to_chars(text, text + sizeof text, magnitude,
+                                   std::chars_format::scientific, significant - 1).ptr;
+    SignificantDigits d;
+    const char *p = text;
+    for (; *p != 'e'; ++p)
+        if (*p != '.')
+            d.digits[d.count++] = *p;
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), end, d.exponent);
+    while (d.count > 1 && d.digits[d.count - 1] == '0')
+        --d.count;
+    return d;
+}
 
 QString standardNumberText(double value)
 {
@@ -125,24 +135,29 @@ QString fixedDecimalsText(double value, int decimals)
     const Separators &locale = separators();
 
     // to_chars rounds an exact tie to even. A value lies exactly halfway at
-    // `decimals` places only if it is an odd multiple of 2^-(decimals + 1);
-    // nudging such a value one ulp away from zero makes it round away.
-    double magnitude = std::fabs(value);
+    // `decimals` places only if it is an odd multiple of 2^-(decimals + 1):
+    // at one place more its digits are exact and end in 5, and without that
+    // 5, one more in the last place rounds it away from zero.
+    const double magnitude = std::fabs(value);
     const double halves = std::ldexp(magnitude, decimals + 1);
-    if (halves == std::floor(halves) && std::fmod(halves, 2.0) == 1.0)
-        magnitude = std::nextafter(magnitude, HUGE_VAL);
+    const bool halfway = halves == std::floor(halves) && std::fmod(halves, 2.0) == 1.0;
 
     char buffer[400];
-    const char *end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                    std::chars_format::fixed, decimals).ptr;
+    char *begin = buffer + 1; // room for a carry
+    char *end = std::to_chars(begin, buffer + sizeof buffer, magnitude, std::chars_format::fixed,
+                              decimals + halfway).ptr;
+    if (halfway) {
+        end -= decimals > 0 ? 1 : 2; // the 5, and a point with no digit after it
+        begin = addOneInLastPlace(begin, end);
+    }
     const char *point = decimals > 0 ? end - decimals - 1 : end;
-    const bool roundsToZero = std::all_of(static_cast<const char *>(buffer), end, [](char c) { return c == '0' || c == '.'; });
+    const bool roundsToZero = std::all_of(begin, end, [](char c) { return c == '0' || c == '.'; });
 
     QString text;
-    text.reserve(int(end - buffer) + 8);
+    text.reserve(int(end - begin) + 8);
     if (value < 0 && !roundsToZero)
         text += locale.negativeSign;
-    appendGrouped(text, QLatin1String(buffer, point), locale.groupSeparator);
+    appendGrouped(text, QLatin1String(begin, point), locale.groupSeparator);
     if (decimals > 0)
         text += locale.decimalPoint + QLatin1String(point + 1, end);
     return text;

@@ -18,3 +18,14 @@ QString standardNumberText(double value);
 // Exactly `decimals` digits after the user's decimal separator, rounded half
 // away from zero, with the user's digit grouping and signs.
 QString fixedDecimalsText(double value, int decimals);
+
+// |value| rounded to `significant` digits (at most 17), half to even as
+// std::to_chars rounds: the digits without trailing zeros, and the decimal
+// exponent of the first one (0.000123: "123", -4).
+struct SignificantDigits {
+    char digits[24] = {};
+    int count = 0;
+    int exponent = 0;
+};
+
+SignificantDigits significantDigits(double magnitude, int significant);

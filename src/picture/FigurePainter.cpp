@@ -8,6 +8,7 @@
 #include <QColor>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -39,15 +40,14 @@ Picture::LineStyle diagonalStyle(int k)
 
 } // namespace
 
-QRect FigurePainter::drawVertices(const std::vector<Point> &vertices, int marked)
+QRect FigurePainter::drawVertices(const Point *first, qsizetype count, int marked)
 {
     QList<QPointF> centres;
-    centres.reserve(qsizetype(vertices.size()));
-    for (Point vertex : vertices)
-        centres.append(pixel(vertex));
+    centres.reserve(count);
+    std::transform(first, first + count, std::back_inserter(centres), pixel);
     QRect changed = m_picture.drawDots(centres, DotWidth, Ink);
-    if (marked >= 0 && marked < int(vertices.size()))
-        changed |= m_picture.drawDot(pixel(vertices[marked]), DotWidth, Mark);
+    if (marked >= 0 && marked < count)
+        changed |= m_picture.drawDot(pixel(first[marked]), DotWidth, Mark);
     return changed;
 }
 
@@ -67,18 +67,19 @@ QRect FigurePainter::drawFan(const Fan &fan)
 QRect FigurePainter::drawFigure(const DrawnFigure &figure, const std::vector<Point> &vertices)
 {
     const QRect cleared = m_picture.clear();
-    const auto baseEnd = vertices.begin() + std::clamp(figure.baseVertices, 0, int(vertices.size()));
-    const std::vector<Point> base(vertices.begin(), baseEnd);
+    // The rows are drawn where they stand, without a copy.
+    const int base = std::clamp(figure.baseVertices, 0, int(vertices.size()));
     switch (figure.base) {
     case DrawnFigure::Base::Nothing: break;
-    case DrawnFigure::Base::Vertices: drawVertices(base, figure.marked); break;
-    case DrawnFigure::Base::Fan: {
-        const auto fan = figure.fan ? figure.fan : std::make_shared<const Fan>(fanOf(base));
-        drawFan(*fan);
-        drawVertices(base);
+    case DrawnFigure::Base::Vertices: drawVertices(vertices.data(), base, figure.marked); break;
+    case DrawnFigure::Base::Fan:
+        if (figure.fan)
+            drawFan(*figure.fan);
+        else
+            drawFan(fanOf(std::vector<Point>(vertices.begin(), vertices.begin() + base)));
+        drawVertices(vertices.data(), base);
         break;
     }
-    }
-    drawVertices(std::vector<Point>(baseEnd, vertices.end()));
+    drawVertices(vertices.data() + base, qsizetype(vertices.size()) - base);
     return cleared;
 }

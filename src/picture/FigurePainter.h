@@ -25,7 +25,12 @@ public:
     explicit FigurePainter(Picture &picture) : m_picture(picture) {}
 
     // Every vertex, and the one of row `marked`, if any, in red over it.
-    QRect drawVertices(const std::vector<Point> &vertices, int marked = -1);
+    QRect drawVertices(const std::vector<Point> &vertices, int marked = -1)
+    {
+        return drawVertices(vertices.data(), qsizetype(vertices.size()), marked);
+    }
+    // The same for `count` vertices from `first` on, where they stand.
+    QRect drawVertices(const Point *first, qsizetype count, int marked = -1);
     // The fan's sides and diagonals in the order of its triangles, then the
     // closing side.
     QRect drawFan(const Fan &fan);

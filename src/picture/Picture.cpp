@@ -63,6 +63,61 @@ qsizetype pixelsPerLine(const QImage &image)
     return image.bytesPerLine() / qsizetype(sizeof(QRgb));
 }
 
+// Where a walk along a line stands: in the picture's memory, where a step
+// along X is the next pixel and a step along Y the next row,
+struct PixelWalk {
+    QRgb *at;
+    int xStep;
+    qsizetype yStep;
+    QRgb pixel;
+
+    void plot() { *at = pixel; }
+    void stepX() { at += xStep; }
+    void stepY() { at += yStep; }
+};
+
+// or at a logical pixel, which `plotAt` fills.
+template <typename Plot>
+struct PointWalk {
+    QPoint at;
+    QPoint step;
+    Plot plotAt;
+
+    void plot() { plotAt(at); }
+    void stepX() { at.rx() += step.x(); }
+    void stepY() { at.ry() += step.y(); }
+};
+template <typename Plot>
+PointWalk(QPoint, QPoint, Plot) -> PointWalk<Plot>;
+
+// Bresenham's walk from one end pixel to the other, both included: as many
+// steps as the line is long along its major axis, each along X, Y or both,
+// the pixels plotted where the pattern is on.
+template <typename Walk>
+void walkLine(QPoint from, QPoint to, const Pattern &pattern, Walk walk)
+{
+    const int dx = std::abs(to.x() - from.x());
+    const int dy = -std::abs(to.y() - from.y());
+    int error = dx + dy;
+    int phase = 0;
+    for (int steps = std::max(dx, -dy);; --steps) {
+        if (pattern.on[phase])
+            walk.plot();
+        if (steps == 0)
+            return;
+        phase = phase + 1 == pattern.period ? 0 : phase + 1;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            walk.stepX();
+        }
+        if (twice <= dx) {
+            error += dx;
+            walk.stepY();
+        }
+    }
+}
+
 } // namespace
 
 Picture::Picture(QSize size, qreal ratio)
@@ -165,53 +220,47 @@ QRect Picture::drawLine(QPointF from, QPointF to, LineStyle style, const QColor 
     return (QRect(start, QSize(1, 1)) | QRect(end, QSize(1, 1))) & area();
 }
 
-// Bresenham's line, both end pixels included, in logical pixels.
+// The line's pixels, both ends included, in logical pixels. A line
+// wholly inside, as every line of a board's figure is, is drawn without a
+// check per pixel; at one device pixel a logical pixel, by a pointer into
+// the pixels that steps to the next one or to the next row.
 void Picture::drawPixels(QPoint from, QPoint to, LineStyle style, QRgb pixel)
 {
     const Pattern &pattern = patternOf(style);
-    const int dx = std::abs(to.x() - from.x()), sx = from.x() < to.x() ? 1 : -1;
-    const int dy = -std::abs(to.y() - from.y()), sy = from.y() < to.y() ? 1 : -1;
-    const bool direct = devicePixelRatio() == 1;
-    QRgb *bits = reinterpret_cast<QRgb *>(m_image.bits());
-    const qsizetype stride = pixelsPerLine(m_image);
-    const QRect inside = m_image.rect();
-    int error = dx + dy;
-    int phase = 0;
-    for (QPoint p = from;;) {
-        if (pattern.on[phase]) {
-            if (!direct)
-                fillLogicalPixel(p.x(), p.y(), pixel);
-            else if (inside.contains(p))
-                bits[p.y() * stride + p.x()] = pixel;
-        }
-        if (p == to)
-            break;
-        phase = phase + 1 == pattern.period ? 0 : phase + 1;
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            p.rx() += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            p.ry() += sy;
-        }
+    const QPoint step(from.x() < to.x() ? 1 : -1, from.y() < to.y() ? 1 : -1);
+    if (!area().contains(from) || !area().contains(to)) {
+        const QRect inside = m_image.rect();
+        const auto fillInside = [&](QPoint p) { fillDevicePixels(devicePixelsOf(p) & inside, pixel); };
+        walkLine(from, to, pattern, PointWalk{from, step, fillInside});
+    } else if (devicePixelRatio() != 1) {
+        const auto fill = [&](QPoint p) { fillDevicePixels(devicePixelsOf(p), pixel); };
+        walkLine(from, to, pattern, PointWalk{from, step, fill});
+    } else {
+        const qsizetype stride = pixelsPerLine(m_image);
+        QRgb *start = reinterpret_cast<QRgb *>(m_image.bits()) + from.y() * stride + from.x();
+        walkLine(from, to, pattern, PixelWalk{start, step.x(), step.y() * stride, pixel});
     }
 }
 
-// A logical pixel at a ratio other than 1: the device pixels whose centres
-// lie inside it, so that neighbouring logical pixels neither overlap nor
-// leave a gap, at any ratio.
-void Picture::fillLogicalPixel(int x, int y, QRgb pixel)
+// A logical pixel's device pixels: those whose centres lie inside it, so
+// that neighbouring logical pixels neither overlap nor leave a gap, at any
+// ratio.
+QRect Picture::devicePixelsOf(QPoint logical) const
 {
     const double ratio = devicePixelRatio();
-    const auto firstInside = [ratio](int logical) { return int(std::ceil(logical * ratio - 0.5)); };
-    const int left = std::max(0, firstInside(x)), right = std::min(m_image.width(), firstInside(x + 1));
-    const int top = std::max(0, firstInside(y)), bottom = std::min(m_image.height(), firstInside(y + 1));
-    for (int j = top; j < bottom; ++j) {
-        QRgb *line = reinterpret_cast<QRgb *>(m_image.scanLine(j));
-        std::fill(line + left, line + std::max(left, right), pixel);
-    }
+    const auto firstInside = [ratio](int x) { return int(std::ceil(x * ratio - 0.5)); };
+    return QRect(QPoint(firstInside(logical.x()), firstInside(logical.y())),
+                 QPoint(firstInside(logical.x() + 1) - 1, firstInside(logical.y() + 1) - 1));
+}
+
+void Picture::fillDevicePixels(const QRect &pixels, QRgb pixel)
+{
+    if (pixels.isEmpty())
+        return;
+    const qsizetype stride = pixelsPerLine(m_image);
+    QRgb *row = reinterpret_cast<QRgb *>(m_image.bits()) + pixels.top() * stride + pixels.left();
+    for (int j = 0; j < pixels.height(); ++j, row += stride)
+        std::fill(row, row + pixels.width(), pixel);
 }
 
 // The logical pixels that cover some device pixels, within the picture.

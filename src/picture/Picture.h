@@ -78,7 +78,8 @@ private:
     QRect plotDots(const QPointF *centres, qsizetype count, int width, const QColor &colour);
     const DotStamp &stampFor(int width, QPointF fraction);
     void drawPixels(QPoint from, QPoint to, LineStyle style, QRgb pixel);
-    void fillLogicalPixel(int x, int y, QRgb pixel);
+    QRect devicePixelsOf(QPoint logical) const;
+    void fillDevicePixels(const QRect &pixels, QRgb pixel);
     QRect logicalArea(const QRect &devicePixels) const;
 
     QSize m_size;

@@ -60,8 +60,7 @@ void Canvas::drawFigure()
 
 void Canvas::drawPlaced(int first, int count)
 {
-    const auto placed = m_board->points().begin() + first;
-    damage(FigurePainter(m_picture).drawVertices(std::vector<Point>(placed, placed + count)));
+    damage(FigurePainter(m_picture).drawVertices(m_board->points().data() + first, count));
 }
 
 void Canvas::placeCrosshair()
