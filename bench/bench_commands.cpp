@@ -226,6 +226,32 @@ void reportBoxes(const ReportView &shown)
                 static_cast<long long>(view.linedText().lineStarts.size() * sizeof(qsizetype) >> 10));
 }
 
+// "Контур" on a full board beside one plain QPlainTextEdit::setPlainText of
+// its report in a box of the report box's size, five times in turn: the
+// yardstick in the same run, whatever else the machine is doing.
+void contourAgainstPlainFill()
+{
+    std::vector<double> contours, plainFills;
+    for (int run = 0; run < 5; ++run) {
+        MainWindow window;
+        window.show();
+        settle();
+        fillBoard(window, VertexModel::MaxVertices, 2000 + run);
+        settle();
+        contours.push_back(millisecondsOf([&] { button(window, "contourButton")->click(); }));
+        const ReportView *shown = window.findChild<ReportView *>(QStringLiteral("report"));
+        QPlainTextEdit plain;
+        plain.setFont(shown->font());
+        plain.resize(shown->size());
+        plain.show();
+        settle();
+        plainFills.push_back(millisecondsOf([&] { plain.setPlainText(window.board().report()); }));
+    }
+    std::printf("\"Контур\" at 32,767 beside a plain fill of its report, five times in turn, median ms: "
+                "%.2f against %.2f, %.3fx (target at most 0.15x)\n",
+                median(contours), median(plainFills), median(contours) / median(plainFills));
+}
+
 double contourCommand(int n, void (*fill)(const MainWindow &, int, quint32) = fillBoard)
 {
     std::vector<double> samples;
@@ -354,6 +380,7 @@ int main(int argc, char *argv[])
     std::printf("  n = 32767 on the canvas's rim, walked round: %8.2f ms\n", contourCommand(32767, fillRim));
     std::printf("  of which the warning's decision, random / on the rim: %.2f / %.2f ms\n", warningDecision(false),
                 warningDecision(true));
+    contourAgainstPlainFill();
 
     MainWindow window;
     window.show();

@@ -24,7 +24,9 @@ template <typename Shown>
 qint64 reportBytes(const Shown &shown)
 {
     const qint64 vertices = shown.reportedVertices ? qint64(shown.reportedVertices->size() * sizeof(Point)) : 0;
-    return qint64(shown.report.size()) * qint64(sizeof(QChar)) + vertices;
+    const LinedText &report = shown.report;
+    return qint64(report.text.size()) * qint64(sizeof(QChar)) + qint64(report.lineStarts.size()) * qint64(sizeof(qsizetype))
+           + vertices;
 }
 
 bool sameFigure(const DrawnFigure &a, const DrawnFigure &b)
@@ -42,7 +44,7 @@ Placement verdict(Placement::Outcome outcome, const TextLine &line = {})
 bool Board::Shown::looksLike(const Shown &other) const
 {
     return selectedRow == other.selectedRow && closed == other.closed && figure.looksLike(other.figure)
-           && sameText(report, other.report);
+           && sameText(report.text, other.report.text);
 }
 
 // One step of the history: how the rows changed, and what the user saw
@@ -62,7 +64,7 @@ public:
 
     qint64 keptBytes() const override
     {
-        const bool madeReport = m_after.report.constData() != m_before.report.constData();
+        const bool madeReport = m_after.report.text.constData() != m_before.report.text.constData();
         return qint64(sizeof(Step)) + m_rows.bytes() + (madeReport ? reportBytes(m_after) : 0);
     }
     qint64 foundBytes() const override { return reportBytes(m_before); }
@@ -77,7 +79,7 @@ private:
 Board::Board(QString report, QObject *parent)
     : QObject(parent)
 {
-    m_shown.report = std::move(report);
+    m_shown.report = LinedText::from(report);
 }
 
 Board::~Board() = default;
@@ -111,7 +113,7 @@ void Board::change(Edit edit)
 
 void Board::announce(const Shown &before, bool redraw)
 {
-    if (!sameText(before.report, m_shown.report))
+    if (!sameText(before.report.text, m_shown.report.text))
         emit reportChanged();
     if (redraw)
         emit figureChanged();
@@ -167,7 +169,7 @@ void Board::clearAll()
         setSelectedRow(-1);
         m_vertices.setPoints({});
         m_shown.closed = false;
-        m_shown.report = QString();
+        m_shown.report = LinedText::from(QString());
         m_shown.reportedVertices.reset();
         m_shown.figure = {};
         return RowsChange::replaced(std::move(removed), {});
@@ -259,7 +261,7 @@ Placement Board::openVertexLines(QStringView text)
         m_vertices.setPoints(opened);
         m_lastPlaced = QPoint(int(last.x), int(last.y));
         m_shown.closed = false;
-        m_shown.report = QString();
+        m_shown.report = LinedText::from(QString());
         m_shown.reportedVertices.reset();
         m_shown.figure = {};
         return RowsChange::replaced(std::move(replaced), std::move(opened));
@@ -318,8 +320,9 @@ Placement Board::readVertices(QStringView text, int room, std::vector<Point> &po
 void Board::computeArea()
 {
     auto fan = std::make_shared<const Fan>(fanOf(points()));
-    m_shown.report = areaReport(*fan);
-    m_shown.report += contourWarning(points());
+    LinedText report;
+    report.text = areaReport(*fan, &report.lineStarts, contourWarning(points()));
+    m_shown.report = std::move(report);
     m_shown.reportedVertices = std::make_shared<const std::vector<Point>>(points());
     m_shown.closed = true;
     m_shown.figure = {DrawnFigure::Base::Fan, m_vertices.vertexCount(), -1, std::move(fan)};

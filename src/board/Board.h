@@ -5,6 +5,7 @@
 
 #include "BoardHistory.h"
 #include "DrawnFigure.h"
+#include "LinedText.h"
 #include "Placement.h"
 #include "VertexModel.h"
 
@@ -46,7 +47,9 @@ public:
     const std::vector<Point> &points() const { return m_vertices.points(); }
     int selectedRow() const { return m_shown.selectedRow; }
     bool isClosed() const { return m_shown.closed; }
-    const QString &report() const { return m_shown.report; }
+    const QString &report() const { return m_shown.report.text; }
+    // The report with where each of its lines starts, as it was written.
+    const LinedText &reportLines() const { return m_shown.report; }
     // The vertices of the polygon the report describes, as they stood when
     // it was computed; none while it describes none (the task, a cleared
     // board, an opened one). A pick or a deletion erases the polygon from
@@ -102,7 +105,7 @@ private:
     struct Shown {
         int selectedRow = -1;
         bool closed = false;
-        QString report;
+        LinedText report;
         std::shared_ptr<const std::vector<Point>> reportedVertices;
         DrawnFigure figure;
 

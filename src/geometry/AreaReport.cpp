@@ -53,17 +53,21 @@ void writeTriangle(TextWriter &text, NumberWriter &numbers, const FanTriangle &t
 
 } // namespace
 
-QString areaReport(const Fan &fan, QList<qsizetype> *lineStarts)
+QString areaReport(const Fan &fan, QList<qsizetype> *lineStarts, QStringView afterTotal)
 {
     const qsizetype triangles = qsizetype(fan.triangles.size());
     if (lineStarts)
         lineStarts->reserve(4 * triangles + 1);
-    TextWriter text(triangles * CharactersPerTriangle + 64, lineStarts);
+    TextWriter text(triangles * CharactersPerTriangle + 64 + afterTotal.size(), lineStarts);
     NumberWriter numbers(text);
     for (const FanTriangle &t : fan.triangles)
         writeTriangle(text, numbers, t);
     text.append(u"Лице на изпъкналия многоъгълник = ");
     numbers.writeStandard(fan.total);
     text.endLine();
+    if (afterTotal.endsWith(u"\r\n")) {
+        text.append(afterTotal.chopped(2));
+        text.endLine();
+    }
     return text.take();
 }

@@ -7,10 +7,13 @@
 
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 // The area report of a fan: for every triangle a block of four lines (its
 // vertices and coordinates, its sides, its two areas, an empty line), then
 // the total. Every line ends with CR LF. Where the lines start goes to
 // `lineStarts`, when given, for a view that lays out only the lines it
-// shows: 0, then after every CR LF but the last.
-QString areaReport(const Fan &fan, QList<qsizetype> *lineStarts = nullptr);
+// shows: 0, then after every CR LF but the last. A line to follow the
+// total (the contour's warning, CR LF ended) is written with it, so that
+// the report is made once, in one piece.
+QString areaReport(const Fan &fan, QList<qsizetype> *lineStarts = nullptr, QStringView afterTotal = {});

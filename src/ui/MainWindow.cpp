@@ -74,7 +74,7 @@ MainWindow::MainWindow(QWidget *parent)
     connectCommands();
 
     m_ui->canvas->follow(m_board);
-    const auto showReport = [this] { m_ui->report->setText(m_board.report()); };
+    const auto showReport = [this] { m_ui->report->setText(m_board.reportLines()); };
     connect(&m_board, &Board::reportChanged, this, showReport);
     showReport();
     // A screen reader hears what the canvas holds as it changes.
