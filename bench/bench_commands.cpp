@@ -195,6 +195,30 @@ int transfers()
     return saved ? 0 : 1;
 }
 
+// The marks of the report on the canvas of a full board, the window
+// repainted: Ctrl+Down from block to block, and onto the total line, which
+// marks the whole polygon.
+void reportMarks()
+{
+    MainWindow window;
+    window.show();
+    settle();
+    fillBoard(window, VertexModel::MaxVertices, 9);
+    button(window, "contourButton")->click();
+    settle();
+    ReportView *report = window.findChild<ReportView *>(QStringLiteral("report"));
+    report->setFocus();
+    std::vector<double> blocks, totals;
+    for (int run = 0; run < 9; ++run) {
+        blocks.push_back(millisecondsOf([&] { press(report, Qt::Key_Down, Qt::ControlModifier); }));
+        report->setCursorPosition(report->lineStart(4 * (VertexModel::MaxVertices - 3)));
+        totals.push_back(millisecondsOf([&] { press(report, Qt::Key_Down, Qt::ControlModifier); }));
+        report->setCursorPosition(0);
+    }
+    std::printf("The mark stepped to the next block: %.2f ms, to the total line (the whole polygon): %.2f ms "
+                "(target at most 16)\n", median(blocks), median(totals));
+}
+
 // A full board's report set into a box of the report box's size and shown:
 // the report box, from the bare text and with the line starts handed over,
 // and a plain QPlainTextEdit given the same text, which lays out every line.
@@ -381,6 +405,7 @@ int main(int argc, char *argv[])
     std::printf("  of which the warning's decision, random / on the rim: %.2f / %.2f ms\n", warningDecision(false),
                 warningDecision(true));
     contourAgainstPlainFill();
+    reportMarks();
 
     MainWindow window;
     window.show();
