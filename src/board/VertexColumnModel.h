@@ -16,7 +16,6 @@ class VertexColumnModel : public QAbstractListModel
 public:
     VertexColumnModel(QAbstractItemModel *vertices, int column, QObject *parent = nullptr);
 
-    int column() const { return m_column; }
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;

@@ -58,7 +58,6 @@ public:
     void copyPicture() const;
 
     void setMark(const CanvasMark &mark);
-    const CanvasMark &mark() const { return m_mark; }
     // The tooltip's text at a pixel of the picture; none, no tooltip.
     void setToolTipSource(std::function<QString(QPoint)> source) { m_toolTipAt = std::move(source); }
 
