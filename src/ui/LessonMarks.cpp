@@ -5,7 +5,7 @@
 
 #include "Board.h"
 #include "Canvas.h"
-#include "ContourWarning.h"
+#include "ContourProblem.h"
 #include "Messages.h"
 #include "ReportView.h"
 #include "WorkingWindow.h"
