@@ -5,6 +5,8 @@
 #include "ContourWarning.h"
 #include "Fan.h"
 #include "FanWorking.h"
+#include "LinedText.h"
+#include "ReportLayout.h"
 
 #include <QLocale>
 #include <QPointF>
@@ -57,6 +59,8 @@ private slots:
     void reportParts();
     void warning_data();
     void warning();
+    void layout_data();
+    void layout();
     void closingSide_data();
     void closingSide();
     void measures_data();
@@ -208,6 +212,37 @@ void TestAreaReport::warning()
     QFETCH(Points, points);
 
     QTEST(contourWarning(points), "warning");
+}
+
+// Each part of the report opens where its layout says, which the marks and
+// what a screen reader hears rely on.
+void TestAreaReport::layout_data()
+{
+    QTest::addColumn<Points>("points");
+
+    QTest::newRow("one block and the total") << RightTriangle;
+    QTest::newRow("blocks, the total and the warning") << NotConvex;
+    QTest::newRow("out of order: the warning") << Points{{0, 0}, {100, 100}, {100, 0}, {0, 100}};
+    QTest::newRow("two vertices: the total alone") << Points{{10, 20}, {50, 20}};
+}
+
+void TestAreaReport::layout()
+{
+    QFETCH(Points, points);
+    const QString openings[] = {QStringLiteral("Върхове: 1"), QStringLiteral("Лице на изпъкналия многоъгълник = "),
+                                QStringLiteral("Внимание: ")};
+
+    const QString warning = contourWarning(points);
+    const int triangles = int(fanOf(points).triangles.size());
+    LinedText report;
+    report.text = areaReport(fanOf(points), &report.lineStarts, warning);
+
+    QCOMPARE(report.lineCount(), reportLineCount(triangles, !warning.isEmpty()));
+    for (int line = 0; line < report.lineCount(); ++line) {
+        const ReportPart part = reportPartAt(line, triangles);
+        const bool opens = firstLineOf(part, triangles) == line;
+        QVERIFY2(report.lineContent(line).startsWith(openings[part.kind]) == opens, qPrintable(QString::number(line)));
+    }
 }
 
 // The side drawn last, which the report does not show.

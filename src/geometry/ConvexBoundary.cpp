@@ -3,9 +3,9 @@
 
 #include "ConvexBoundary.h"
 
+#include "IntegerVector.h"
+
 #include <algorithm>
-#include <array>
-#include <cmath>
 #include <cstdint>
 #include <iterator>
 #include <numeric>
@@ -13,82 +13,39 @@
 
 namespace {
 
-// Whole coordinates up to 2^28 keep every product below in range: the
-// vectors from the centre are at most 1.5 * 2^30 long, their cross products
-// at most 4.5 * 2^60.
-constexpr double LargestCoordinate = 1 << 28;
-
-struct Vector {
-    std::int64_t x = 0;
-    std::int64_t y = 0;
-
-    friend Vector operator-(Vector a, Vector b) { return {a.x - b.x, a.y - b.y}; }
-    friend Vector operator+(Vector a, Vector b) { return {a.x + b.x, a.y + b.y}; }
-    friend bool operator==(Vector a, Vector b) { return a.x == b.x && a.y == b.y; }
-    friend bool operator!=(Vector a, Vector b) { return !(a == b); }
-};
-
-// Positive when b lies clockwise of a as seen on the canvas.
-std::int64_t cross(Vector a, Vector b)
-{
-    return a.x * b.y - a.y * b.x;
-}
-
-bool isWhole(double v)
-{
-    return std::abs(v) <= LargestCoordinate && std::trunc(v) == v;
-}
-
-std::optional<std::vector<Vector>> wholeVectors(const std::vector<Point> &points)
-{
-    std::vector<Vector> vectors;
-    vectors.reserve(points.size());
-    for (Point p : points) {
-        if (!isWhole(p.x) || !isWhole(p.y))
-            return std::nullopt;
-        vectors.push_back({std::int64_t(p.x), std::int64_t(p.y)});
-    }
-    return vectors;
-}
-
 // Three times a point strictly inside the hull: the sum of three points not
 // on one line, the centre of their triangle. None when all points are on one
 // line, and the hull has fewer than three corners.
-std::optional<Vector> thriceAnInnerPoint(const std::vector<Vector> &v)
+std::optional<IntegerVector> thriceAnInnerPoint(const std::vector<IntegerVector> &v)
 {
-    const auto second = std::find_if(v.begin(), v.end(), [&](Vector p) { return p != v.front(); });
+    const auto second = std::find_if(v.begin(), v.end(), [&](IntegerVector p) { return p != v.front(); });
     if (second == v.end())
         return std::nullopt;
-    const auto third = std::find_if(second, v.end(), [&](Vector p) {
-        return cross(*second - v.front(), p - v.front()) != 0;
+    const auto third = std::find_if(second, v.end(), [&](IntegerVector p) {
+        return sideOf(v.front(), *second, p) != 0;
     });
     if (third == v.end())
         return std::nullopt;
     return v.front() + *second + *third;
 }
 
-std::int64_t dot(Vector a, Vector b)
-{
-    return a.x * b.x + a.y * b.y;
-}
-
 // Whether a point stands strictly inside the hull of the extreme points:
 // the farthest along X, Y, X + Y and X - Y, each way. Inside their hull is
 // inside the hull of all, so such a board is not in convex position: a
 // board full of inner points is known at once, without sorting its points.
-bool anyInsideExtremes(const std::vector<Vector> &v)
+bool anyInsideExtremes(const std::vector<IntegerVector> &v)
 {
     // From +X clockwise on the canvas, 45 degrees apart.
-    constexpr Vector Directions[] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
+    constexpr IntegerVector Directions[] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};
     constexpr int Count = int(std::size(Directions));
     if (v.empty())
         return false;
     // The point farthest along each direction, and of those the farthest
     // along the next: a corner of the hull, met clockwise in turn.
-    std::vector<Vector> corners;
+    std::vector<IntegerVector> corners;
     for (int i = 0; i < Count; ++i) {
-        const Vector d = Directions[i], next = Directions[(i + 1) % Count];
-        const Vector corner = *std::max_element(v.begin(), v.end(), [&](Vector p, Vector q) {
+        const IntegerVector d = Directions[i], next = Directions[(i + 1) % Count];
+        const IntegerVector corner = *std::max_element(v.begin(), v.end(), [&](IntegerVector p, IntegerVector q) {
             return std::pair(dot(d, p), dot(next, p)) < std::pair(dot(d, q), dot(next, q));
         });
         if (corners.empty() || (corner != corners.back() && corner != corners.front()))
@@ -96,22 +53,16 @@ bool anyInsideExtremes(const std::vector<Vector> &v)
     }
     if (corners.size() < 3)
         return false;
-    return std::any_of(v.begin(), v.end(), [&](Vector p) {
+    return std::any_of(v.begin(), v.end(), [&](IntegerVector p) {
         for (size_t i = 0; i < corners.size(); ++i)
-            if (cross(corners[(i + 1) % corners.size()] - corners[i], p - corners[i]) <= 0)
+            if (sideOf(corners[i], corners[(i + 1) % corners.size()], p) <= 0)
                 return false; // on a side, or beyond it
         return true;
     });
 }
 
-// 0 for directions from +X clockwise up to, not including, -X; 1 for the rest.
-int halfOf(Vector d)
-{
-    return d.y > 0 || (d.y == 0 && d.x > 0) ? 0 : 1;
-}
-
 // Whether direction a comes before direction b, turning clockwise from +X.
-bool turnsEarlier(Vector a, Vector b)
+bool turnsEarlier(IntegerVector a, IntegerVector b)
 {
     return halfOf(a) != halfOf(b) ? halfOf(a) < halfOf(b) : cross(a, b) > 0;
 }
@@ -125,19 +76,19 @@ bool turnsEarlier(Vector a, Vector b)
 // direction and the walk never turns back the other way.
 std::optional<ConvexBoundary> convexBoundary(const std::vector<Point> &points)
 {
-    const std::optional<std::vector<Vector>> whole = wholeVectors(points);
+    const std::optional<std::vector<IntegerVector>> whole = wholeVectors(points);
     if (!whole)
         return std::nullopt;
-    const std::vector<Vector> &v = *whole;
+    const std::vector<IntegerVector> &v = *whole;
     if (anyInsideExtremes(v))
         return std::nullopt;
-    const std::optional<Vector> centre = thriceAnInnerPoint(v);
+    const std::optional<IntegerVector> centre = thriceAnInnerPoint(v);
     if (!centre)
         return std::nullopt;
-    std::vector<Vector> direction(v.size());
+    std::vector<IntegerVector> direction(v.size());
     for (size_t i = 0; i < v.size(); ++i) {
-        direction[i] = Vector{3 * v[i].x, 3 * v[i].y} - *centre;
-        if (direction[i] == Vector{})
+        direction[i] = IntegerVector{3 * v[i].x, 3 * v[i].y} - *centre;
+        if (direction[i] == IntegerVector{})
             return std::nullopt; // the centre itself is inside
     }
 
@@ -150,7 +101,7 @@ std::optional<ConvexBoundary> convexBoundary(const std::vector<Point> &points)
         return !turnsEarlier(direction[b], direction[a]) && a < b;
     });
 
-    std::vector<Vector> places;
+    std::vector<IntegerVector> places;
     boundary.placeOf.resize(v.size());
     for (size_t k = 0; k < boundary.walk.size(); ++k) {
         const int point = boundary.walk[k];
@@ -164,7 +115,7 @@ std::optional<ConvexBoundary> convexBoundary(const std::vector<Point> &points)
     }
     boundary.placeCount = int(places.size());
     for (size_t i = 0; i < places.size(); ++i) {
-        const Vector a = places[i], b = places[(i + 1) % places.size()], c = places[(i + 2) % places.size()];
+        const IntegerVector a = places[i], b = places[(i + 1) % places.size()], c = places[(i + 2) % places.size()];
         if (cross(b - a, c - b) < 0)
             return std::nullopt; // a turn the other way: b is inside
     }

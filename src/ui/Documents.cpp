@@ -5,6 +5,7 @@
 
 #include "Board.h"
 #include "FigurePainter.h"
+#include "PupilsExercise.h"
 #include "Warning.h"
 #include "WholeFile.h"
 #include "WorksheetProgressDialog.h"

@@ -5,7 +5,8 @@
 
 #include "Board.h"
 #include "Canvas.h"
-#include "ContourWarning.h"
+#include "ContourProblem.h"
+#include "IntegerVector.h"
 #include "Messages.h"
 #include "ReportView.h"
 #include "WorkingWindow.h"
@@ -26,9 +27,8 @@ QPointF pixelOf(Point p)
 // Whether the point lies in the triangle, its sides included.
 bool contains(const FanTriangle &t, QPointF p)
 {
-    const auto side = [p](Point a, Point b) { return (b.x - a.x) * (p.y() - a.y) - (b.y - a.y) * (p.x() - a.x); };
-    const double ab = side(t.A, t.B), bc = side(t.B, t.C), ca = side(t.C, t.A);
-    return (ab >= 0 && bc >= 0 && ca >= 0) || (ab <= 0 && bc <= 0 && ca <= 0);
+    const auto a = wholeVector(t.A), b = wholeVector(t.B), c = wholeVector(t.C), q = wholeVector({p.x(), p.y()});
+    return a && b && c && q && inTriangle(*a, *b, *c, *q);
 }
 
 } // namespace

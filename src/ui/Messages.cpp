@@ -5,6 +5,7 @@
 
 #include "Board.h"
 #include "NumberText.h"
+#include "ReportLayout.h"
 #include "VertexModel.h"
 
 #include <QDir>
@@ -237,11 +238,16 @@ QString canvasDescription(const Board &board)
         const Point p = board.points()[picked];
         words += QStringLiteral(" Избран е връх %1 (%2, %3).").arg(picked + 1).arg(qint64(p.x)).arg(qint64(p.y));
     }
-    if (board.isClosed() && board.figure().base == DrawnFigure::Base::Fan) {
-        // The report's total line and its warning: what follows its last block.
-        const QString &report = board.report();
-        const qsizetype blocksEnd = report.lastIndexOf(QStringLiteral("\r\n\r\n"));
-        words += u' ' + report.mid(blocksEnd < 0 ? 0 : blocksEnd + 4).trimmed().replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    const DrawnFigure &figure = board.figure();
+    if (board.isClosed() && figure.base == DrawnFigure::Base::Fan && figure.fan) {
+        // The report's total line and its warning, if any: its lines from the
+        // total on.
+        const LinedText &report = board.reportLines();
+        const int total = firstLineOf({ReportPart::Total, -1}, int(figure.fan->triangles.size()));
+        for (int line = total; line < report.lineCount(); ++line) {
+            words += u' ';
+            words += report.lineContent(line);
+        }
     }
     return words;
 }

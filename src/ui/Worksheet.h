@@ -24,12 +24,6 @@ struct WorksheetContent {
     QDate date;                  // the day, printed in the user's short date form with a four-digit year
 };
 
-// The pupil's exercise on the polygon of these vertices: what to work out,
-// the vertices' coordinates, and for each triangle of the fan from vertex 1
-// the line of its vertices and lines with blanks for its sides and its two
-// areas; then a blank for the polygon's area. No length or area is in it.
-QString pupilsExercise(const std::vector<Point> &vertices);
-
 // How far a worksheet has come: `done` steps of `total`, which stays the
 // same; false stops it.
 using WorksheetProgress = std::function<bool(int done, int total)>;

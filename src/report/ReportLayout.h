@@ -3,9 +3,15 @@
 
 #pragma once
 
-// Where a line of a fan's report stands: the blocks of its triangles, four
-// lines each, in the fan's order, then the total line, then the warning
-// line when the rows are not a convex polygon taken once round.
+// The shape of a fan's area report, in one place: the blocks of its
+// triangles, four lines each (vertices and coordinates, sides, the two
+// areas, an empty line), in the fan's order, then the total line, then the
+// warning line when the rows are not a convex polygon taken once round. The
+// writer takes the count of its lines from here, and every reader of the
+// report (the marks, what a screen reader hears, the working) asks here
+// where a part starts: none counts or searches the report's lines.
+
+// Where a line of the report stands.
 struct ReportPart {
     enum Kind { Triangle, Total, Warning, Beyond };
 
@@ -43,4 +49,11 @@ constexpr int firstLineOf(ReportPart part, int triangles)
     case ReportPart::Beyond: break;
     }
     return -1;
+}
+
+// The lines of the whole report: its blocks, its total, and its warning line
+// when it has one.
+constexpr int reportLineCount(int triangles, bool warning)
+{
+    return firstLineOf({ReportPart::Warning, -1}, triangles) + (warning ? 1 : 0);
 }

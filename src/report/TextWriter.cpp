@@ -9,8 +9,11 @@ TextWriter::TextWriter(qsizetype expectedSize, QList<qsizetype> *lineStarts)
     : m_text(std::max<qsizetype>(expectedSize, 16), Qt::Uninitialized), m_at(m_text.data()),
       m_end(m_at + m_text.size()), m_lineStarts(lineStarts)
 {
-    if (m_lineStarts)
-        *m_lineStarts = {0};
+    // Cleared, not assigned: the room reserved for them stays.
+    if (m_lineStarts) {
+        m_lineStarts->clear();
+        m_lineStarts->append(0);
+    }
 }
 
 QChar *TextWriter::grow(qsizetype count)

@@ -4,6 +4,7 @@
 #include "AreaReport.h"
 
 #include "NumberWriter.h"
+#include "ReportLayout.h"
 #include "TextWriter.h"
 
 #include <cmath>
@@ -56,8 +57,11 @@ void writeTriangle(TextWriter &text, NumberWriter &numbers, const FanTriangle &t
 QString areaReport(const Fan &fan, QList<qsizetype> *lineStarts, QStringView afterTotal)
 {
     const qsizetype triangles = qsizetype(fan.triangles.size());
+    const bool warning = afterTotal.endsWith(u"\r\n");
+    // The report's lines, and the start after its last line end, which
+    // goes again when the text is taken.
     if (lineStarts)
-        lineStarts->reserve(4 * triangles + 1);
+        lineStarts->reserve(reportLineCount(int(triangles), warning) + 1);
     TextWriter text(triangles * CharactersPerTriangle + 64 + afterTotal.size(), lineStarts);
     NumberWriter numbers(text);
     for (const FanTriangle &t : fan.triangles)
@@ -65,7 +69,7 @@ QString areaReport(const Fan &fan, QList<qsizetype> *lineStarts, QStringView aft
     text.append(u"Лице на изпъкналия многоъгълник = ");
     numbers.writeStandard(fan.total);
     text.endLine();
-    if (afterTotal.endsWith(u"\r\n")) {
+    if (warning) {
         text.append(afterTotal.chopped(2));
         text.endLine();
     }

@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ContourWarning.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int MostNamedVertices = 10;
+
+} // namespace
+
+QString contourWarning(const ContourProblem &problem)
+{
+    const QString notTheArea = QStringLiteral("затова това не е лицето на изпъкнал многоъгълник.");
+    if (problem.isEmpty())
+        return {};
+    if (problem.outOfOrder)
+        return QStringLiteral("Внимание: върховете не са подредени по контура, %1 „Контур“ ги подрежда.\r\n")
+            .arg(notTheArea);
+    const std::vector<int> &inner = problem.innerVertices;
+    if (inner.size() == 1)
+        return QStringLiteral("Внимание: връх %1 е вътре в многоъгълника, а не на контура му, %2\r\n")
+            .arg(inner.front())
+            .arg(notTheArea);
+    const int named = std::min(int(inner.size()), MostNamedVertices);
+    QStringList numbers;
+    for (int i = 0; i < named; ++i)
+        numbers << QString::number(inner[i]);
+    const QString last = int(inner.size()) > named ? QStringLiteral(" и още %1").arg(int(inner.size()) - named)
+                                                   : QStringLiteral(" и ") + numbers.takeLast();
+    return QStringLiteral("Внимание: върхове %1%2 са вътре в многоъгълника, а не на контура му, %3\r\n")
+        .arg(numbers.join(QStringLiteral(", ")), last, notTheArea);
+}

@@ -1,0 +1,16 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "Point.h"
+
+#include <QString>
+
+#include <vector>
+
+// The pupil's exercise on the polygon of these vertices: what to work out,
+// the vertices' coordinates, and for each triangle of the fan from vertex 1
+// the line of its vertices and lines with blanks for its sides and its two
+// areas; then a blank for the polygon's area. No length or area is in it.
+QString pupilsExercise(const std::vector<Point> &vertices);
