@@ -6,6 +6,7 @@
 #include "ReportView.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -22,39 +23,41 @@ AccessibleReportView::AccessibleReportView(ReportView *view)
 {
 }
 
-void AccessibleReportView::install()
+void AccessibleReportView::install(ReportView *view)
 {
     static const bool installed = (QAccessible::installFactory(reportViewInterface), true);
     Q_UNUSED(installed);
-}
-
-void AccessibleReportView::textReplaced(ReportView *view, qsizetype removedLength)
-{
-    if (!QAccessible::isActive())
-        return;
     // As Qt's own text boxes say it: the old text by its length alone.
-    QAccessibleTextUpdateEvent event(view, 0, QString(removedLength, u' '),
-                                     view->linedText().withLineFeeds(0, view->text().size()));
-    QAccessible::updateAccessibility(&event);
-    cursorMoved(view, true, true); // to the start, nothing selected
+    auto removedLength = std::make_shared<qsizetype>(0);
+    QObject::connect(view, &ReportView::textAboutToBeReplaced, view, [view, removedLength] {
+        *removedLength = QAccessible::isActive() ? view->lineFeedOffsets().length() : 0;
+    });
+    QObject::connect(view, &ReportView::textReplaced, view, [view, removedLength] {
+        if (!QAccessible::isActive())
+            return;
+        QAccessibleTextUpdateEvent event(view, 0, QString(*removedLength, u' '),
+                                         view->linedText().withLineFeeds(0, view->text().size()));
+        QAccessible::updateAccessibility(&event);
+        selectionChanged(view); // to the start, nothing selected
+    });
+    QObject::connect(view, &ReportView::selectionChanged, view, [view] { selectionChanged(view); });
+    QObject::connect(view, &ReportView::cursorPositionChanged, view, [view] {
+        if (!QAccessible::isActive())
+            return;
+        QAccessibleTextCursorEvent event(view, int(view->lineFeedOffsets().offsetOf(view->cursorPosition())));
+        QAccessible::updateAccessibility(&event);
+    });
 }
 
-void AccessibleReportView::cursorMoved(ReportView *view, bool moved, bool reselected)
+void AccessibleReportView::selectionChanged(ReportView *view)
 {
     if (!QAccessible::isActive())
         return;
     const LineFeedOffsets &offsets = view->lineFeedOffsets();
-    const int cursor = int(offsets.offsetOf(view->cursorPosition()));
-    if (reselected) {
-        const auto [from, to] = view->selectionRange();
-        QAccessibleTextSelectionEvent event(view, int(offsets.offsetOf(from)), int(offsets.offsetOf(to)));
-        event.setCursorPosition(cursor);
-        QAccessible::updateAccessibility(&event);
-    }
-    if (moved) {
-        QAccessibleTextCursorEvent event(view, cursor);
-        QAccessible::updateAccessibility(&event);
-    }
+    const auto [from, to] = view->selectionRange();
+    QAccessibleTextSelectionEvent event(view, int(offsets.offsetOf(from)), int(offsets.offsetOf(to)));
+    event.setCursorPosition(int(offsets.offsetOf(view->cursorPosition())));
+    QAccessible::updateAccessibility(&event);
 }
 
 ReportView *AccessibleReportView::view() const
