@@ -149,7 +149,7 @@ void TestReportView::behaviour()
     QFETCH(QStringList, steps);
 
     ReportView view;
-    AccessibleReportView::install(&view);
+    AccessibleReportView::follow(&view);
     view.setText(text);
     view.resize(300, 100);
     view.show();

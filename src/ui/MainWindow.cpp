@@ -68,7 +68,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_ui->setupUi(this);
     setWindowIcon(programIcon());
     m_lesson = new LessonMarks(m_board, *m_ui->report, *m_ui->canvas, this);
-    AccessibleReportView::install(m_ui->report);
+    AccessibleReportView::follow(m_ui->report);
     m_board.setArea(m_ui->canvas->area());
     m_commands = commandTable();
     paintColours();

@@ -5,6 +5,8 @@
 
 #include "ReportView.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <memory>
 
@@ -16,17 +18,24 @@ QAccessibleInterface *reportViewInterface(const QString &className, QObject *obj
     return view && className == QLatin1String("ReportView") ? new AccessibleReportView(view) : nullptr;
 }
 
+// Installed as the application starts, before any box is made: Qt keeps the
+// first interface it makes for a box, and the default one reads no text.
+void installFactory()
+{
+    QAccessible::installFactory(reportViewInterface);
+}
+
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installFactory)
 
 AccessibleReportView::AccessibleReportView(ReportView *view)
     : QAccessibleWidget(view, QAccessible::EditableText)
 {
 }
 
-void AccessibleReportView::install(ReportView *view)
+void AccessibleReportView::follow(ReportView *view)
 {
-    static const bool installed = (QAccessible::installFactory(reportViewInterface), true);
-    Q_UNUSED(installed);
     // As Qt's own text boxes say it: the old text by its length alone.
     auto removedLength = std::make_shared<qsizetype>(0);
     QObject::connect(view, &ReportView::textAboutToBeReplaced, view, [view, removedLength] {

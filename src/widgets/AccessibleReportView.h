@@ -18,9 +18,10 @@ class AccessibleReportView : public QAccessibleWidget, public QAccessibleTextInt
 public:
     explicit AccessibleReportView(ReportView *view);
 
-    // Makes the interface the one of every report box, and tells a
-    // screen reader, when one listens, what changes in the view.
-    static void install(ReportView *view);
+    // Tells a screen reader, when one listens, what changes in the view.
+    // Qt makes this interface for every report box of a program that calls
+    // this: its factory is installed as the application starts.
+    static void follow(ReportView *view);
 
     QAccessible::State state() const override;
     QString text(QAccessible::Text kind) const override;
