@@ -7,6 +7,7 @@
 #include "WindowFixture.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -344,11 +345,15 @@ void TestKeyboard::qtTextsInBulgarian()
     MainWindow &window = *shown.window;
     ReportView *report = reportOf(window);
     report->selectAll();
-    std::unique_ptr<QMenu> menu(report->createContextMenu(QPoint(5, 5)));
+    QContextMenuEvent opening(QContextMenuEvent::Keyboard, QPoint(5, 5), report->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(report, &opening);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
     QStringList texts;
     for (const QAction *action : menu->actions())
         if (!action->isSeparator())
             texts << action->text().section(u'\t', 0, 0).remove(u'&');
+    menu->close();
     QCOMPARE(texts, (QStringList{QStringLiteral("Копиране"), QStringLiteral("Избиране на всичко"),
                                  QStringLiteral("Покажи изчислението"), QStringLiteral("Запиши като..."),
                                  QStringLiteral("Печат..."),

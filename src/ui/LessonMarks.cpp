@@ -11,8 +11,6 @@
 #include "ReportView.h"
 #include "WorkingWindow.h"
 
-#include <QKeyEvent>
-
 namespace {
 
 const QColor MarkFill(255, 236, 150);
@@ -41,12 +39,16 @@ LessonMarks::LessonMarks(const Board &board, ReportView &report, Canvas &canvas,
         if (m_working && m_working->isVisible())
             showWorking(describedPartAt(m_report.lineOf(m_report.cursorPosition())), false);
     });
+    connect(&report, &ReportView::blockStepRequested, this, &LessonMarks::step);
+    connect(&report, &ReportView::workingRequested, this, [this](int line) { showWorking(describedPartAt(line), true); });
+    connect(&report, &ReportView::focusLost, this, [this] {
+        if (m_markedByKeyboard)
+            unmark();
+    });
     for (auto changed : {&Board::reportChanged, &Board::figureChanged, &Board::lastPlacedChanged})
         connect(&board, changed, this, &LessonMarks::unmark);
     connect(&board, &Board::verticesPlaced, this, &LessonMarks::unmark);
     connect(&board, &Board::selectedRowChanged, this, &LessonMarks::unmark);
-    report.installEventFilter(this);
-    report.viewport()->installEventFilter(this);
     canvas.setToolTipSource([this](QPoint pixel) { return toolTipAt(pixel); });
 }
 
@@ -137,36 +139,6 @@ void LessonMarks::step(int direction)
         return;
     m_report.setCursorPosition(m_report.lineStart(line));
     mark(partAt(line), true);
-}
-
-bool LessonMarks::eventFilter(QObject *watched, QEvent *event)
-{
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        if (watched != &m_report)
-            break;
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Up)) {
-            step(key->key() == Qt::Key_Down ? 1 : -1);
-            return true;
-        }
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            showWorkingAtCaret();
-            return true;
-        }
-        break;
-    }
-    case QEvent::MouseButtonDblClick:
-        if (watched == m_report.viewport())
-            showWorking(describedPartAt(m_report.lineAt(static_cast<QMouseEvent *>(event)->position().toPoint())), true);
-        break;
-    case QEvent::FocusOut:
-        if (watched == &m_report && m_markedByKeyboard)
-            unmark();
-        break;
-    default: break;
-    }
-    return false;
 }
 
 CanvasMark LessonMarks::markOf(ReportPart part) const

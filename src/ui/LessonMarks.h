@@ -39,9 +39,6 @@ public:
     // The working of the block at the report's caret.
     void showWorkingAtCaret();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     // What the report's line stands in: of the polygon shown, for the marks,
     // or of the polygon the report describes, for its working.

@@ -5,6 +5,7 @@
 
 #include "ui_MainWindow.h"
 
+#include "AccessibleReportView.h"
 #include "Canvas.h"
 #include "CoordinateDelegate.h"
 #include "FittingTextDelegate.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_ui->setupUi(this);
     setWindowIcon(programIcon());
     m_lesson = new LessonMarks(m_board, *m_ui->report, *m_ui->canvas, this);
+    AccessibleReportView::follow(m_ui->report);
     m_board.setArea(m_ui->canvas->area());
     m_commands = commandTable();
     paintColours();

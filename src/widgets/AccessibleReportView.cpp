@@ -5,7 +5,10 @@
 
 #include "ReportView.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -15,46 +18,55 @@ QAccessibleInterface *reportViewInterface(const QString &className, QObject *obj
     return view && className == QLatin1String("ReportView") ? new AccessibleReportView(view) : nullptr;
 }
 
+// Installed as the application starts, before any box is made: Qt keeps the
+// first interface it makes for a box, and the default one reads no text.
+void installFactory()
+{
+    QAccessible::installFactory(reportViewInterface);
+}
+
 } // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installFactory)
 
 AccessibleReportView::AccessibleReportView(ReportView *view)
     : QAccessibleWidget(view, QAccessible::EditableText)
 {
 }
 
-void AccessibleReportView::install()
+void AccessibleReportView::follow(ReportView *view)
 {
-    static const bool installed = (QAccessible::installFactory(reportViewInterface), true);
-    Q_UNUSED(installed);
-}
-
-void AccessibleReportView::textReplaced(ReportView *view, qsizetype removedLength)
-{
-    if (!QAccessible::isActive())
-        return;
     // As Qt's own text boxes say it: the old text by its length alone.
-    QAccessibleTextUpdateEvent event(view, 0, QString(removedLength, u' '),
-                                     view->linedText().withLineFeeds(0, view->text().size()));
-    QAccessible::updateAccessibility(&event);
-    cursorMoved(view, true, true); // to the start, nothing selected
+    auto removedLength = std::make_shared<qsizetype>(0);
+    QObject::connect(view, &ReportView::textAboutToBeReplaced, view, [view, removedLength] {
+        *removedLength = QAccessible::isActive() ? view->lineFeedOffsets().length() : 0;
+    });
+    QObject::connect(view, &ReportView::textReplaced, view, [view, removedLength] {
+        if (!QAccessible::isActive())
+            return;
+        QAccessibleTextUpdateEvent event(view, 0, QString(*removedLength, u' '),
+                                         view->linedText().withLineFeeds(0, view->text().size()));
+        QAccessible::updateAccessibility(&event);
+        selectionChanged(view); // to the start, nothing selected
+    });
+    QObject::connect(view, &ReportView::selectionChanged, view, [view] { selectionChanged(view); });
+    QObject::connect(view, &ReportView::cursorPositionChanged, view, [view] {
+        if (!QAccessible::isActive())
+            return;
+        QAccessibleTextCursorEvent event(view, int(view->lineFeedOffsets().offsetOf(view->cursorPosition())));
+        QAccessible::updateAccessibility(&event);
+    });
 }
 
-void AccessibleReportView::cursorMoved(ReportView *view, bool moved, bool reselected)
+void AccessibleReportView::selectionChanged(ReportView *view)
 {
     if (!QAccessible::isActive())
         return;
     const LineFeedOffsets &offsets = view->lineFeedOffsets();
-    const int cursor = int(offsets.offsetOf(view->cursorPosition()));
-    if (reselected) {
-        const auto [from, to] = view->selectionRange();
-        QAccessibleTextSelectionEvent event(view, int(offsets.offsetOf(from)), int(offsets.offsetOf(to)));
-        event.setCursorPosition(cursor);
-        QAccessible::updateAccessibility(&event);
-    }
-    if (moved) {
-        QAccessibleTextCursorEvent event(view, cursor);
-        QAccessible::updateAccessibility(&event);
-    }
+    const auto [from, to] = view->selectionRange();
+    QAccessibleTextSelectionEvent event(view, int(offsets.offsetOf(from)), int(offsets.offsetOf(to)));
+    event.setCursorPosition(int(offsets.offsetOf(view->cursorPosition())));
+    QAccessible::updateAccessibility(&event);
 }
 
 ReportView *AccessibleReportView::view() const

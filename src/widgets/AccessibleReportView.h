@@ -11,17 +11,17 @@ class ReportView;
 // text, every line end one line feed, as the clipboard gets it, so that
 // AT-SPI's queryText().getText(0, -1) reads the whole report. Lines, words
 // and characters are found in the text itself; the places of characters
-// only for the lines in view.
+// only for the lines in view. What changes, it learns from the box's
+// signals and tells the screen reader as Qt's own text boxes tell it.
 class AccessibleReportView : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit AccessibleReportView(ReportView *view);
 
-    // Makes the interface the one of every report box; once is enough.
-    static void install();
-    // Tell the screen reader what changed, when one is listening.
-    static void textReplaced(ReportView *view, qsizetype removedLength);
-    static void cursorMoved(ReportView *view, bool moved, bool reselected);
+    // Tells a screen reader, when one listens, what changes in the view.
+    // Qt makes this interface for every report box of a program that calls
+    // this: its factory is installed as the application starts.
+    static void follow(ReportView *view);
 
     QAccessible::State state() const override;
     QString text(QAccessible::Text kind) const override;
@@ -48,6 +48,7 @@ public:
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
 
 private:
+    static void selectionChanged(ReportView *view);
     ReportView *view() const;
     int offsetOf(qsizetype position) const;
     qsizetype positionOf(int offset) const;

@@ -81,6 +81,18 @@ TextRow LineLayouts::rowOf(qsizetype position) const
     return {line, layout(line).lineForTextPosition(int(column)).lineNumber()};
 }
 
+std::pair<qsizetype, qsizetype> LineLayouts::rowAround(qsizetype position) const
+{
+    const TextRow at = rowOf(position);
+    const QTextLayout &laidOut = layout(at.line);
+    const QTextLine row = laidOut.lineAt(at.row);
+    int end = row.textStart() + row.textLength();
+    if (at.row + 1 < laidOut.lineCount() && end > row.textStart() && laidOut.text()[end - 1].isSpace())
+        --end;
+    const qsizetype start = m_text.lineStart(at.line);
+    return {start + row.textStart(), start + end};
+}
+
 TextRow LineLayouts::lastRow() const
 {
     const int line = m_text.lineCount() - 1;

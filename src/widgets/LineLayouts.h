@@ -9,6 +9,8 @@
 #include <QFont>
 #include <QTextLayout>
 
+#include <utility>
+
 // One row of the shown text: a line wraps into one row or more.
 struct TextRow {
     int line = 0;
@@ -46,6 +48,9 @@ public:
 
     // The row that shows the position: at a row's wrap, the next row's start.
     TextRow rowOf(qsizetype position) const;
+    // Where the row that shows the position starts and ends, before the
+    // blank at which a wrapped row breaks.
+    std::pair<qsizetype, qsizetype> rowAround(qsizetype position) const;
     TextRow lastRow() const;
     // The row `count` rows after `from`, or before it when negative, kept
     // within the text.

@@ -3,14 +3,12 @@
 
 #include "ReportView.h"
 
-#include "AccessibleReportView.h"
+#include "TextBoxMenu.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDrag>
-#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
@@ -25,26 +23,11 @@ namespace {
 constexpr qreal Margin = LineLayouts::Margin;
 constexpr int AutoScrollInterval = 50; // ms, one row each while dragging beyond the box
 
-// One of the items a read-only text box of Qt's own has in its context
-// menu: in Qt's words and Qt's translation, with its shortcut and its icon
-// from the desktop's theme.
-QAction *addTextBoxItem(QMenu *menu, const char *words, QKeySequence::StandardKey key, const QString &icon)
-{
-    QString caption = QCoreApplication::translate("QWidgetTextControl", words);
-    if (!QCoreApplication::testAttribute(Qt::AA_DontShowShortcutsInContextMenus))
-        caption += u'\t' + QKeySequence(key).toString(QKeySequence::NativeText);
-    QAction *action = menu->addAction(caption);
-    action->setIcon(QIcon::fromTheme(icon));
-    action->setObjectName(icon);
-    return action;
-}
-
 } // namespace
 
 ReportView::ReportView(QWidget *parent)
     : QAbstractScrollArea(parent)
 {
-    AccessibleReportView::install();
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setCursor(Qt::IBeamCursor);
@@ -62,19 +45,18 @@ void ReportView::setText(const QString &text)
 
 void ReportView::setText(const LinedText &text)
 {
-    const qsizetype shownBefore = QAccessible::isActive() ? lineFeedOffsets().length() : 0;
+    emit textAboutToBeReplaced();
     m_lineFeedOffsets.reset();
     m_lines.setText(text);
-    m_cursor = m_anchor = 0;
-    m_desiredX = -1;
-    m_top = {};
+    m_caret.reset();
+    m_rows.setTop({});
     m_selecting = m_mightDrag = false;
     m_autoScrolling.stop();
     m_tripleClick.stop();
     layOut();
     restartBlinking();
+    emit textReplaced();
     emit cursorPositionChanged();
-    AccessibleReportView::textReplaced(this, shownBefore);
     if (viewport()->underMouse())
         hoverAt(viewport()->mapFromGlobal(QCursor::pos()));
 }
@@ -88,79 +70,26 @@ const LineFeedOffsets &ReportView::lineFeedOffsets() const
 
 // --- where lines and positions are shown ----------------------------------------
 
-QList<ReportView::ShownLine> ReportView::shownLines() const
-{
-    QList<ShownLine> shown;
-    qreal top = Margin - m_lines.textRow(m_top).y();
-    for (int line = m_top.line; line < lineCount() && top < viewport()->height(); ++line) {
-        shown.append({line, top});
-        top += m_lines.heightOf(line);
-    }
-    return shown;
-}
-
-std::optional<ReportView::ShownLine> ReportView::shownLineAt(qreal y) const
-{
-    qreal top = Margin - m_lines.textRow(m_top).y();
-    for (int line = m_top.line; line < lineCount(); ++line) {
-        const qreal bottom = top + m_lines.heightOf(line);
-        if (y < bottom)
-            return ShownLine{line, top};
-        top = bottom;
-    }
-    return std::nullopt;
-}
-
 int ReportView::lineAt(QPoint viewportPosition) const
 {
-    const std::optional<ShownLine> shown = shownLineAt(viewportPosition.y());
+    const std::optional<ShownRows::Line> shown = m_rows.lineAt(viewportPosition.y());
     return shown ? shown->line : -1;
 }
 
 qsizetype ReportView::positionAt(QPoint viewportPosition) const
 {
-    return hit(viewportPosition, QTextLine::CursorBetweenCharacters);
-}
-
-// Above the rows in view is their first; below the text, its end.
-qsizetype ReportView::hit(QPoint viewportPosition, QTextLine::CursorPosition kind) const
-{
-    const qreal y = std::max<qreal>(viewportPosition.y(), Margin);
-    const std::optional<ShownLine> shown = shownLineAt(y);
-    if (!shown)
-        return linedText().lineEnd(lineCount() - 1);
-    const QTextLayout &layout = m_lines.layout(shown->line);
-    QTextLine row = layout.lineAt(0);
-    for (int i = 1; i < layout.lineCount() && layout.lineAt(i).y() <= y - shown->top; ++i)
-        row = layout.lineAt(i);
-    return lineStart(shown->line) + row.xToCursor(viewportPosition.x(), kind);
-}
-
-std::optional<QRectF> ReportView::placeOf(qsizetype position) const
-{
-    const int line = lineOf(position);
-    for (const ShownLine &shown : shownLines()) {
-        if (shown.line != line)
-            continue;
-        const QTextLayout &layout = m_lines.layout(line);
-        const int column = int(std::min(position, linedText().lineEnd(line)) - lineStart(line));
-        const QTextLine row = layout.lineForTextPosition(column);
-        const qreal x = row.cursorToX(column);
-        const qreal next = column < layout.text().size() ? row.cursorToX(column + 1) : x;
-        return QRectF(std::min(x, next), shown.top + row.y(), std::abs(next - x), row.height());
-    }
-    return std::nullopt;
+    return m_rows.positionAt(viewportPosition, QTextLine::CursorBetweenCharacters);
 }
 
 QRect ReportView::characterRect(qsizetype position) const
 {
-    const std::optional<QRectF> place = placeOf(position);
+    const std::optional<QRectF> place = m_rows.placeOf(position);
     return place ? place->toAlignedRect() : QRect();
 }
 
-QRect ReportView::caretRect() const
+QRect ReportView::caretRect(qsizetype position) const
 {
-    const std::optional<QRectF> place = placeOf(m_cursor);
+    const std::optional<QRectF> place = m_rows.placeOf(position);
     if (!place)
         return {};
     const int width = style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this);
@@ -171,7 +100,7 @@ QVariant ReportView::inputMethodQuery(Qt::InputMethodQuery query) const
 {
     if (query != Qt::ImCursorRectangle)
         return QAbstractScrollArea::inputMethodQuery(query);
-    QRect caret = caretRect();
+    QRect caret = caretRect(cursorPosition());
     if (caret.isNull()) // scrolled out of view: the top of the text instead
         caret = QRect(int(Margin), int(Margin), 1, fontMetrics().height());
     return caret.translated(viewport()->geometry().topLeft());
@@ -179,14 +108,9 @@ QVariant ReportView::inputMethodQuery(Qt::InputMethodQuery query) const
 
 // --- scrolling ------------------------------------------------------------------
 
-qreal ReportView::textHeight() const
-{
-    return viewport()->height() - 2 * Margin;
-}
-
 int ReportView::rowsInView() const
 {
-    return std::max(1, int(textHeight() / QFontMetricsF(font()).lineSpacing()));
+    return std::max(1, int(m_rows.textHeight() / QFontMetricsF(font()).lineSpacing()));
 }
 
 // The rows wrap at the viewport's width; the scroll bar counts lines, and
@@ -194,26 +118,22 @@ int ReportView::rowsInView() const
 void ReportView::layOut()
 {
     m_lines.setWidth(viewport()->width() - 2 * Margin);
-    m_lastTop = m_lines.topShowing(m_lines.lastRow(), textHeight());
-    m_top.row = std::min(m_top.row, m_lines.layout(m_top.line).lineCount() - 1);
-    m_top = std::min(m_top, m_lastTop);
+    m_rows.layOut(viewport()->height());
     QScrollBar *bar = verticalScrollBar();
     const QSignalBlocker quiet(bar);
-    bar->setRange(0, m_lastTop.line);
+    bar->setRange(0, m_rows.lastTop().line);
     bar->setPageStep(rowsInView());
-    bar->setValue(m_top.line);
+    bar->setValue(m_rows.top().line);
     viewport()->update();
 }
 
 void ReportView::setTop(TextRow top)
 {
-    top = std::min(top, m_lastTop);
-    if (top == m_top)
+    if (!m_rows.setTop(top))
         return;
-    m_top = top;
     {
         const QSignalBlocker quiet(verticalScrollBar());
-        verticalScrollBar()->setValue(top.line);
+        verticalScrollBar()->setValue(m_rows.top().line);
     }
     viewport()->update();
     if (viewport()->underMouse())
@@ -224,33 +144,13 @@ void ReportView::setTop(TextRow top)
 void ReportView::scrollContentsBy(int, int)
 {
     const int line = verticalScrollBar()->value();
-    if (line != m_top.line)
-        setTop(line == m_lastTop.line ? m_lastTop : TextRow{line, 0});
-}
-
-bool ReportView::showsWhole(TextRow row) const
-{
-    qreal filled = 0;
-    for (TextRow shown = m_top;;) {
-        filled += m_lines.textRow(shown).height();
-        if (filled > textHeight())
-            return false;
-        if (shown == row)
-            return true;
-        const TextRow next = m_lines.moved(shown, 1);
-        if (next == shown)
-            return false;
-        shown = next;
-    }
+    if (line != m_rows.top().line)
+        setTop(line == m_rows.lastTop().line ? m_rows.lastTop() : TextRow{line, 0});
 }
 
 void ReportView::revealCursor()
 {
-    const TextRow row = m_lines.rowOf(m_cursor);
-    if (row < m_top)
-        setTop(row);
-    else if (!showsWhole(row))
-        setTop(m_lines.topShowing(row, textHeight()));
+    setTop(m_rows.topShowing(m_lines.rowOf(cursorPosition())));
 }
 
 void ReportView::resizeEvent(QResizeEvent *event)
@@ -284,7 +184,7 @@ void ReportView::wheelEvent(QWheelEvent *event)
         m_wheelUnits += angle * QApplication::wheelScrollLines();
         const int rows = m_wheelUnits / 120;
         m_wheelUnits -= rows * 120;
-        setTop(m_lines.moved(m_top, -rows));
+        setTop(m_lines.moved(m_rows.top(), -rows));
     }
     event->accept();
 }
@@ -301,8 +201,9 @@ void ReportView::paintEvent(QPaintEvent *event)
     selected.format.setBackground(palette().brush(group, QPalette::Highlight));
     selected.format.setForeground(palette().brush(group, QPalette::HighlightedText));
     const auto [from, to] = selectionRange();
-    const int caretLine = lineOf(m_cursor);
-    for (const ShownLine &shown : shownLines()) {
+    const qsizetype cursor = cursorPosition();
+    const int caretLine = lineOf(cursor);
+    for (const ShownRows::Line &shown : m_rows.lines()) {
         if (!QRectF(0, shown.top, viewport()->width(), m_lines.heightOf(shown.line)).intersects(damaged))
             continue;
         const QTextLayout &layout = m_lines.layout(shown.line);
@@ -314,14 +215,14 @@ void ReportView::paintEvent(QPaintEvent *event)
         layout.draw(&painter, origin, selected.length > 0 ? QList{selected} : QList<QTextLayout::FormatRange>(),
                     damaged);
         if (m_caretOn && shown.line == caretLine)
-            layout.drawCursor(&painter, origin, int(std::min(m_cursor, end) - start),
+            layout.drawCursor(&painter, origin, int(std::min(cursor, end) - start),
                               style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
     }
 }
 
 void ReportView::updateCaret()
 {
-    const QRect caret = caretRect();
+    const QRect caret = caretRect(cursorPosition());
     if (!caret.isNull())
         viewport()->update(caret.adjusted(-1, 0, 1, 0));
 }
@@ -348,6 +249,7 @@ void ReportView::focusInEvent(QFocusEvent *event)
 
 void ReportView::focusOutEvent(QFocusEvent *event)
 {
+    emit focusLost();
     QAbstractScrollArea::focusOutEvent(event);
     m_blinking.stop();
     m_caretOn = false;
@@ -360,7 +262,7 @@ void ReportView::timerEvent(QTimerEvent *event)
         m_caretOn = !m_caretOn;
         updateCaret();
     } else if (event->timerId() == m_autoScrolling.timerId()) {
-        setTop(m_lines.moved(m_top, m_draggedTo.y() < 0 ? -1 : 1));
+        setTop(m_lines.moved(m_rows.top(), m_draggedTo.y() < 0 ? -1 : 1));
         extendSelectionTo(m_draggedTo);
     } else if (event->timerId() == m_tripleClick.timerId()) {
         m_tripleClick.stop();
@@ -379,7 +281,7 @@ QString ReportView::selectedText() const
 
 void ReportView::setCursorPosition(qsizetype position, bool keepAnchor)
 {
-    select(keepAnchor ? m_anchor : position, position, true);
+    select(keepAnchor ? m_caret.anchor() : position, position, true);
 }
 
 void ReportView::selectAll()
@@ -401,178 +303,59 @@ void ReportView::offerSelection() const
         clipboard->setText(selectedText(), QClipboard::Selection);
 }
 
-// The position kept within the text and out of the middle of a CR LF.
-qsizetype ReportView::withinLines(qsizetype position) const
-{
-    position = std::clamp<qsizetype>(position, 0, text().size());
-    const int line = lineOf(position);
-    const qsizetype end = linedText().lineEnd(line);
-    return position > end && position < linedText().lineBreakEnd(line) ? end : position;
-}
-
 void ReportView::select(qsizetype anchor, qsizetype position, bool reveal)
 {
-    anchor = withinLines(anchor);
-    position = withinLines(position);
-    const bool moved = position != m_cursor;
-    const bool reselected = std::minmax({anchor, position}) != selectionRange()
-                            && (hasSelection() || anchor != position);
-    if (!moved && anchor == m_anchor) {
+    showChange(m_caret.select(anchor, position), reveal);
+}
+
+void ReportView::showChange(TextCaret::Change change, bool reveal)
+{
+    if (!change.moved && !change.reselected) {
         if (reveal)
             revealCursor();
         return;
     }
-    const QRect oldCaret = caretRect();
-    m_anchor = anchor;
-    m_cursor = position;
-    m_desiredX = -1;
+    const QRect oldCaret = caretRect(change.from);
     if (reveal)
         revealCursor();
-    if (reselected)
+    if (change.reselected)
         viewport()->update();
     else if (!oldCaret.isNull())
         viewport()->update(oldCaret.adjusted(-1, 0, 1, 0));
     restartBlinking();
-    if (moved)
+    if (change.reselected)
+        emit selectionChanged();
+    if (change.moved)
         emit cursorPositionChanged();
-    AccessibleReportView::cursorMoved(this, moved, reselected);
-}
-
-qreal ReportView::caretX() const
-{
-    const int line = lineOf(m_cursor);
-    const int column = int(std::min(m_cursor, linedText().lineEnd(line)) - lineStart(line));
-    return m_lines.layout(line).lineForTextPosition(column).cursorToX(column);
-}
-
-std::pair<qsizetype, qsizetype> ReportView::rowAround(qsizetype position) const
-{
-    const int line = lineOf(position);
-    const QTextLayout &layout = m_lines.layout(line);
-    const QTextLine row = layout.lineAt(m_lines.rowOf(position).row);
-    int end = row.textStart() + row.textLength();
-    if (row.lineNumber() + 1 < layout.lineCount() && end > row.textStart() && layout.text()[end - 1].isSpace())
-        --end;
-    return {lineStart(line) + row.textStart(), lineStart(line) + end};
-}
-
-// The position `rows` rows below the caret (above when negative), at the
-// height of the vertical moves' column.
-qsizetype ReportView::rowsAway(int rows) const
-{
-    const TextRow from = m_lines.rowOf(m_cursor);
-    const TextRow to = m_lines.moved(from, rows);
-    if (to == from)
-        return m_cursor;
-    return lineStart(to.line) + m_lines.textRow(to).xToCursor(m_desiredX);
-}
-
-// The next (direction 1) or previous (-1) place of the caret by
-// characters or words; a line end is one step.
-qsizetype ReportView::stepped(int direction, QTextLayout::CursorMode mode) const
-{
-    const LinedText &lines = linedText();
-    const int line = lineOf(m_cursor);
-    const int column = int(std::min(m_cursor, lines.lineEnd(line)) - lineStart(line));
-    const QTextLayout &layout = m_lines.layout(line);
-    if (direction > 0)
-        return column < layout.text().size() ? lineStart(line) + layout.nextCursorPosition(column, mode)
-                                             : lines.lineBreakEnd(line);
-    if (column > 0)
-        return lineStart(line) + layout.previousCursorPosition(column, mode);
-    return line > 0 ? lines.lineEnd(line - 1) : 0;
-}
-
-qsizetype ReportView::target(Move move, bool keepAnchor)
-{
-    switch (move) {
-    case Move::PreviousChar: return stepped(-1, QTextLayout::SkipCharacters);
-    case Move::NextChar: return stepped(1, QTextLayout::SkipCharacters);
-    case Move::PreviousWord: return stepped(-1, QTextLayout::SkipWords);
-    case Move::NextWord: return stepped(1, QTextLayout::SkipWords);
-    case Move::Start: return 0;
-    case Move::End: return text().size();
-    case Move::Up:
-    case Move::Down: {
-        // Selecting beyond the first or last row takes the rest of the text.
-        const int rows = move == Move::Up ? -1 : 1;
-        const TextRow row = m_lines.rowOf(m_cursor);
-        if (m_lines.moved(row, rows) == row)
-            return keepAnchor ? (rows < 0 ? 0 : text().size()) : m_cursor;
-        return rowsAway(rows);
-    }
-    case Move::PageUp:
-    case Move::PageDown: {
-        // The view scrolls a page, and the caret goes along with it.
-        const int rows = move == Move::PageUp ? -rowsInView() : rowsInView();
-        setTop(m_lines.moved(m_top, rows));
-        return rowsAway(rows);
-    }
-    case Move::RowStart: return rowAround(m_cursor).first;
-    case Move::RowEnd: return rowAround(m_cursor).second;
-    }
-    return m_cursor;
 }
 
 // --- keyboard -------------------------------------------------------------------
 
 void ReportView::keyPressEvent(QKeyEvent *event)
 {
-    static constexpr struct {
-        QKeySequence::StandardKey key;
-        Move move;
-        bool selecting;
-    } KeyMoves[] = {
-        {QKeySequence::MoveToPreviousChar, Move::PreviousChar, false},
-        {QKeySequence::SelectPreviousChar, Move::PreviousChar, true},
-        {QKeySequence::MoveToNextChar, Move::NextChar, false},
-        {QKeySequence::SelectNextChar, Move::NextChar, true},
-        {QKeySequence::MoveToPreviousWord, Move::PreviousWord, false},
-        {QKeySequence::SelectPreviousWord, Move::PreviousWord, true},
-        {QKeySequence::MoveToNextWord, Move::NextWord, false},
-        {QKeySequence::SelectNextWord, Move::NextWord, true},
-        {QKeySequence::MoveToPreviousLine, Move::Up, false},
-        {QKeySequence::SelectPreviousLine, Move::Up, true},
-        {QKeySequence::MoveToNextLine, Move::Down, false},
-        {QKeySequence::SelectNextLine, Move::Down, true},
-        {QKeySequence::MoveToStartOfLine, Move::RowStart, false},
-        {QKeySequence::SelectStartOfLine, Move::RowStart, true},
-        {QKeySequence::MoveToEndOfLine, Move::RowEnd, false},
-        {QKeySequence::SelectEndOfLine, Move::RowEnd, true},
-        {QKeySequence::MoveToStartOfDocument, Move::Start, false},
-        {QKeySequence::SelectStartOfDocument, Move::Start, true},
-        {QKeySequence::MoveToEndOfDocument, Move::End, false},
-        {QKeySequence::SelectEndOfDocument, Move::End, true},
-        {QKeySequence::MoveToPreviousPage, Move::PageUp, false},
-        {QKeySequence::SelectPreviousPage, Move::PageUp, true},
-        {QKeySequence::MoveToNextPage, Move::PageDown, false},
-        {QKeySequence::SelectNextPage, Move::PageDown, true},
-    };
-    if (event->matches(QKeySequence::SelectAll)) {
+    const bool arrowUpOrDown = event->key() == Qt::Key_Down || event->key() == Qt::Key_Up;
+    if (event->modifiers() == Qt::ControlModifier && arrowUpOrDown) {
+        emit blockStepRequested(event->key() == Qt::Key_Down ? 1 : -1);
+    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit workingRequested(lineOf(cursorPosition()));
+    } else if (event->matches(QKeySequence::SelectAll)) {
         selectAll();
         offerSelection();
     } else if (event->matches(QKeySequence::Copy)) {
         copy();
     } else if (event->key() == Qt::Key_Space && (event->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier) {
         // A page on, or back with Shift, as in Qt's own read-only boxes.
-        setTop(m_lines.moved(m_top, event->modifiers() ? -rowsInView() : rowsInView()));
-    } else {
-        const auto keyMove = std::find_if(std::begin(KeyMoves), std::end(KeyMoves),
-                                          [event](const auto &keyMove) { return event->matches(keyMove.key); });
-        if (keyMove == std::end(KeyMoves)) {
-            event->ignore(); // nothing to edit: the window may want the key
-            return;
-        }
-        const bool vertical = keyMove->move == Move::Up || keyMove->move == Move::Down
-                              || keyMove->move == Move::PageUp || keyMove->move == Move::PageDown;
-        if (vertical && m_desiredX < 0)
-            m_desiredX = caretX();
-        const qreal column = vertical ? m_desiredX : -1;
-        const qsizetype to = target(keyMove->move, keyMove->selecting);
-        select(keyMove->selecting ? m_anchor : to, to, true);
-        m_desiredX = column;
+        setTop(m_lines.moved(m_rows.top(), event->modifiers() ? -rowsInView() : rowsInView()));
+    } else if (const std::optional<TextCaret::KeyMove> keyMove = TextCaret::moveOf(*event)) {
+        // The view scrolls a page, and the caret goes along with it.
+        if (const int pages = TextCaret::pagesOf(keyMove->move))
+            setTop(m_lines.moved(m_rows.top(), pages * rowsInView()));
+        showChange(m_caret.move(*keyMove, rowsInView()), true);
         if (keyMove->selecting)
             offerSelection();
+    } else {
+        event->ignore(); // nothing to edit: the window may want the key
+        return;
     }
     event->accept();
 }
@@ -603,7 +386,7 @@ void ReportView::mousePressEvent(QMouseEvent *event)
     m_pressedAt = at;
     if (m_mightDrag)
         return;
-    select(extending ? m_anchor : position, position, true);
+    select(extending ? m_caret.anchor() : position, position, true);
     m_selecting = true;
     m_draggedTo = at;
 }
@@ -649,13 +432,14 @@ void ReportView::mouseReleaseEvent(QMouseEvent *event)
 
 void ReportView::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    const QPoint at = event->position().toPoint();
+    emit workingRequested(lineAt(at));
     if (event->button() != Qt::LeftButton) {
         event->ignore();
         return;
     }
-    const QPoint at = event->position().toPoint();
     const auto [from, to] =
-        linedText().segmentAround(hit(at, QTextLine::CursorOnCharacter), QTextBoundaryFinder::Word);
+        linedText().segmentAround(m_rows.positionAt(at, QTextLine::CursorOnCharacter), QTextBoundaryFinder::Word);
     select(from, to, true);
     offerSelection();
     m_mightDrag = false;
@@ -666,7 +450,7 @@ void ReportView::mouseDoubleClickEvent(QMouseEvent *event)
 void ReportView::extendSelectionTo(QPoint viewportPosition)
 {
     const QPoint inside(viewportPosition.x(), std::clamp(viewportPosition.y(), 0, viewport()->height() - 1));
-    select(m_anchor, positionAt(inside), true);
+    select(m_caret.anchor(), positionAt(inside), true);
 }
 
 void ReportView::dragSelection()
@@ -700,27 +484,13 @@ void ReportView::setHoveredLine(int line)
 
 // --- context menu ---------------------------------------------------------------
 
-QMenu *ReportView::createContextMenu(QPoint)
-{
-    auto *menu = new QMenu(this);
-    QAction *copying = addTextBoxItem(menu, "&Copy", QKeySequence::Copy, QStringLiteral("edit-copy"));
-    copying->setEnabled(hasSelection());
-    connect(copying, &QAction::triggered, this, &ReportView::copy);
-    menu->addSeparator();
-    QAction *selectingAll =
-        addTextBoxItem(menu, "Select All", QKeySequence::SelectAll, QStringLiteral("edit-select-all"));
-    selectingAll->setEnabled(!text().isEmpty());
-    connect(selectingAll, &QAction::triggered, this, &ReportView::selectAll);
-    if (!actions().isEmpty()) {
-        menu->addSeparator();
-        menu->addActions(actions());
-    }
-    return menu;
-}
-
 void ReportView::contextMenuEvent(QContextMenuEvent *event)
 {
-    QMenu *menu = createContextMenu(event->pos());
+    auto *menu = new TextBoxMenu(this);
+    menu->copyAction()->setEnabled(hasSelection());
+    connect(menu->copyAction(), &QAction::triggered, this, &ReportView::copy);
+    menu->selectAllAction()->setEnabled(!text().isEmpty());
+    connect(menu->selectAllAction(), &QAction::triggered, this, &ReportView::selectAll);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
 }

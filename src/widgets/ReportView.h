@@ -6,16 +6,15 @@
 #include "LineFeedOffsets.h"
 #include "LineLayouts.h"
 #include "LinedText.h"
+#include "ShownRows.h"
+#include "TextCaret.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
 #include <QString>
 
-#include <algorithm>
 #include <optional>
 #include <utility>
-
-class QMenu;
 
 // The read-only box that shows the task and the area report.
 //
@@ -30,13 +29,15 @@ class QMenu;
 // keyboard and mouse as in any text box that cannot be edited: the arrow,
 // Home, End and Page keys (Shift extends the selection), Ctrl+A, double- and
 // triple-click, dragging; Ctrl+C copies the selection with every line end as
-// LF. Typing, Enter and the keys that edit change nothing and pass on to the
-// window, as do Ctrl+Up and Ctrl+Down.
+// LF. Typing and the keys that edit change nothing and pass on to the
+// window. Ctrl+Down and Ctrl+Up ask for the next or the previous block of
+// the report, Enter and a double-click for the working of a line: the box
+// only says so, and whoever knows the report's blocks answers.
 //
 // Its context menu holds the text box's own items (copy, select all) in
 // Qt's translation, then the actions added to the box: the window's
-// commands for the report. A screen reader reads the text through Qt's
-// accessible text interface.
+// commands for the report. A screen reader reads it through
+// AccessibleReportView, which its signals keep up to date.
 class ReportView : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -63,18 +64,16 @@ public:
     // when its line is not in view.
     QRect characterRect(qsizetype position) const;
 
-    qsizetype cursorPosition() const { return m_cursor; }
-    // Where the selection began; the cursor position when nothing is selected.
-    qsizetype anchorPosition() const { return m_anchor; }
+    qsizetype cursorPosition() const { return m_caret.position(); }
     // Moves the caret, selecting from the anchor with `keepAnchor`, and
     // scrolls it into view.
     void setCursorPosition(qsizetype position, bool keepAnchor = false);
-    bool hasSelection() const { return m_cursor != m_anchor; }
+    bool hasSelection() const { return m_caret.hasSelection(); }
     // Where the selection starts and ends, in the text's order.
-    std::pair<qsizetype, qsizetype> selectionRange() const { return std::minmax({m_anchor, m_cursor}); }
+    std::pair<qsizetype, qsizetype> selectionRange() const { return m_caret.selectionRange(); }
     // Where the row that shows the position starts and ends, before the
     // blank at which a wrapped row breaks.
-    std::pair<qsizetype, qsizetype> rowAround(qsizetype position) const;
+    std::pair<qsizetype, qsizetype> rowAround(qsizetype position) const { return m_lines.rowAround(position); }
     // The selected text with every line end as LF, as Ctrl+C copies it.
     QString selectedText() const;
 
@@ -82,8 +81,6 @@ public:
     // one character (built when first asked for).
     const LineFeedOffsets &lineFeedOffsets() const;
 
-    // The context menu for a click at `position`; the caller owns it.
-    QMenu *createContextMenu(QPoint position);
     // The caret's rectangle, in the box's coordinates, for
     // Qt::ImCursorRectangle: where the keyboard opens the context menu.
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
@@ -93,10 +90,23 @@ public slots:
     void copy() const;
 
 signals:
+    // Before and after setText replaces the text, the caret at its start.
+    void textAboutToBeReplaced();
+    void textReplaced();
     void cursorPositionChanged();
+    // The stretch selected changed; not when the caret moves without one.
+    void selectionChanged();
     // The line under the mouse pointer as it moves; -1 when the pointer
     // leaves the text or the box.
     void hoveredLineChanged(int line);
+    // Ctrl+Down (1) or Ctrl+Up (-1): the caret to the next or previous block.
+    void blockStepRequested(int direction);
+    // Enter, at the caret's line, or a double-click, at the line clicked
+    // (-1 below the last): that line's working shown.
+    void workingRequested(int line);
+    // The caret no longer shows: the focus went to another control, window
+    // or menu.
+    void focusLost();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -116,37 +126,15 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    enum class Move { PreviousChar, NextChar, PreviousWord, NextWord, Up, Down, RowStart, RowEnd, Start, End,
-                      PageUp, PageDown };
-    struct ShownLine {
-        int line;
-        qreal top; // of its layout, in the viewport
-    };
-
-    // Where the caret lands after the move; Page keys scroll the view too.
-    qsizetype target(Move move, bool keepAnchor);
-    qsizetype rowsAway(int rows) const;
-    qsizetype stepped(int direction, QTextLayout::CursorMode mode) const;
     void select(qsizetype anchor, qsizetype position, bool reveal);
-    qsizetype withinLines(qsizetype position) const;
-    qreal caretX() const;
+    void showChange(TextCaret::Change change, bool reveal);
 
-    // The lines in view, top to bottom, and the one at a height.
-    QList<ShownLine> shownLines() const;
-    std::optional<ShownLine> shownLineAt(qreal y) const;
-    qsizetype hit(QPoint viewportPosition, QTextLine::CursorPosition kind) const;
-    // The character at the position, from the caret's place before it to
-    // the one after it (none wide at a line's end); none when its line is
-    // not in view.
-    std::optional<QRectF> placeOf(qsizetype position) const;
-    qreal textHeight() const;
     int rowsInView() const;
     void layOut();
     void setTop(TextRow top);
     void revealCursor();
-    bool showsWhole(TextRow row) const;
 
-    QRect caretRect() const;
+    QRect caretRect(qsizetype position) const;
     void updateCaret();
     void restartBlinking();
     void setHoveredLine(int line);
@@ -157,11 +145,8 @@ private:
 
     LineLayouts m_lines;
     mutable std::optional<LineFeedOffsets> m_lineFeedOffsets;
-    qsizetype m_cursor = 0;
-    qsizetype m_anchor = 0;
-    qreal m_desiredX = -1; // of vertical moves; -1 for the caret's own
-    TextRow m_top;         // the first row in view
-    TextRow m_lastTop;     // the top of the last page
+    TextCaret m_caret{m_lines};
+    ShownRows m_rows{m_lines};
 
     bool m_caretOn = false;
     QBasicTimer m_blinking;
