@@ -100,8 +100,9 @@ void TestKeyboard::crosshairPlacesAsTheMouseDoes_data()
         << QList<QPoint>{{50, 60}, {300, 20}} << Keys{{Qt::Key_Left}, {Qt::Key_Space}} << QPoint(299, 20);
 }
 
-// Same rows, dot and report as a left press at the crosshair; the crosshair
-// itself never reaches the picture.
+// Same rows, dot and report as a left press at the crosshair, which places
+// the vertex there, the inner area's corners included; the crosshair itself
+// never reaches the picture.
 void TestKeyboard::crosshairPlacesAsTheMouseDoes()
 {
     QFETCH(QList<QPoint>, pressedFirst);
@@ -120,7 +121,10 @@ void TestKeyboard::crosshairPlacesAsTheMouseDoes()
     pressCanvas(*byMouse.window, placed);
     settle();
 
-    QCOMPARE(snap(*byKeys.window), snap(*byMouse.window));
+    const Snapshot shown = snap(*byKeys.window);
+    QCOMPARE(shown, snap(*byMouse.window));
+    QCOMPARE(shown.x.value(shown.x.size() - 1) + u',' + shown.y.value(shown.y.size() - 1),
+             QStringLiteral("%1,%2").arg(placed.x()).arg(placed.y()));
     pressButton(*byKeys.window, "inOrderButton");
     pressButton(*byMouse.window, "inOrderButton");
     QCOMPARE(snap(*byKeys.window), snap(*byMouse.window));

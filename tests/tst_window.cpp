@@ -92,7 +92,6 @@ private slots:
     void tabOrderAndFirstFocus();
     void taskDescriptionIsExact();
     void reportBoxRefusesTypingButSelects();
-    void pressOnInnerCornerIsOrigin();
     void everyControlHasAName();
     void reportSaved_data();
     void reportSaved();
@@ -236,15 +235,6 @@ void WindowTest::reportBoxRefusesTypingButSelects()
     QVERIFY(lastLineEnd.top() > lastLineStart.top());
     QVERIFY(lastLineEnd.right() < report->viewport()->width());
     QVERIFY(report->verticalScrollBar()->isVisible());
-}
-
-void WindowTest::pressOnInnerCornerIsOrigin()
-{
-    pressCanvas(*m_window, QPoint(0, 0));
-    pressCanvas(*m_window, QPoint(462, 195));
-    const Snapshot shown = snap(*m_window);
-    QCOMPARE(shown.x, QStringList({"0", "462"}));
-    QCOMPARE(shown.y, QStringList({"0", "195"}));
 }
 
 // Screen readers, and tests driven through accessibility, find every control
