@@ -12,6 +12,8 @@
 #include "ReportView.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
@@ -40,13 +42,25 @@ T *control(const MainWindow &window, const char *name)
 inline Canvas *canvasOf(const MainWindow &window) { return control<Canvas>(window, "canvas"); }
 inline ReportView *reportOf(const MainWindow &window) { return control<ReportView>(window, "report"); }
 
-// The window's command whose action has that name; a missing one ends the test run.
-inline MainWindow::CommandControls commandOf(const MainWindow &window, const char *name)
+// The four commands that have a button, in the menu bar's order: the
+// button's name and that of its menu item's action.
+struct ButtonAndItem {
+    const char *button;
+    const char *item;
+};
+inline constexpr ButtonAndItem ButtonsAndItems[] = {{"contourButton", "orderContourAction"},
+                                                    {"inOrderButton", "connectInOrderAction"},
+                                                    {"clearButton", "clearAllAction"},
+                                                    {"deleteButton", "deleteVertexAction"}};
+
+// The canvas's picture as Ctrl+C copies it: as drawn, without the marks
+// shown over it. The key goes straight to the canvas, as no shortcut of the
+// window takes it: the randomized test copies after every event.
+inline QImage copiedPicture(Canvas *canvas)
 {
-    for (const MainWindow::CommandControls &command : window.commands())
-        if (command.action->objectName() == QLatin1String(name))
-            return command;
-    qFatal("the window has no command %s", name);
+    QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
+    QCoreApplication::sendEvent(canvas, &copy);
+    return QGuiApplication::clipboard()->image();
 }
 
 // The list that shows one column of the vertices.
@@ -64,17 +78,21 @@ inline void pressCanvas(MainWindow &window, QPoint at, Qt::MouseButton button = 
     QTest::mouseClick(canvas, button, modifiers, canvas->contentsRect().topLeft() + at);
 }
 
-inline void pressButton(MainWindow &window, const char *command)
+inline void pressButton(MainWindow &window, const char *button)
 {
-    QTest::mouseClick(commandOf(window, command).button, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
     settle();
 }
 
-// A click on the command's item in the menu bar.
-inline void chooseMenuItem(MainWindow &window, const char *command)
+// A click on the menu bar's item of the action of that name; one that is
+// not in the menu bar ends the test run.
+inline void chooseMenuItem(MainWindow &window, const char *action)
 {
     QMenuBar *bar = window.menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(commandOf(window, command).action).center());
+    const QRect item = bar->actionGeometry(control<QAction>(window, action));
+    if (item.isEmpty())
+        qFatal("the menu bar has no item %s", action);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, item.center());
     settle();
 }
 
@@ -128,7 +146,7 @@ inline Snapshot snap(const MainWindow &window)
     return {textsOf(xs), textsOf(ys), textsOf(numbers),
             selectedRowOf(xs), selectedRowOf(ys), selectedRowOf(numbers),
             window.board().vertices().vertexCount(), window.board().isClosed(),
-            reportOf(window)->text(), canvasOf(window)->picture().image()};
+            reportOf(window)->text(), copiedPicture(canvasOf(window))};
 }
 
 inline char *toString(const Snapshot &s)

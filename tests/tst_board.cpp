@@ -310,7 +310,7 @@ void TestBoardDocument::pressOnOneSpotTwice()
 }
 
 // Vertex numbers are 16-bit and end at 32767: a full board keeps every
-// vertex and says so instead of failing.
+// vertex and says so instead of failing, and takes every command.
 void TestBoardDocument::fullBoardRefusesPress()
 {
     TestedBoard board;
@@ -324,6 +324,17 @@ void TestBoardDocument::fullBoardRefusesPress()
 
     QCOMPARE(board.vertices().vertexCount(), Board::MaxVertices);
     QCOMPARE(rows(board.vertices()), before);
+    const auto reportedTriangles = [&] { return int(board.report().count(QStringLiteral("Върхове: 1"))); };
+    board.connectInOrder();
+    QCOMPARE(reportedTriangles(), Board::MaxVertices - 2);
+    QVERIFY(board.report().contains(QStringLiteral("Върхове: 13276632767 с координати: ")));
+    board.selectRow(20000);
+    board.deleteSelected();
+    QVERIFY(board.placeVertex(QPoint(5, 6)).placed());
+    QCOMPARE(columnTexts(board.vertices(), VertexModel::NumberColumn).last(), QStringLiteral("32767"));
+    board.orderContour();
+    QVERIFY(board.isClosed());
+    QCOMPARE(reportedTriangles(), Board::MaxVertices - 2);
 }
 
 void TestBoardDocument::pasteVertexLines_data()

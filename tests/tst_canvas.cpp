@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zarvelon developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "BoardFixture.h"
 #include "Canvas.h"
 #include "Picture.h"
 
@@ -41,7 +42,7 @@ Drawing line(QPointF from, QPointF to, Picture::LineStyle style = Picture::LineS
 
 // A logical pixel's colour: its ink when at least half its device pixels
 // have it, so that a figure reads the same at every ratio.
-QRgb pixelAt(const Picture &picture, int x, int y)
+QRgb pixelAt(const QImage &picture, int x, int y)
 {
     const qreal ratio = picture.devicePixelRatio();
     const auto first = [ratio](int logical) { return int(std::ceil(logical * ratio - 0.5)); };
@@ -49,14 +50,14 @@ QRgb pixelAt(const Picture &picture, int x, int y)
     QRgb ink = White;
     for (int j = first(y); j < first(y + 1); ++j)
         for (int i = first(x); i < first(x + 1); ++i, ++pixels)
-            if (const QRgb pixel = picture.image().pixel(i, j); pixel != White)
+            if (const QRgb pixel = picture.pixel(i, j); pixel != White)
                 ink = pixel, ++inked;
     return 2 * inked >= pixels ? ink : White;
 }
 
 // One text line per logical pixel row of `area`: '.' for white, '#' for
 // `ink`, '?' for any other colour.
-QStringList drawnIn(const Picture &picture, const QRect &area, QRgb ink = Black)
+QStringList drawnIn(const QImage &picture, const QRect &area, QRgb ink = Black)
 {
     QStringList rows;
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -68,6 +69,13 @@ QStringList drawnIn(const Picture &picture, const QRect &area, QRgb ink = Black)
         rows << row;
     }
     return rows;
+}
+
+// The canvas's picture as Ctrl+C copies it.
+QImage copiedPicture(Canvas &canvas)
+{
+    QTest::keyClick(&canvas, Qt::Key_C, Qt::ControlModifier);
+    return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -96,6 +104,7 @@ private slots:
 
 private:
     Picture m_picture;
+    std::unique_ptr<TestedBoard> m_board; // followed by the canvas, for those tests that want it
     std::unique_ptr<Canvas> m_canvas;
 };
 
@@ -113,6 +122,8 @@ void TestCanvas::init()
 {
     QFETCH_GLOBAL(qreal, ratio);
     m_picture = Picture(Small, ratio);
+    m_canvas.reset();
+    m_board = std::make_unique<TestedBoard>();
     m_canvas = std::make_unique<Canvas>();
     m_canvas->resize(Small + QSize(4, 4));
     m_canvas->setAttribute(Qt::WA_DontShowOnScreen);
@@ -147,7 +158,7 @@ void TestCanvas::dotShape()
     QFETCH(QRgb, colour);
     QFETCH(QRect, area);
     m_picture.drawDot(centre, width, colour);
-    QTEST(drawnIn(m_picture, area, colour), "expected");
+    QTEST(drawnIn(m_picture.image(), area, colour), "expected");
 }
 
 void TestCanvas::lineEnds_data()
@@ -178,17 +189,17 @@ void TestCanvas::lineEnds()
     QFETCH(QPoint, to);
     m_picture.drawLine(from, to, Picture::LineStyle::Solid, Black);
     for (const QPoint end : {from, to})
-        QCOMPARE(pixelAt(m_picture, qBound(0, end.x(), 79), qBound(0, end.y(), 39)), Black);
+        QCOMPARE(pixelAt(m_picture.image(), qBound(0, end.x(), 79), qBound(0, end.y(), 39)), Black);
     const QPoint d = to - from;
     const QPoint step = qAbs(d.x()) >= qAbs(d.y()) ? QPoint(d.x() > 0 ? 1 : -1, 0)
                                                    : QPoint(0, d.y() > 0 ? 1 : -1);
     for (const QPoint beyond : {from - step, to + step})
         if (m_picture.area().contains(beyond))
-            QCOMPARE(pixelAt(m_picture, beyond.x(), beyond.y()), White);
+            QCOMPARE(pixelAt(m_picture.image(), beyond.x(), beyond.y()), White);
     const QRect box = QRect(from, QSize(1, 1)) | QRect(to, QSize(1, 1));
     for (int y = 0; y < Small.height(); ++y)
         for (int x = 0; x < Small.width(); ++x)
-            QVERIFY(box.contains(x, y) || pixelAt(m_picture, x, y) == White);
+            QVERIFY(box.contains(x, y) || pixelAt(m_picture.image(), x, y) == White);
 }
 
 void TestCanvas::lineStyle_data()
@@ -222,7 +233,7 @@ void TestCanvas::lineStyle()
 
     const int left = int(std::max(0.0, std::min(fromX, toX)));
     const int right = int(std::min(Small.width() - 1.0, std::max(fromX, toX)));
-    QString drawn = drawnIn(m_picture, QRect(QPoint(left, 20), QPoint(right, 20))).first();
+    QString drawn = drawnIn(m_picture.image(), QRect(QPoint(left, 20), QPoint(right, 20))).first();
     if (fromX > toX)
         std::reverse(drawn.begin(), drawn.end());
     QCOMPARE(drawn, pattern.repeated(drawn.size()).left(drawn.size()));
@@ -249,7 +260,7 @@ void TestCanvas::nothingDrawn()
 {
     QFETCH(Drawing, drawing);
     drawing(m_picture);
-    QCOMPARE(drawnIn(m_picture, m_picture.area()), QStringList(Small.height(), QString(Small.width(), u'.')));
+    QCOMPARE(drawnIn(m_picture.image(), m_picture.area()), QStringList(Small.height(), QString(Small.width(), u'.')));
 }
 
 void TestCanvas::press_data()
@@ -291,46 +302,60 @@ void TestCanvas::press()
 
 void TestCanvas::screenShowsPicture_data()
 {
-    QTest::addColumn<Drawing>("drawing");
+    QTest::addColumn<QString>("vertices"); // placed on the board the canvas follows, as setRows takes them
+    QTest::addColumn<QString>("then");     // "pick 1", "in order" or "clear"
 
-    QTest::newRow("dot") << dot({30, 20}, Red);
-    QTest::newRow("dot at the inner bottom-right corner") << dot({399, 299}, Red);
-    QTest::newRow("line drawn up and to the left") << line({390, 290}, {50, 100}, Picture::LineStyle::Dot, Red);
-    QTest::newRow("clear") << Drawing(&Picture::clear);
+    QTest::newRow("a dot") << "30,20" << "";
+    QTest::newRow("a dot at the inner bottom-right corner") << "399,299" << "";
+    QTest::newRow("a picked vertex, red") << "30,20" << "pick 1";
+    QTest::newRow("the polygon") << "390,290 50,100" << "in order";
+    QTest::newRow("cleared") << "30,20" << "clear";
 }
 
 // What is drawn reaches the screen once control is back in the event loop,
 // in the inner area, and only there.
 void TestCanvas::screenShowsPicture()
 {
-    QFETCH(Drawing, drawing);
+    QFETCH(QString, vertices);
+    QFETCH(QString, then);
+    TestedBoard board;
     Canvas canvas;
     canvas.setFocusPolicy(Qt::NoFocus); // no focus frame or crosshair over the picture
-    canvas.resize(404, 304);
+    canvas.resize(TestedBoard::Size + QSize(4, 4));
     canvas.show();
     QVERIFY(QTest::qWaitForWindowExposed(&canvas));
-    canvas.draw(line({0, 150}, {399, 150}));
+    canvas.follow(board);
+    const auto placed = [&board](QString rows) { board.placeVertexLines(rows.replace(u',', u'\t').replace(u' ', u'\n')); };
+    placed(QStringLiteral("0,150 399,150"));
     const auto shown = [&] {
         return canvas.screen()->grabWindow(canvas.winId()).toImage().copy(canvas.contentsRect())
             .convertToFormat(QImage::Format_RGB32);
     };
-    QTRY_COMPARE(shown(), canvas.picture().image());
+    QTRY_COMPARE(shown(), copiedPicture(canvas));
 
-    canvas.draw(drawing);
-    QTRY_COMPARE(shown(), canvas.picture().image());
+    placed(vertices);
+    if (then == QLatin1String("pick 1"))
+        board.selectRow(1);
+    else if (then == QLatin1String("in order"))
+        board.connectInOrder();
+    else if (then == QLatin1String("clear"))
+        board.clearAll();
+    QCOMPARE(isBlank(copiedPicture(canvas)), then == QLatin1String("clear"));
+    QTRY_COMPARE(shown(), copiedPicture(canvas));
 }
 
 void TestCanvas::pictureSurvivesResize()
 {
     m_canvas->resize(200, 100);
-    m_canvas->draw(dot({10, 10}));
-    m_canvas->draw(line({0, 90}, {150, 90}));
+    m_canvas->follow(*m_board);
+    setRows(*m_board, QStringLiteral("10,10 0,90 150,90"));
+    m_board->connectInOrder();
     m_canvas->resize(467, 200);
 
-    const Picture &picture = m_canvas->picture();
+    const QImage picture = copiedPicture(*m_canvas);
     QCOMPARE(picture.size(), QSize(463, 196));
     QCOMPARE(pixelAt(picture, 10, 10), Black);
-    QCOMPARE(pixelAt(picture, 150, 90), Black);
+    QCOMPARE(pixelAt(picture, 100, 90), Black);
     QCOMPARE(pixelAt(picture, 300, 150), White); // the new area is blank
 }
 
@@ -342,16 +367,16 @@ void TestCanvas::pictureAtScreenRatio()
     const qreal ratio = m_canvas->devicePixelRatioF();
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
-    const Picture &picture = m_canvas->picture();
-    QCOMPARE(picture.devicePixelRatio(), ratio);
-    QCOMPARE(picture.image().size(), Small * ratio);
+    m_canvas->follow(*m_board);
+    setRows(*m_board, QStringLiteral("10,10 40,30 0,30"));
+    m_board->connectInOrder();
 
-    m_canvas->draw(dot({10, 10}));
-    m_canvas->draw(line({0, 30}, {40, 30}, Picture::LineStyle::DashDot));
-    const QRect inner((QPointF(m_canvas->contentsRect().topLeft()) * ratio).toPoint(), picture.image().size());
-    QCOMPARE(m_canvas->grab().toImage().copy(inner).convertToFormat(QImage::Format_RGB32), picture.image());
-    QTest::keyClick(m_canvas.get(), Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture.image());
+    const QImage picture = copiedPicture(*m_canvas);
+    QCOMPARE(picture.devicePixelRatio(), ratio);
+    QCOMPARE(picture.size(), Small * ratio);
+    QCOMPARE(pixelAt(picture, 20, 30), Black);
+    const QRect inner((QPointF(m_canvas->contentsRect().topLeft()) * ratio).toPoint(), picture.size());
+    QCOMPARE(m_canvas->grab().toImage().copy(inner).convertToFormat(QImage::Format_RGB32), picture);
 }
 
 QTEST_MAIN(TestCanvas)

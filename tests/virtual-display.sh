@@ -44,20 +44,119 @@ screen_pixel() { # folder, x, y: the colour of the last screenshot there, as rrg
     od -An -tx1 -j $((($3 * screen_width + $2) * 3)) -N3 "$1/shot.rgb" | tr -d ' \n'
 }
 
-# Finds the window's client area on the screen: the window is 481 wide, and
-# without a window manager it has no frame, its menu bar standing above the
-# client area of 481 x 424. Sets client_x and client_y; fails, with what is
-# wrong in client_area_problem, when the window is not so.
-locate_client_area() { # window id
-    local WIDTH HEIGHT X Y SCREEN WINDOW menu_height
+# --- Where the window's controls are -------------------------------------------
+# A file of their rectangles on the screen, one line each: a control's name,
+# x, y, width and height, separated by tabs; the scripts set `controls` to
+# it. The Linux program's come from its accessibility tree, named as a
+# screen reader names them (accessibility/controls.py); the Windows
+# program's, under Wine, which has no accessibility bus, from the window's
+# .ui, named by their object names (locate_ui_controls).
+
+# Prints a control's x, y, width and height; fails for a control not there.
+control_rect() { # name
+    awk -F'\t' -v name="$1" '$1 == name { print $2, $3, $4, $5; found = 1; exit } END { exit !found }' "$controls"
+}
+
+# Prints the point of a control at a fraction of its width and of its
+# height from its top-left corner, in per cent: by default its middle.
+control_point() { # name[, x per cent, y per cent]
+    local x y width height
+    read -r x y width height < <(control_rect "$1") || return 1
+    echo $((x + width * ${2:-50} / 100)) $((y + height * ${3:-50} / 100))
+}
+
+# A click on a control's point (control_point's) with a mouse button: 1 the
+# left, 2 the middle, 3 the right. One xdotool call, so that the press
+# cannot overtake the move; no --sync, which can wait for ever when the
+# pointer is there already.
+click_control() { # name[, button[, x per cent, y per cent]]
+    local x y
+    read -r x y < <(control_point "$1" "${3:-50}" "${4:-50}") || return 1
+    timeout 5 xdotool mousemove "$x" "$y" click --delay 0 "${2:-1}"
+}
+
+# The inner area of a white control inside a frame, the canvas: the first
+# white pixels inward from its left and its top edge, through its middle, on
+# a screenshot into the folder. Sets inner_x and inner_y, its top-left pixel
+# on the screen, and inner_width and inner_height, its size, the frame being
+# as wide on every side.
+locate_inner_area() { # folder, name
+    local x y width height left=0 top=0
+    read -r x y width height < <(control_rect "$2") && take_screenshot "$1" || return 1
+    until [ "$(screen_pixel "$1" $((x + left)) $((y + height / 2)))" = ffffff ]; do
+        ((++left < width / 2)) || return 1
+    done
+    until [ "$(screen_pixel "$1" $((x + width / 2)) $((y + top)))" = ffffff ]; do
+        ((++top < height / 2)) || return 1
+    done
+    inner_x=$((x + left)) inner_y=$((y + top)) inner_width=$((width - 2 * left)) inner_height=$((height - 2 * top))
+}
+
+# The rectangles of the controls as a .ui lays them out, in the client area,
+# the central widget's from its fixed size: their object names, x, y, width
+# and height, separated by tabs.
+ui_controls() { # .ui file
+    awk -F'[<>]' '
+        /<widget / { match($0, /name="[^"]*"/); name = substr($0, RSTART + 6, RLENGTH - 7) }
+        /<property name="(geometry|minimumSize)">/ { in_rect = 1; x = 0; y = 0 }
+        in_rect && $2 == "x" { x = $3 }
+        in_rect && $2 == "y" { y = $3 }
+        in_rect && $2 == "width" { width = $3 }
+        in_rect && $2 == "height" { print name "\t" x "\t" y "\t" width "\t" $3; in_rect = 0 }' "$1"
+}
+
+# Writes the file of the controls' rectangles of the window laid out by the
+# .ui: without a window manager the window has no frame, its menu bar
+# standing above the client area, which is the .ui's central widget. Fails,
+# with what is wrong in client_area_problem, when the window is not so.
+locate_ui_controls() { # window id, .ui file, file to write
+    local WIDTH HEIGHT X Y SCREEN WINDOW width height menu_height
     eval "$(timeout 5 xdotool getwindowgeometry --shell "$1")"
-    menu_height=$((HEIGHT - 424))
-    if ! [ "$WIDTH" -eq 481 ] || [ "$menu_height" -lt 10 ] || [ "$menu_height" -gt 60 ]; then
-        client_area_problem="the window is $WIDTH x $HEIGHT; expected 481 wide and a menu bar above 424 rows"
+    read -r width height < <(ui_controls "$2" | awk -F'\t' '$1 == "centralWidget" { print $4, $5 }')
+    menu_height=$((HEIGHT - height))
+    if ! [ "$WIDTH" -eq "$width" ] || [ "$menu_height" -lt 10 ] || [ "$menu_height" -gt 60 ]; then
+        client_area_problem="the window is $WIDTH x $HEIGHT; expected $width wide and a menu bar above $height rows"
         return 1
     fi
-    client_x=$X
-    client_y=$((Y + menu_height))
+    ui_controls "$2" | awk -F'\t' -v OFS='\t' -v left="$X" -v top=$((Y + menu_height)) \
+        '{ $2 += left; $3 += top; print }' >"$3"
+}
+
+# --- The accessibility tree -------------------------------------------------------
+# The Linux program started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 shows
+# its accessible tree on the accessibility bus, which needs a session bus.
+at_spi_launcher=/usr/libexec/at-spi-bus-launcher
+# Debian's pyatspi is for Debian's own Python.
+accessibility_python=/usr/bin/python3
+
+# Prints what is missing to read the accessibility tree; fails when nothing is.
+missing_accessibility_tool() {
+    local tool
+    for tool in dbus-run-session "$at_spi_launcher" "$accessibility_python"; do
+        command -v "$tool" >/dev/null || { echo "$tool is not installed"; return 0; }
+    done
+    "$accessibility_python" -c 'import pyatspi' 2>/dev/null && return 1
+    echo "pyatspi is not installed (Debian package python3-pyatspi)"
+}
+
+# Run first, runs the script again on a session bus of its own.
+on_own_session_bus() { # the script's arguments
+    [ -n "${ZARVELON_ON_SESSION_BUS:-}" ] && return 0
+    ZARVELON_ON_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
+}
+
+# Starts the accessibility bus on the session bus; sets bus_pid.
+start_accessibility_bus() { # folder for its output
+    "$at_spi_launcher" --launch-immediately >"$1/bus.log" 2>&1 &
+    bus_pid=$!
+}
+
+# Writes the file of the controls' rectangles from the accessibility tree of
+# the program of a process id, once the controls of those names are in it.
+locate_accessible_controls() { # pid, file to write, name...
+    local pid=$1 file=$2
+    shift 2
+    "$accessibility_python" "$(dirname "${BASH_SOURCE[0]}")/accessibility/controls.py" "$pid" "$patience" "$@" >"$file"
 }
 
 # Starts Xvfb on a free display of its own choosing: it writes the number,

@@ -130,14 +130,6 @@ std::vector<MainWindow::Command> MainWindow::commandTable()
     };
 }
 
-QList<MainWindow::CommandControls> MainWindow::commands() const
-{
-    QList<CommandControls> controls;
-    for (const Command &command : m_commands)
-        controls.append({command.action, command.button, command.face});
-    return controls;
-}
-
 // Every command runs through its one action, whichever way it is given.
 void MainWindow::connectCommands()
 {

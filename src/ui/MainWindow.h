@@ -42,15 +42,6 @@ public:
 
     const Board &board() const { return m_board; }
 
-    // What the user reaches of a command: its action, and its button and
-    // the button's colour where it has one; in the order of the table.
-    struct CommandControls {
-        QAction *action = nullptr;
-        QPushButton *button = nullptr;
-        QColor face;
-    };
-    QList<CommandControls> commands() const;
-
     // Opens a file of vertex lines as a new board, or says why not.
     void openVertexFile(const QString &path) { m_documents.openVertexFile(path); }
 

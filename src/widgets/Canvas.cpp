@@ -48,11 +48,6 @@ void Canvas::follow(const Board &board)
     placeCrosshair();
 }
 
-void Canvas::draw(const std::function<QRect(Picture &)> &drawing)
-{
-    damage(drawing(m_picture));
-}
-
 void Canvas::drawFigure()
 {
     damage(FigurePainter(m_picture).drawFigure(m_board->figure(), m_board->points()));

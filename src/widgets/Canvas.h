@@ -49,20 +49,12 @@ public:
     // Shows the board's figure from now on.
     void follow(const Board &board);
 
-    const Picture &picture() const { return m_picture; }
-    // Draws on the picture; `drawing` returns the rectangle it changed.
-    void draw(const std::function<QRect(Picture &)> &drawing);
     // The inner area, in its own coordinates: where a press places a vertex.
     QRect area() const { return QRect(QPoint(0, 0), contentsRect().size()); }
-    // The picture onto the clipboard, exactly as drawn.
-    void copyPicture() const;
 
     void setMark(const CanvasMark &mark);
     // The tooltip's text at a pixel of the picture; none, no tooltip.
     void setToolTipSource(std::function<QString(QPoint)> source) { m_toolTipAt = std::move(source); }
-
-    // Whether the focus frame and the crosshair are shown.
-    bool showsKeyboardMarks() const { return hasFocus() && m_keyboardInUse; }
 
 signals:
     // A mouse button was pressed on the inner area, at a whole pixel.
@@ -87,6 +79,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // The picture onto the clipboard, exactly as drawn.
+    void copyPicture() const;
     void drawFigure();
     void drawPlaced(int first, int count);
     // The crosshair starts at the last vertex placed, or at the centre of an
@@ -97,6 +91,8 @@ private:
     void fitPicture();
     void moveCrosshair(QPoint position);
     void setKeyboardInUse(bool inUse);
+    // Whether the focus frame and the crosshair are shown.
+    bool showsKeyboardMarks() const { return hasFocus() && m_keyboardInUse; }
     QRect crosshairArea() const;
     void paintFocus(QPainter &painter);
     void paintMark(QPainter &painter);

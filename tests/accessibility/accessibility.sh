@@ -13,25 +13,19 @@ set -uo pipefail
 
 binary=${1:?usage: $0 path/to/zarvelon}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-launcher=/usr/libexec/at-spi-bus-launcher
-# Debian's pyatspi is for Debian's own Python.
-python=/usr/bin/python3
-for tool in Xvfb xdotool dbus-run-session "$launcher" "$python"; do
+# shellcheck source-path=SCRIPTDIR/..
+source "$here/../virtual-display.sh"
+for tool in Xvfb xdotool import convert od timeout; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed (scripts/setup.sh test installs it)" >&2
         exit 77
     fi
 done
-if ! "$python" -c 'import pyatspi' 2>/dev/null; then
-    echo "SKIP: pyatspi is not installed (Debian package python3-pyatspi)" >&2
+if missing=$(missing_accessibility_tool); then
+    echo "SKIP: $missing (scripts/setup.sh test installs it)" >&2
     exit 77
 fi
-# A session bus of the test's own, which the accessibility bus joins.
-if [ -z "${ZARVELON_ON_SESSION_BUS:-}" ]; then
-    ZARVELON_ON_SESSION_BUS=1 exec dbus-run-session -- bash "$0" "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
-fi
-# shellcheck source-path=SCRIPTDIR/..
-source "$here/../virtual-display.sh"
+on_own_session_bus "$@"
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -47,21 +41,20 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 start_virtual_display "$work" || fail "no virtual X server"
-"$launcher" --launch-immediately >"$work/bus.log" 2>&1 &
-bus_pid=$!
+start_accessibility_bus "$work"
 env -u LANG -u LANGUAGE LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     XDG_CONFIG_HOME="$work/config" "$binary" >"$work/app.log" 2>&1 &
 app_pid=$!
-window=$(timeout "$patience" xdotool search --sync --onlyvisible --pid "$app_pid" --name '^Zarvelon$' 2>/dev/null | head -n 1)
-[ -n "$window" ] || fail "no visible window named Zarvelon within $patience s"
-locate_client_area "$window" || fail "$client_area_problem"
+controls=$work/controls
+locate_accessible_controls "$app_pid" "$controls" "Чертожна дъска" || fail "no canvas in the accessible tree"
+wait_until "$patience" locate_inner_area "$work" "Чертожна дъска" || fail "the canvas is not shown white in its frame"
 
 # A right triangle, legs 30 and 40, pressed on the canvas's inner area.
 for vertex in "20 20" "50 20" "20 60"; do
     read -r x y <<<"$vertex"
-    timeout 5 xdotool mousemove $((client_x + 10 + x)) $((client_y + 34 + y)) click --delay 0 1 \
-        || fail "xdotool could not click"
+    timeout 5 xdotool mousemove $((inner_x + x)) $((inner_y + y)) click --delay 0 1 || fail "xdotool could not click"
 done
 
-"$python" "$here/accessible_tree.py" "$app_pid" "$patience" || fail "the accessible tree is not what a screen reader needs"
+"$accessibility_python" "$here/accessible_tree.py" "$app_pid" "$patience" \
+    || fail "the accessible tree is not what a screen reader needs"
 echo "PASS"

@@ -7,38 +7,13 @@
 # through the tree and hears the canvas tell the area.
 # usage: accessible_tree.py pid seconds
 import sys
-import time
 
 import pyatspi
 
-pid, patience = int(sys.argv[1]), float(sys.argv[2])
-deadline = time.monotonic() + patience
+from controls import Tree
 
-
-def wait_for(what, find):
-    """What find() gives once it gives something, or the test ends."""
-    while True:
-        try:
-            found = find()
-            if found:
-                return found
-        except Exception:  # an object that went away while it was read
-            pass
-        if time.monotonic() > deadline:
-            sys.exit(f"FAIL: {what}, within {patience:.0f} s")
-        time.sleep(0.2)
-
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    return next((app for app in desktop if app and app.get_process_id() == pid), None)
-
-
-def objects(root):
-    yield root
-    for child in root:
-        if child is not None:
-            yield from objects(child)
+tree = Tree(int(sys.argv[1]), float(sys.argv[2]))
+wait_for, application, objects = tree.wait_for, tree.application, tree.objects
 
 
 def named(role, name=None):

@@ -9,7 +9,9 @@
 # byte, with the decimal comma of the Bulgarian settings and the point of the
 # English ones (Wine takes Windows' regional settings from the locale).
 # Prints the time from start to window shown. Runs in a Wine prefix of its
-# own, whose server has the virtual display from its start.
+# own, whose server has the virtual display from its start. Wine has no
+# accessibility bus: the controls are found where the window's .ui lays
+# them out, in the window's client area.
 # usage: e2e.sh zarvelon.exe
 set -uo pipefail
 
@@ -19,6 +21,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/wine-prefix.sh"
 # shellcheck source-path=SCRIPTDIR/..
 source "$here/../virtual-display.sh"
+ui=$here/../../src/ui/MainWindow.ui
 
 for tool in "$WINE" "$WINESERVER" Xvfb xdotool xclip xmodmap xprop import convert od timeout; do
     if ! command -v "$tool" >/dev/null; then
@@ -50,23 +53,31 @@ fail() {
 
 # --- the screen --------------------------------------------------------------
 
-client_x=0
-client_y=0
-client_pixel() { screen_pixel "$work" $((client_x + $1)) $((client_y + $2)); }
-client_pixel_is() { take_screenshot "$work" && [ "$(client_pixel "$2" "$3")" = "$1" ]; }
+# The inner area of the canvas on the screen (locate_inner_area), where the
+# canvas's own coordinates start.
+inner_x=0
+inner_y=0
+canvas_x() { echo $((inner_x + $1)); }
+canvas_y() { echo $((inner_y + $1)); }
+canvas_pixel_is() { # colour, x, y
+    take_screenshot "$work" && [ "$(screen_pixel "$work" "$(canvas_x "$2")" "$(canvas_y "$3")")" = "$1" ]
+}
 
-# The layout: every control's face where the Linux window has it. Lists in
-# wrong what is not.
-faces=("c0c0ff 200 240 the window's lavender" "ffc080 84 12 the title" "ff8000 12 20 \"Контур\""
-       "00ff00 420 20 \"Поред\"" "ffc080 12 260 the label N" "ff0000 260 260 \"Чисти\""
-       "ff00ff 372 260 \"Трий 1т\"" "ffffff 240 130 the canvas")
+# The layout: every control's face where the .ui puts the control, as the
+# Linux program shows it, four pixels inside its left edge, through its
+# middle. Lists in wrong what is not.
+faces=("c0c0ff centralWidget the window's lavender" "ffc080 titleLabel the title" "ff8000 contourButton \"Контур\""
+       "00ff00 inOrderButton \"Поред\"" "ffc080 numberLabel the label N" "ff0000 clearButton \"Чисти\""
+       "ff00ff deleteButton \"Трий 1т\"" "ffffff canvas the canvas")
 laid_out_as_on_linux() {
+    local colour control what x y width height actual
     wrong=()
     take_screenshot "$work" || return 1
     for face in "${faces[@]}"; do
-        read -r colour x y what <<<"$face"
-        actual=$(client_pixel "$x" "$y")
-        [ "$actual" = "$colour" ] || wrong+=("$what at ($x, $y) is #$actual, expected #$colour")
+        read -r colour control what <<<"$face"
+        read -r x y width height < <(control_rect "$control") || return 1
+        actual=$(screen_pixel "$work" $((x + 4)) $((y + height / 2)))
+        [ "$actual" = "$colour" ] || wrong+=("$what at ($((x + 4)), $((y + height / 2))) is #$actual, expected #$colour")
     done
     [ ${#wrong[@]} -eq 0 ]
 }
@@ -81,13 +92,16 @@ frame_is_fixed() { # window
 
 # --- mouse, keyboard and clipboard --------------------------------------------
 
-click_client() { # client x, y[, button]
-    timeout 5 xdotool mousemove $((client_x + $1)) $((client_y + $2)) click --delay 0 "${3:-1}" \
-        || fail "xdotool could not click at ($1, $2) of the window"
+click_at() { # screen x, y[, button]
+    timeout 5 xdotool mousemove "$1" "$2" click --delay 0 "${3:-1}" \
+        || fail "xdotool could not click at ($1, $2)"
 }
-click_canvas() { click_client $((10 + $1)) $((34 + $2)); }
-click_report() { click_client $((8 + 465 / 2)) $((280 + 137 / 2)) "${1:-1}"; }
-press_in_order() { click_client $((416 + 57 / 2)) $((8 + 25 / 2)); }
+click_canvas() { click_at "$(canvas_x "$1")" "$(canvas_y "$2")"; }
+# A control by its name in the .ui, with a mouse button.
+click_named() { # name[, button]
+    click_control "$@" || fail "xdotool could not click $1"
+}
+click_report() { click_named report "${1:-1}"; }
 keys() { timeout 5 xdotool key --clearmodifiers "$@" || fail "xdotool could not press $*"; }
 
 # A press on the canvas, and its dot on the screen: its right-most pixel,
@@ -95,8 +109,7 @@ keys() { timeout 5 xdotool key --clearmodifiers "$@" || fail "xdotool could not 
 # off the first).
 place_vertex() { # canvas x, y
     click_canvas "$1" "$2"
-    wait_until "$patience" client_pixel_is 000000 $((10 + $1 + 2)) $((34 + $2)) \
-        || fail "$name: no dot at ($1, $2) after a press there"
+    wait_until "$patience" canvas_pixel_is 000000 $(($1 + 2)) "$2" || fail "$name: no dot at ($1, $2) after a press there"
 }
 
 no_copy_yet=$'\x01nothing copied\x01'
@@ -157,9 +170,10 @@ for name in "${locales[@]}"; do
     wait_until "$patience" window_named '^Zarvelon$' || fail "$name: no visible window named Zarvelon within $patience s"
     echo "$name: start to window shown: $(awk -v from="$started" -v to="$EPOCHREALTIME" 'BEGIN { printf "%.2f", to - from }') s"
 
-    # Wine draws no frame without a window manager either: the same client
-    # area as on Linux.
-    locate_client_area "$window" || fail "$name: $client_area_problem"
+    # Wine draws no frame without a window manager either: the client area
+    # of the .ui's size under the menu bar, as on Linux.
+    controls=$work/controls
+    locate_ui_controls "$window" "$ui" "$controls" || fail "$name: $client_area_problem"
 
     # The layout, once the window is painted.
     if ! wait_until "$patience" laid_out_as_on_linux; then
@@ -167,6 +181,7 @@ for name in "${locales[@]}"; do
         fail "$name: the window's layout differs from the Linux program's"
     fi
     echo "ok: $name: the window's size and layout are the Linux program's"
+    locate_inner_area "$work" canvas || fail "$name: the canvas is not white in its frame"
     frame_is_fixed "$window" || fail "$name: the window's frame lets it be resized"
     echo "ok: $name: the window's frame is fixed"
 
@@ -174,10 +189,9 @@ for name in "${locales[@]}"; do
         read -r x y <<<"$vertex"
         place_vertex "$x" "$y"
     done
-    press_in_order
+    click_named inOrderButton
     # The figure: side 1-2, through its middle.
-    wait_until "$patience" client_pixel_is 000000 $((10 + 235)) $((34 + 127)) \
-        || fail "$name: no figure drawn after \"Поред\""
+    wait_until "$patience" canvas_pixel_is 000000 235 127 || fail "$name: no figure drawn after \"Поред\""
 
     expected_report "$separator" >"$work/expected.txt"
     copy_report_by_menu
