@@ -1,0 +1,132 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "VertexLabels.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+// The eight directions from a dot, as steps of -1, 0 or 1 along X and Y.
+constexpr std::array<QPointF, 8> Directions{{{1, 0}, {1, -1}, {0, -1}, {-1, -1}, {-1, 0}, {-1, 1}, {0, 1}, {1, 1}}};
+
+QPointF middleOf(const std::vector<QPointF> &dots)
+{
+    QPointF sum;
+    for (QPointF dot : dots)
+        sum += dot;
+    return dots.empty() ? sum : sum / qreal(dots.size());
+}
+
+QRectF dotBox(QPointF dot, qreal radius)
+{
+    return QRectF(dot - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius));
+}
+
+// The label beside the dot in one direction, half the dot's width away
+// from it: to its right it is centred on the dot's height, diagonally its
+// nearest corner faces the dot's box corner.
+QRectF besideDot(QPointF dot, qreal radius, QSizeF label, QPointF direction)
+{
+    const qreal gap = radius * 1.5;
+    const QPointF centre = dot + QPointF(direction.x() * (gap + label.width() / 2),
+                                         direction.y() * (gap + label.height() / 2));
+    return QRectF(centre - QPointF(label.width() / 2, label.height() / 2), label);
+}
+
+// The directions, the one most nearly along `outward` first.
+std::array<QPointF, 8> directionsFacing(QPointF outward)
+{
+    std::array<QPointF, 8> order = Directions;
+    const auto along = [outward](QPointF d) { return QPointF::dotProduct(d, outward) / std::hypot(d.x(), d.y()); };
+    std::stable_sort(order.begin(), order.end(), [&](QPointF a, QPointF b) { return along(a) > along(b); });
+    return order;
+}
+
+// The rectangles taken so far, filed by the cells of a grid over the area
+// that they touch.
+class TakenBoxes
+{
+public:
+    TakenBoxes(const QRectF &area, qreal cell)
+        : m_origin(area.topLeft()),
+          m_cell(std::max(cell, qreal(1))),
+          m_columns(std::max(1, int(std::ceil(area.width() / m_cell)))),
+          m_rows(std::max(1, int(std::ceil(area.height() / m_cell)))),
+          m_cells(size_t(m_columns) * size_t(m_rows))
+    {
+    }
+
+    void take(const QRectF &box)
+    {
+        const auto index = int(m_boxes.size());
+        m_boxes.push_back(box);
+        const Cells cells = cellsOf(box);
+        for (int r = cells.top; r <= cells.bottom; ++r)
+            for (int c = cells.left; c <= cells.right; ++c)
+                m_cells[cellIndex(r, c)].push_back(index);
+    }
+
+    bool overlaps(const QRectF &box) const
+    {
+        const Cells cells = cellsOf(box);
+        for (int r = cells.top; r <= cells.bottom; ++r)
+            for (int c = cells.left; c <= cells.right; ++c)
+                for (int i : m_cells[cellIndex(r, c)])
+                    if (m_boxes[size_t(i)].intersects(box))
+                        return true;
+        return false;
+    }
+
+private:
+    struct Cells {
+        int left, top, right, bottom;
+    };
+
+    Cells cellsOf(const QRectF &box) const
+    {
+        const auto column = [this](qreal x) { return std::clamp(int(std::floor((x - m_origin.x()) / m_cell)), 0, m_columns - 1); };
+        const auto row = [this](qreal y) { return std::clamp(int(std::floor((y - m_origin.y()) / m_cell)), 0, m_rows - 1); };
+        return {column(box.left()), row(box.top()), column(box.right()), row(box.bottom())};
+    }
+    size_t cellIndex(int row, int column) const { return size_t(row) * size_t(m_columns) + size_t(column); }
+
+    QPointF m_origin;
+    qreal m_cell;
+    int m_columns;
+    int m_rows;
+    std::vector<std::vector<int>> m_cells;
+    std::vector<QRectF> m_boxes;
+};
+
+} // namespace
+
+std::vector<QRectF> placeVertexLabels(const std::vector<QPointF> &dots, qreal dotRadius,
+                                      const std::vector<QSizeF> &labels, const QRectF &area)
+{
+    qreal largest = 2 * dotRadius;
+    for (QSizeF label : labels)
+        largest = std::max({largest, label.width(), label.height()});
+    TakenBoxes dotBoxes(area, largest), numberBoxes(area, largest);
+    for (QPointF dot : dots)
+        dotBoxes.take(dotBox(dot, dotRadius));
+
+    const QPointF middle = middleOf(dots);
+    std::vector<QRectF> places(std::min(dots.size(), labels.size()));
+    for (size_t i = 0; i < places.size(); ++i) {
+        QPointF outward = dots[i] - middle;
+        if (outward.isNull())
+            outward = QPointF(1, -1); // up and to the right
+        for (QPointF direction : directionsFacing(outward)) {
+            const QRectF place = besideDot(dots[i], dotRadius, labels[i], direction);
+            if (area.contains(place) && !dotBoxes.overlaps(place) && !numberBoxes.overlaps(place)) {
+                places[i] = place;
+                numberBoxes.take(place);
+                break;
+            }
+        }
+    }
+    return places;
+}
