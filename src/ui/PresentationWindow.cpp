@@ -93,6 +93,7 @@ void PresentationWindow::restart()
         }
     }
     update();
+    describe();
 }
 
 void PresentationWindow::goTo(int step)
@@ -101,6 +102,15 @@ void PresentationWindow::goTo(int step)
     m_typed.clear();
     m_step = std::clamp(step, 0, lastStep());
     update();
+    describe();
+}
+
+// A screen reader reads the step's text.
+void PresentationWindow::describe()
+{
+    if (!m_baseDrawn)
+        layOut();
+    setAccessibleDescription(stepText().join(u'\n'));
 }
 
 // The picture as large as the screen allows above the text's lines, in

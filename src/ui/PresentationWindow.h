@@ -31,6 +31,8 @@ struct FanTriangle;
 // board: a new computation, or any change of the figure, starts it at
 // step 0.
 //
+// A screen reader reads the step's text as the window's description.
+//
 // The picture under the steps is drawn once for each figure and kept, at
 // the screen's size: a step draws only its own mark and text over it.
 class PresentationWindow : public QWidget
@@ -59,6 +61,7 @@ private:
 
     void restart();
     void goTo(int step);
+    void describe();
     void layOut();
     void drawBase();
     void paintTriangle(QPainter &painter, const FanTriangle &triangle) const;
