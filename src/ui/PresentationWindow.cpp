@@ -320,6 +320,12 @@ void PresentationWindow::paintKeys(QPainter &painter) const
 void PresentationWindow::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
+    // A blanked screen comes back with the next key.
+    if (m_blank != Blank::None && key != Qt::Key_B && key != Qt::Key_W) {
+        m_blank = Blank::None;
+        update();
+        return;
+    }
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
         m_typed += QChar(u'0' + (key - Qt::Key_0));
         update();

@@ -424,6 +424,7 @@ void Canvas::mousePressEvent(QMouseEvent *event)
 {
     const QPoint at = pixelAt(event->position());
     setKeyboardInUse(false);
+    setPointer(std::nullopt); // the new dot in sight, until the pointer moves on
     if (!area().contains(at))
         return; // a press on the border is not on the board
     emit pressed(at, event->button());

@@ -37,8 +37,9 @@ class Board;
 // Marks lie over the picture, painted after it in the picture's
 // coordinates, never into it: a mark (a triangle, the polygon, numbered or
 // ringed vertices) while it is set, the vertices' numbers while they are
-// switched on, and the coordinates of the pixel under the pointer and of the
-// crosshair beside them. The tooltip over the picture is asked of whoever
+// switched on, and the coordinates of the pixel under the pointer (from its
+// first move after a press, so that the dot placed stays in sight) and of
+// the crosshair beside them. The tooltip over the picture is asked of whoever
 // knows what is drawn there.
 //
 // The actions added to the canvas make its context menu, which only the
