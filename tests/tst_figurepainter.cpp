@@ -56,6 +56,8 @@ private slots:
     void fan();
     void numbersBesideDots_data();
     void numbersBesideDots();
+    void figureAtAZoom_data();
+    void figureAtAZoom();
 };
 
 void TestFigurePainter::vertices_data()
@@ -159,6 +161,28 @@ void TestFigurePainter::numbersBesideDots()
         for (size_t j = 0; j < i; ++j)
             QVERIFY(!places[i].intersects(places[j]));
     }
+}
+
+void TestFigurePainter::figureAtAZoom_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    for (qreal ratio : {1.25, 1.5, 2.0, 3.0})
+        QTest::addRow("ratio %g", ratio) << ratio;
+}
+
+// The fan drawn at 100 % and taken over in blocks is the fan drawn line by
+// line at the ratio, its dots over it.
+void TestFigurePainter::figureAtAZoom()
+{
+    QFETCH(qreal, ratio);
+    std::vector<Point> rows = Heptagon;
+    rows.push_back({399, 299}); // placed after the computation, at the last pixel
+    const DrawnFigure figure{DrawnFigure::Base::Fan, int(Heptagon.size()), -1, nullptr};
+    Picture drawn(QSize(400, 300), ratio), expected(QSize(400, 300), ratio);
+    FigurePainter(drawn).drawFigure(figure, rows);
+    FigurePainter(expected).drawFan(fanOf(Heptagon));
+    FigurePainter(expected).drawVertices(rows);
+    QCOMPARE(drawn.image(), expected.image());
 }
 
 QTEST_MAIN(TestFigurePainter)

@@ -52,7 +52,7 @@ void FigureLines::draw(QPainter &painter, const DrawnFigure &figure, const std::
         }
         sides.emplace_back(dotCentre(drawn.closingFrom), dotCentre(drawn.closingTo));
         for (size_t style = 0; style < diagonals.size(); ++style) {
-            QPen pen(diagonalColour, diagonalWidth, DiagonalStyles[style], Qt::FlatCap);
+            QPen pen(diagonalColour, diagonalWidth, dashedDiagonals ? DiagonalStyles[style] : Qt::SolidLine, Qt::FlatCap);
             painter.setPen(pen);
             painter.drawLines(diagonals[style].data(), int(diagonals[style].size()));
         }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -40,10 +41,72 @@ QRectF besideDot(QPointF dot, qreal radius, QSizeF label, QPointF direction)
 std::array<QPointF, 8> directionsFacing(QPointF outward)
 {
     std::array<QPointF, 8> order = Directions;
-    const auto along = [outward](QPointF d) { return QPointF::dotProduct(d, outward) / std::hypot(d.x(), d.y()); };
+    const auto along = [outward](QPointF d) {
+        const qreal length = d.x() != 0 && d.y() != 0 ? M_SQRT2 : 1;
+        return QPointF::dotProduct(d, outward) / length;
+    };
     std::stable_sort(order.begin(), order.end(), [&](QPointF a, QPointF b) { return along(a) > along(b); });
     return order;
 }
+
+// Where the dots are, as cells of a grid over the area, a quarter of a dot's
+// radius wide, counted so that whether a rectangle touches a dot's cell is
+// one look-up: a full board's dots are dense, and a number is tried against
+// them 32,767 times eight. A cell that a dot's box touches counts whole, so
+// a place less than a cell from a dot counts as over it; a number stands
+// three quarters of a radius off its dot, farther than a cell.
+class DotCells
+{
+public:
+    DotCells(const QRectF &area, qreal cell, const std::vector<QRectF> &boxes)
+        : m_origin(area.topLeft()),
+          m_cell(std::max(cell, qreal(0.5))),
+          m_columns(std::max(1, int(std::ceil(area.width() / m_cell)))),
+          m_rows(std::max(1, int(std::ceil(area.height() / m_cell)))),
+          m_sums(size_t(m_columns + 1) * size_t(m_rows + 1))
+    {
+        std::vector<int> marked(size_t(m_columns) * size_t(m_rows));
+        for (const QRectF &box : boxes) {
+            const Cells c = cellsOf(box);
+            for (int r = c.top; r <= c.bottom; ++r)
+                for (int col = c.left; col <= c.right; ++col)
+                    marked[size_t(r) * size_t(m_columns) + size_t(col)] = 1;
+        }
+        // The count of marked cells above and left of each corner.
+        for (int r = 0; r < m_rows; ++r)
+            for (int col = 0; col < m_columns; ++col)
+                sum(r + 1, col + 1) = marked[size_t(r) * size_t(m_columns) + size_t(col)] + sum(r, col + 1)
+                                      + sum(r + 1, col) - sum(r, col);
+    }
+
+    bool overlaps(const QRectF &box) const
+    {
+        const Cells c = cellsOf(box);
+        if (c.left > c.right || c.top > c.bottom)
+            return false;
+        return sum(c.bottom + 1, c.right + 1) - sum(c.top, c.right + 1) - sum(c.bottom + 1, c.left) + sum(c.top, c.left) > 0;
+    }
+
+private:
+    struct Cells {
+        int left, top, right, bottom;
+    };
+
+    Cells cellsOf(const QRectF &box) const
+    {
+        const auto column = [this](qreal x) { return std::clamp(int(std::floor((x - m_origin.x()) / m_cell)), 0, m_columns - 1); };
+        const auto row = [this](qreal y) { return std::clamp(int(std::floor((y - m_origin.y()) / m_cell)), 0, m_rows - 1); };
+        return {column(box.left()), row(box.top()), column(box.right()), row(box.bottom())};
+    }
+    int &sum(int row, int column) { return m_sums[size_t(row) * size_t(m_columns + 1) + size_t(column)]; }
+    int sum(int row, int column) const { return m_sums[size_t(row) * size_t(m_columns + 1) + size_t(column)]; }
+
+    QPointF m_origin;
+    qreal m_cell;
+    int m_columns;
+    int m_rows;
+    std::vector<int> m_sums;
+};
 
 // The rectangles taken so far, filed by the cells of a grid over the area
 // that they touch.
@@ -109,9 +172,12 @@ std::vector<QRectF> placeVertexLabels(const std::vector<QPointF> &dots, qreal do
     qreal largest = 2 * dotRadius;
     for (QSizeF label : labels)
         largest = std::max({largest, label.width(), label.height()});
-    TakenBoxes dotBoxes(area, largest), numberBoxes(area, largest);
+    std::vector<QRectF> dotBoxes;
+    dotBoxes.reserve(dots.size());
     for (QPointF dot : dots)
-        dotBoxes.take(dotBox(dot, dotRadius));
+        dotBoxes.push_back(dotBox(dot, dotRadius));
+    const DotCells dotCells(area, dotRadius / 4, dotBoxes);
+    TakenBoxes numberBoxes(area, largest);
 
     const QPointF middle = middleOf(dots);
     std::vector<QRectF> places(std::min(dots.size(), labels.size()));
@@ -121,7 +187,7 @@ std::vector<QRectF> placeVertexLabels(const std::vector<QPointF> &dots, qreal do
             outward = QPointF(1, -1); // up and to the right
         for (QPointF direction : directionsFacing(outward)) {
             const QRectF place = besideDot(dots[i], dotRadius, labels[i], direction);
-            if (area.contains(place) && !dotBoxes.overlaps(place) && !numberBoxes.overlaps(place)) {
+            if (area.contains(place) && !dotCells.overlaps(place) && !numberBoxes.overlaps(place)) {
                 places[i] = place;
                 numberBoxes.take(place);
                 break;

@@ -30,7 +30,7 @@ const QColor MarkFill(255, 236, 150);
 const QColor MarkNumberGround(255, 255, 255, 220);
 
 constexpr qreal Margin = 0.02;       // of the screen's height, round the picture and the text
-constexpr int MostSmoothLines = 4096; // more vertices are drawn without smoothing, to stay fast
+constexpr size_t MostSmoothLines = 4096; // more vertices are drawn without smoothing or dashes, to stay fast
 
 // The screen pixels' font of `pixels` height, in the window's face.
 QFont sized(QFont font, int pixels)
@@ -161,16 +161,19 @@ void PresentationWindow::drawBase()
     lines.sideWidth = std::max(3.0, m_scale);
     lines.diagonalWidth = std::max(2.0, 0.6 * m_scale);
     lines.diagonalColour = Diagonal;
+    lines.dashedDiagonals = vertices.size() <= MostSmoothLines;
     lines.dotWidth = std::max(12.0, FigurePainter::DotWidth * m_scale);
     lines.draw(painter, m_board.figure(), vertices);
 
+    // Digits are of one width: a number's size is known by its length.
     const QFont numbers = sized(font(), int(m_textFont.pixelSize() * 0.8));
     const QFontMetricsF metrics(numbers);
+    const qreal digit = metrics.horizontalAdvance(QStringLiteral("0"));
     std::vector<QPointF> dots;
     std::vector<QSizeF> sizes;
     for (size_t i = 0; i < vertices.size(); ++i) {
         dots.push_back(lines.dotCentre(vertices[i]));
-        sizes.emplace_back(metrics.horizontalAdvance(QString::number(i + 1)) + 4, metrics.height());
+        sizes.emplace_back(digit * QString::number(i + 1).size() + 4, metrics.height());
     }
     m_numberPlaces = placeVertexLabels(dots, lines.dotWidth / 2, sizes, m_pictureArea);
     painter.setFont(numbers);
