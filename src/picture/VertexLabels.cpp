@@ -42,7 +42,7 @@ std::array<QPointF, 8> directionsFacing(QPointF outward)
 {
     std::array<QPointF, 8> order = Directions;
     const auto along = [outward](QPointF d) {
-        const qreal length = d.x() != 0 && d.y() != 0 ? M_SQRT2 : 1;
+        const qreal length = d.x() != 0 && d.y() != 0 ? std::sqrt(qreal(2)) : 1;
         return QPointF::dotProduct(d, outward) / length;
     };
     std::stable_sort(order.begin(), order.end(), [&](QPointF a, QPointF b) { return along(a) > along(b); });
