@@ -49,62 +49,71 @@ std::array<QPointF, 8> directionsFacing(QPointF outward)
     return order;
 }
 
-// Where the dots are, as cells of a grid over the area, a quarter of a dot's
-// radius wide, counted so that whether a rectangle touches a dot's cell is
-// one look-up: a full board's dots are dense, and a number is tried against
-// them 32,767 times eight. A cell that a dot's box touches counts whole, so
-// a place less than a cell from a dot counts as over it; a number stands
-// three quarters of a radius off its dot, farther than a cell.
-class DotCells
-{
-public:
-    DotCells(const QRectF &area, qreal cell, const std::vector<QRectF> &boxes)
-        : m_origin(area.topLeft()),
-          m_cell(std::max(cell, qreal(0.5))),
-          m_columns(std::max(1, int(std::ceil(area.width() / m_cell)))),
-          m_rows(std::max(1, int(std::ceil(area.height() / m_cell)))),
-          m_sums(size_t(m_columns + 1) * size_t(m_rows + 1))
-    {
-        std::vector<int> marked(size_t(m_columns) * size_t(m_rows));
-        for (const QRectF &box : boxes) {
-            const Cells c = cellsOf(box);
-            for (int r = c.top; r <= c.bottom; ++r)
-                for (int col = c.left; col <= c.right; ++col)
-                    marked[size_t(r) * size_t(m_columns) + size_t(col)] = 1;
-        }
-        // The count of marked cells above and left of each corner.
-        for (int r = 0; r < m_rows; ++r)
-            for (int col = 0; col < m_columns; ++col)
-                sum(r + 1, col + 1) = marked[size_t(r) * size_t(m_columns) + size_t(col)] + sum(r, col + 1)
-                                      + sum(r + 1, col) - sum(r, col);
-    }
-
-    bool overlaps(const QRectF &box) const
-    {
-        const Cells c = cellsOf(box);
-        if (c.left > c.right || c.top > c.bottom)
-            return false;
-        return sum(c.bottom + 1, c.right + 1) - sum(c.top, c.right + 1) - sum(c.bottom + 1, c.left) + sum(c.top, c.left) > 0;
-    }
-
-private:
+// A grid of square cells over an area, and the cells a rectangle touches,
+// those at the area's edge standing for all beyond it.
+struct Grid {
     struct Cells {
         int left, top, right, bottom;
     };
 
+    Grid(const QRectF &area, qreal cell)
+        : origin(area.topLeft()),
+          cell(cell),
+          columns(std::max(1, int(std::ceil(area.width() / cell)))),
+          rows(std::max(1, int(std::ceil(area.height() / cell))))
+    {
+    }
+
     Cells cellsOf(const QRectF &box) const
     {
-        const auto column = [this](qreal x) { return std::clamp(int(std::floor((x - m_origin.x()) / m_cell)), 0, m_columns - 1); };
-        const auto row = [this](qreal y) { return std::clamp(int(std::floor((y - m_origin.y()) / m_cell)), 0, m_rows - 1); };
+        const auto column = [this](qreal x) { return std::clamp(int(std::floor((x - origin.x()) / cell)), 0, columns - 1); };
+        const auto row = [this](qreal y) { return std::clamp(int(std::floor((y - origin.y()) / cell)), 0, rows - 1); };
         return {column(box.left()), row(box.top()), column(box.right()), row(box.bottom())};
     }
-    int &sum(int row, int column) { return m_sums[size_t(row) * size_t(m_columns + 1) + size_t(column)]; }
-    int sum(int row, int column) const { return m_sums[size_t(row) * size_t(m_columns + 1) + size_t(column)]; }
+    size_t index(int row, int column) const { return size_t(row) * size_t(columns) + size_t(column); }
 
-    QPointF m_origin;
-    qreal m_cell;
-    int m_columns;
-    int m_rows;
+    QPointF origin;
+    qreal cell;
+    int columns;
+    int rows;
+};
+
+// Where the dots are, as cells a quarter of a dot's radius wide, counted so
+// that whether a rectangle touches a dot's cell is one look-up: a full
+// board's dots are dense, and a number is tried against them 32,767 times
+// eight. A cell that a dot's box touches counts whole, so a place less than
+// a cell from a dot counts as over it; a number stands three quarters of a
+// radius off its dot, farther than a cell.
+class DotCells
+{
+public:
+    DotCells(const QRectF &area, qreal dotRadius, const std::vector<QRectF> &boxes)
+        : m_grid(area, std::max(dotRadius / 4, qreal(0.5))), m_sums(size_t(m_grid.columns + 1) * size_t(m_grid.rows + 1))
+    {
+        std::vector<int> marked(size_t(m_grid.columns) * size_t(m_grid.rows));
+        for (const QRectF &box : boxes) {
+            const Grid::Cells c = m_grid.cellsOf(box);
+            for (int r = c.top; r <= c.bottom; ++r)
+                for (int col = c.left; col <= c.right; ++col)
+                    marked[m_grid.index(r, col)] = 1;
+        }
+        // The count of marked cells above and left of each corner.
+        for (int r = 0; r < m_grid.rows; ++r)
+            for (int col = 0; col < m_grid.columns; ++col)
+                sum(r + 1, col + 1) = marked[m_grid.index(r, col)] + sum(r, col + 1) + sum(r + 1, col) - sum(r, col);
+    }
+
+    bool overlaps(const QRectF &box) const
+    {
+        const Grid::Cells c = m_grid.cellsOf(box);
+        return sum(c.bottom + 1, c.right + 1) - sum(c.top, c.right + 1) - sum(c.bottom + 1, c.left) + sum(c.top, c.left) > 0;
+    }
+
+private:
+    int &sum(int row, int column) { return m_sums[size_t(row) * size_t(m_grid.columns + 1) + size_t(column)]; }
+    int sum(int row, int column) const { return m_sums[size_t(row) * size_t(m_grid.columns + 1) + size_t(column)]; }
+
+    Grid m_grid;
     std::vector<int> m_sums;
 };
 
@@ -114,11 +123,7 @@ class TakenBoxes
 {
 public:
     TakenBoxes(const QRectF &area, qreal cell)
-        : m_origin(area.topLeft()),
-          m_cell(std::max(cell, qreal(1))),
-          m_columns(std::max(1, int(std::ceil(area.width() / m_cell)))),
-          m_rows(std::max(1, int(std::ceil(area.height() / m_cell)))),
-          m_cells(size_t(m_columns) * size_t(m_rows))
+        : m_grid(area, std::max(cell, qreal(1))), m_cells(size_t(m_grid.columns) * size_t(m_grid.rows))
     {
     }
 
@@ -126,40 +131,25 @@ public:
     {
         const auto index = int(m_boxes.size());
         m_boxes.push_back(box);
-        const Cells cells = cellsOf(box);
+        const Grid::Cells cells = m_grid.cellsOf(box);
         for (int r = cells.top; r <= cells.bottom; ++r)
             for (int c = cells.left; c <= cells.right; ++c)
-                m_cells[cellIndex(r, c)].push_back(index);
+                m_cells[m_grid.index(r, c)].push_back(index);
     }
 
     bool overlaps(const QRectF &box) const
     {
-        const Cells cells = cellsOf(box);
+        const Grid::Cells cells = m_grid.cellsOf(box);
         for (int r = cells.top; r <= cells.bottom; ++r)
             for (int c = cells.left; c <= cells.right; ++c)
-                for (int i : m_cells[cellIndex(r, c)])
+                for (int i : m_cells[m_grid.index(r, c)])
                     if (m_boxes[size_t(i)].intersects(box))
                         return true;
         return false;
     }
 
 private:
-    struct Cells {
-        int left, top, right, bottom;
-    };
-
-    Cells cellsOf(const QRectF &box) const
-    {
-        const auto column = [this](qreal x) { return std::clamp(int(std::floor((x - m_origin.x()) / m_cell)), 0, m_columns - 1); };
-        const auto row = [this](qreal y) { return std::clamp(int(std::floor((y - m_origin.y()) / m_cell)), 0, m_rows - 1); };
-        return {column(box.left()), row(box.top()), column(box.right()), row(box.bottom())};
-    }
-    size_t cellIndex(int row, int column) const { return size_t(row) * size_t(m_columns) + size_t(column); }
-
-    QPointF m_origin;
-    qreal m_cell;
-    int m_columns;
-    int m_rows;
+    Grid m_grid;
     std::vector<std::vector<int>> m_cells;
     std::vector<QRectF> m_boxes;
 };
@@ -176,7 +166,7 @@ std::vector<QRectF> placeVertexLabels(const std::vector<QPointF> &dots, qreal do
     dotBoxes.reserve(dots.size());
     for (QPointF dot : dots)
         dotBoxes.push_back(dotBox(dot, dotRadius));
-    const DotCells dotCells(area, dotRadius / 4, dotBoxes);
+    const DotCells dotCells(area, dotRadius, dotBoxes);
     TakenBoxes numberBoxes(area, largest);
 
     const QPointF middle = middleOf(dots);

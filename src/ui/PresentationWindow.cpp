@@ -6,6 +6,7 @@
 #include "Board.h"
 #include "FigureLines.h"
 #include "FigurePainter.h"
+#include "LessonMarks.h"
 #include "Messages.h"
 #include "VertexLabels.h"
 
@@ -25,8 +26,6 @@ const QColor Text(20, 20, 20);
 const QColor Hint(110, 110, 110);
 const QColor Diagonal(30, 110, 220);
 const QColor NumberInk(0, 70, 200);
-// The mark of a triangle and of the whole polygon: the canvas's mark colour.
-const QColor MarkFill(255, 236, 150);
 const QColor MarkNumberGround(255, 255, 255, 220);
 
 constexpr qreal Margin = 0.02;       // of the screen's height, round the picture and the text
@@ -234,7 +233,7 @@ void PresentationWindow::paintTriangle(QPainter &painter, const FanTriangle &t) 
                                onScreen(QPointF(t.C.x + 0.5, t.C.y + 0.5))};
     painter.setCompositionMode(QPainter::CompositionMode_Multiply);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(MarkFill);
+    painter.setBrush(LessonMarks::fillColour());
     painter.drawPolygon(corners, 3);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     // In bold where the picture has them, or else beside the dot, away from
@@ -278,7 +277,7 @@ void PresentationWindow::paintTotal(QPainter &painter) const
     painter.setClipRect(m_pictureArea);
     painter.setCompositionMode(QPainter::CompositionMode_Multiply);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(MarkFill);
+    painter.setBrush(LessonMarks::fillColour());
     painter.drawPolygon(polygon, Qt::WindingFill);
     painter.restore();
 }
