@@ -282,8 +282,9 @@ void PresentationWindow::paintTotal(QPainter &painter) const
     painter.restore();
 }
 
-// The step's lines in the text area, cells apart by a tab in columns; a
-// line too wide for the screen in smaller type.
+// The step's lines in the text area: a line of cells apart by a tab in
+// columns, a cell too wide for its column in smaller type; any other line
+// wrapped between words, in the same type.
 void PresentationWindow::paintText(QPainter &painter, const QStringList &lines) const
 {
     painter.save();
@@ -292,6 +293,14 @@ void PresentationWindow::paintText(QPainter &painter, const QStringList &lines) 
     qreal y = m_textArea.top();
     for (const QString &line : lines) {
         const QStringList cells = line.split(u'\t');
+        if (cells.size() == 1) {
+            painter.setFont(m_textFont);
+            const QRectF room(m_textArea.left(), y, m_textArea.width(), m_textArea.bottom() - y);
+            QRectF used;
+            painter.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line, &used);
+            y += std::max(lineHeight, used.height());
+            continue;
+        }
         const qreal cellWidth = m_textArea.width() / cells.size();
         for (qsizetype c = 0; c < cells.size(); ++c) {
             QFont font = m_textFont;
