@@ -9,14 +9,19 @@
 // row, and deletion; and
 // what leaves the window and comes in: the picture and every vertex copied,
 // the vertices pasted back, the report saved, both worksheets printed; the
-// working of a triangle opened; and the report box's own part in "Контур",
-// against a plain text box.
+// working of a triangle opened; the report box's own part in "Контур",
+// against a plain text box; a zoom step of the window and a step of the
+// presentation view on a full board.
+//
+// Given names of parts (commands, transfers, history, zoom, presentation),
+// it runs those alone.
 #include "AreaReport.h"
 #include "Canvas.h"
 #include "ContourOrder.h"
 #include "ContourWarning.h"
 #include "Documents.h"
 #include "MainWindow.h"
+#include "PresentationWindow.h"
 #include "ReportLayout.h"
 #include "WholeFile.h"
 #include "ReportView.h"
@@ -34,6 +39,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -386,14 +392,54 @@ int history()
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// A board after "Контур", the window stepped from 100 % to 125 % and
+// back by its keys' actions, each step repainted; on the headless screen,
+// whose 800 pixels leave no room for more.
+void zoomSteps(int n)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    MainWindow window;
+    window.show();
+    settle();
+    fillBoard(window, n, 13);
+    button(window, "contourButton")->click();
+    settle();
+    QAction *zoomIn = window.findChild<QAction *>(QStringLiteral("zoomInAction"));
+    QAction *zoomReset = window.findChild<QAction *>(QStringLiteral("zoomResetAction"));
+    std::vector<double> ups, downs;
+    for (int run = 0; run < 7; ++run) {
+        ups.push_back(millisecondsOf([&] { zoomIn->trigger(); window.repaint(); }));
+        downs.push_back(millisecondsOf([&] { zoomReset->trigger(); window.repaint(); }));
+    }
+    std::printf("Zoomed on a board of %5d vertices, repainted, median ms: to 125 %%: %6.2f, back to 100 %%: %6.2f "
+                "(target at most 50)\n", n, median(ups), median(downs));
+}
 
+// The presentation view of a full board: its picture drawn once for the
+// computation, then a step at a time by the Right key, each repainted.
+void presentationSteps()
+{
+    MainWindow window;
+    window.show();
+    settle();
+    fillBoard(window, VertexModel::MaxVertices, 17);
+    button(window, "contourButton")->click();
+    settle();
+    QAction *present = window.findChild<QAction *>(QStringLiteral("presentationAction"));
+    const double opened = millisecondsOf([&] { present->trigger(); });
+    auto *shown = window.findChild<PresentationWindow *>();
+    std::vector<double> steps;
+    for (int run = 0; run < 15; ++run)
+        steps.push_back(millisecondsOf([&] { press(shown, Qt::Key_Right, Qt::NoModifier); shown->repaint(); }));
+    const double last = millisecondsOf([&] { press(shown, Qt::Key_End, Qt::NoModifier); shown->repaint(); });
+    std::printf("The presentation of 32,767 vertices on a %dx%d screen: opened with its picture drawn %.0f ms; "
+                "a step, median %.2f ms; the total's step %.2f ms (target at most 50)\n",
+                shown->width(), shown->height(), opened, median(steps), last);
+}
+
+// "Контур" at several sizes, presses, the report alone, its box, selection
+// and deletion.
+int commands()
+{
     std::printf("\"Контур\" (reset, order, compute, replot, shown), median ms:\n");
     double t4096 = 0, t32767 = 0;
     for (int n : {100, 1000, 4096, 32767}) {
@@ -446,5 +492,29 @@ int main(int argc, char *argv[])
     }
     std::printf("select a row on a board of 32,767 vertices: %.2f ms\n", median(selections));
     std::printf("delete that vertex: %.2f ms\n", median(deletions));
-    return transfers() || history();
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // The window's zoom is never the user's: settings in a folder of the run's own.
+    const QTemporaryDir settings;
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    const QStringList parts = app.arguments().mid(1);
+    const auto runs = [&parts](const char *part) { return parts.isEmpty() || parts.contains(QLatin1String(part)); };
+    if (runs("zoom"))
+        for (int n : {100, 1000, VertexModel::MaxVertices})
+            zoomSteps(n);
+    if (runs("presentation"))
+        presentationSteps();
+
+    if (runs("commands") && commands() != 0)
+        return 1;
+    return (runs("transfers") ? transfers() : 0) || (runs("history") ? history() : 0);
 }

@@ -17,10 +17,22 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <tuple>
 
+
+// The window's settings (its zoom, the canvas's numbers) in a folder of the
+// test program's own, never the user's: every window starts at 100 %.
+inline void keepSettingsPrivate()
+{
+    static const QTemporaryDir folder;
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+}
+Q_COREAPP_STARTUP_FUNCTION(keepSettingsPrivate)
 
 // Lets the window finish what an event started: queued signals, repaints.
 inline void settle()

@@ -269,18 +269,27 @@ void TestCanvas::press_data()
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::addColumn<bool>("emitted");
     QTest::addColumn<QPoint>("position");
+    QTest::addColumn<qreal>("zoom"); // 1 where the row does not say
 
-    QTest::newRow("inner top-left") << QPointF(2, 2) << Qt::LeftButton << true << QPoint(0, 0);
-    QTest::newRow("inner bottom-right") << QPointF(464, 197) << Qt::LeftButton << true << QPoint(462, 195);
+    QTest::newRow("inner top-left") << QPointF(2, 2) << Qt::LeftButton << true << QPoint(0, 0) << 1.0;
+    QTest::newRow("inner bottom-right") << QPointF(464, 197) << Qt::LeftButton << true << QPoint(462, 195) << 1.0;
     QTest::newRow("a fraction of a pixel counts in that pixel")
-        << QPointF(464.75, 197.5) << Qt::LeftButton << true << QPoint(462, 195);
-    QTest::newRow("right button") << QPointF(12, 7) << Qt::RightButton << true << QPoint(10, 5);
-    QTest::newRow("middle button") << QPointF(12, 7) << Qt::MiddleButton << true << QPoint(10, 5);
-    QTest::newRow("border top-left") << QPointF(1, 1) << Qt::LeftButton << false << QPoint();
+        << QPointF(464.75, 197.5) << Qt::LeftButton << true << QPoint(462, 195) << 1.0;
+    QTest::newRow("right button") << QPointF(12, 7) << Qt::RightButton << true << QPoint(10, 5) << 1.0;
+    QTest::newRow("middle button") << QPointF(12, 7) << Qt::MiddleButton << true << QPoint(10, 5) << 1.0;
+    QTest::newRow("border top-left") << QPointF(1, 1) << Qt::LeftButton << false << QPoint() << 1.0;
     QTest::newRow("border, a fraction short of the inner area")
-        << QPointF(1.75, 50) << Qt::LeftButton << false << QPoint();
-    QTest::newRow("border right") << QPointF(465, 100) << Qt::LeftButton << false << QPoint();
-    QTest::newRow("border bottom") << QPointF(100, 198) << Qt::LeftButton << false << QPoint();
+        << QPointF(1.75, 50) << Qt::LeftButton << false << QPoint() << 1.0;
+    QTest::newRow("border right") << QPointF(465, 100) << Qt::LeftButton << false << QPoint() << 1.0;
+    QTest::newRow("border bottom") << QPointF(100, 198) << Qt::LeftButton << false << QPoint() << 1.0;
+    // Zoomed, the same pixels shown larger: a press gives the picture's pixel.
+    QTest::newRow("at 200 %, inner top-left") << QPointF(2, 2) << Qt::LeftButton << true << QPoint(0, 0) << 2.0;
+    QTest::newRow("at 200 %, the pixel (100, 50)") << QPointF(203, 103) << Qt::LeftButton << true << QPoint(100, 50) << 2.0;
+    QTest::newRow("at 300 %, the pixel (100, 50)") << QPointF(304.5, 154) << Qt::LeftButton << true << QPoint(100, 50) << 3.0;
+    QTest::newRow("at 300 %, the last pixel") << QPointF(1390.9, 589.5) << Qt::LeftButton << true << QPoint(462, 195) << 3.0;
+    QTest::newRow("at 125 %, the last column") << QPointF(580, 10) << Qt::LeftButton << true << QPoint(462, 6) << 1.25;
+    QTest::newRow("at 125 %, the white beyond the last column")
+        << QPointF(580.9, 10) << Qt::LeftButton << false << QPoint() << 1.25;
 }
 
 void TestCanvas::press()
@@ -289,8 +298,12 @@ void TestCanvas::press()
     QFETCH(Qt::MouseButton, button);
     QFETCH(bool, emitted);
     QFETCH(QPoint, position);
+    QFETCH(qreal, zoom);
     m_canvas->resize(467, 200);
     QCOMPARE(m_canvas->contentsRect(), QRect(2, 2, 463, 196));
+    m_canvas->setZoom(zoom);
+    m_canvas->resize((QSizeF(463, 196) * zoom).toSize() + QSize(4, 4));
+    QCOMPARE(m_canvas->area(), QRect(0, 0, 463, 196));
 
     QSignalSpy spy(m_canvas.get(), &Canvas::pressed);
     QMouseEvent event(QEvent::MouseButtonPress, at, m_canvas->mapToGlobal(at), button, button, {});

@@ -359,8 +359,8 @@ void TestKeyboard::qtTextsInBulgarian()
     menu->close();
     QCOMPARE(texts, (QStringList{QStringLiteral("Копиране"), QStringLiteral("Избиране на всичко"),
                                  QStringLiteral("Покажи изчислението"), QStringLiteral("Запиши като..."),
-                                 QStringLiteral("Печат..."),
-                                 QStringLiteral("Запиши като PDF..."), QStringLiteral("Запиши рисунката като...")}));
+                                 QStringLiteral("Печат..."), QStringLiteral("Запиши като PDF..."),
+                                 QStringLiteral("Покажи на цял екран"), QStringLiteral("Запиши рисунката като...")}));
 
     Canvas *canvas = canvasOf(window);
     for (int i = 0; i <= VertexModel::MaxVertices; ++i)

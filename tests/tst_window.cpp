@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -60,13 +61,27 @@ QStringList printedPages(const QString &pdftotext, const QString &pdf)
     return pages;
 }
 
-// The first picture of a PDF file, as it was put in; none when pdfimages fails.
-QImage printedPicture(const QString &pdfimages, const QString &pdf)
+// The images of a PDF file as pdfimages -list lists them, after its two
+// lines of headings; none when pdfimages fails.
+QStringList printedImages(const QString &pdfimages, const QString &pdf)
 {
-    const QTemporaryDir dir;
     QProcess reader;
-    reader.start(pdfimages, {QStringLiteral("-png"), QStringLiteral("-l"), QStringLiteral("1"), pdf, dir.filePath("p")});
-    return reader.waitForFinished() && reader.exitCode() == 0 ? QImage(dir.filePath("p-000.png")) : QImage();
+    reader.start(pdfimages, {QStringLiteral("-list"), pdf});
+    if (!reader.waitForFinished() || reader.exitCode() != 0)
+        return {QStringLiteral("pdfimages failed")};
+    return QString::fromUtf8(reader.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).mid(2);
+}
+
+// The pixels of the window's grab in the mark's colour, as the presentation
+// shades a triangle or the polygon.
+int markedPixels(QWidget *window)
+{
+    const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int marked = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            marked += shown.pixel(x, y) == qRgb(255, 236, 150);
+    return marked;
 }
 
 } // namespace
@@ -97,6 +112,12 @@ private slots:
     void workingOfABlock();
     void printedOnNumberedPages_data();
     void printedOnNumberedPages();
+    void zoomedWindow_data();
+    void zoomedWindow();
+    void marksOverCanvas_data();
+    void marksOverCanvas();
+    void presentationSteps_data();
+    void presentationSteps();
 
 private:
     QWidget *widget(const char *name) const { return control<QWidget>(*m_window, name); }
@@ -545,7 +566,8 @@ void WindowTest::printedOnNumberedPages()
     for (int n = 1; n <= vertices && vertices <= 60; ++n)
         numbers += QString::number(n);
     const QStringList text = linesOf(content.text);
-    QCOMPARE(sortedDigits(pages[0].section(QStringLiteral("Клас: ______"), 1).section(text[0].left(12).simplified(), 0, 0).section(QStringLiteral(" стр. "), 0, 0)),
+    if (vertices <= 60)
+        QCOMPARE(sortedDigits(pages[0].section(QStringLiteral("Клас: ______"), 1).section(text[0].left(12).simplified(), 0, 0).section(QStringLiteral(" стр. "), 0, 0)),
              sortedDigits(numbers));
     for (int page = 1; page <= pages.size(); ++page)
         QVERIFY(pages[page - 1].endsWith(QStringLiteral(" стр. %1 от %2").arg(page).arg(pages.size())));
@@ -570,20 +592,132 @@ void WindowTest::printedOnNumberedPages()
         QCOMPARE(int(all.count(QStringLiteral("Лице ориентирано = ___"))), std::max(vertices - 2, 0));
     }
 
-    // Each side of the report's polygon drawn, from the vertices before a
-    // pick or a deletion, dark at its middle or beside it; no vertex red.
-    const QImage picture = printedPicture(pdfimages, pdf);
-    QCOMPARE(picture.size(), TestedBoard::Size);
-    for (size_t i = 0; i < polygon.size() && vertices > 2; ++i) {
-        const QPoint middle = (polygon[i] + polygon[(i + 1) % polygon.size()]) / 2;
-        int darkest = 255;
-        for (const QPoint step : {QPoint(0, 0), QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
-            darkest = std::min(darkest, qGray(picture.pixel(middle + step)));
-        QVERIFY2(darkest < 128, qPrintable(QString::number(i)));
+    // The picture is drawn as lines and dots: no image on any page.
+    QCOMPARE(printedImages(pdfimages, pdf), QStringList());
+}
+
+void WindowTest::zoomedWindow_data()
+{
+    QTest::addColumn<QString>("keys"); // with Ctrl: "+", "-", "0"
+    QTest::addColumn<int>("percent");
+    QTest::newRow("Ctrl+Plus: 125 %") << "+" << 125;
+    // The headless screen is 800 by 800 pixels.
+    QTest::newRow("Ctrl+Plus three times: no larger than the screen") << "+++" << 150;
+    QTest::newRow("Ctrl+Minus at 100 %") << "-" << 100;
+    QTest::newRow("Ctrl+Plus, Ctrl+0") << "+0" << 100;
+    QTest::newRow("Ctrl+Plus, Ctrl+Minus") << "+-" << 100;
+}
+
+// The whole window grows; a press on the canvas gives the picture's pixel,
+// Ctrl+C copies the picture as at 100 %, and the next window starts at the
+// same zoom.
+void WindowTest::zoomedWindow()
+{
+    QFETCH(QString, keys);
+    QFETCH(int, percent);
+    for (QChar key : keys)
+        QTest::keyClick(m_window.get(), key == u'+' ? Qt::Key_Plus : key == u'-' ? Qt::Key_Minus : Qt::Key_0,
+                        Qt::ControlModifier);
+    const qreal zoom = percent / 100.0;
+    QCOMPARE(m_window->centralWidget()->size(), (QSizeF(481, 424) * zoom).toSize());
+    Canvas *canvas = canvasOf(*m_window);
+    QTest::mouseClick(canvas, Qt::LeftButton, {}, canvas->contentsRect().topLeft() + (QPointF(100.4, 50.4) * zoom).toPoint());
+    settle();
+    QCOMPARE(rows(m_window->board().vertices()), QStringLiteral("100,50"));
+    Picture drawn(QSize(463, 196), canvas->devicePixelRatioF());
+    FigurePainter(drawn).drawFigure(m_window->board().figure(), m_window->board().points());
+    QCOMPARE(copiedPicture(canvas), drawn.image());
+    m_window.reset(new MainWindow);
+    QCOMPARE(m_window->centralWidget()->size(), (QSizeF(481, 424) * zoom).toSize());
+    control<QAction>(*m_window, "zoomResetAction")->trigger();
+}
+
+void WindowTest::marksOverCanvas_data()
+{
+    QTest::addColumn<QString>("steps"); // "n" the key N on the canvas, "p" the pointer over it, "o" off it, "s" a new start
+    QTest::addColumn<bool>("marked");   // the canvas shows more than its picture
+    QTest::newRow("as it starts") << "" << false;
+    QTest::newRow("N: the vertices' numbers") << "n" << true;
+    QTest::newRow("N twice: none") << "n n" << false;
+    QTest::newRow("the numbers at the next start") << "n s" << true;
+    QTest::newRow("the pointer's coordinates") << "p" << true;
+    QTest::newRow("the pointer gone") << "p o" << false;
+}
+
+// The marks over the canvas show on the screen, never in the picture copied.
+void WindowTest::marksOverCanvas()
+{
+    QFETCH(QString, steps);
+    for (QPoint vertex : {QPoint(100, 30), QPoint(200, 20), QPoint(260, 100), QPoint(150, 170), QPoint(60, 120)})
+        pressCanvas(*m_window, vertex);
+    for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
+        Canvas *canvas = canvasOf(*m_window);
+        QEvent leave(QEvent::Leave);
+        switch (step.at(0).unicode()) {
+        case u'n': canvas->setFocus(); QTest::keyClick(canvas, Qt::Key_N); break;
+        case u'p': QTest::mouseMove(canvas, canvas->contentsRect().center()); break;
+        case u'o': QCoreApplication::sendEvent(canvas, &leave); break;
+        case u's':
+            m_window.reset(new MainWindow);
+            m_window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+            for (QPoint vertex : {QPoint(100, 30), QPoint(200, 20), QPoint(260, 100)})
+                pressCanvas(*m_window, vertex);
+            break;
+        }
+        settle();
     }
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            QVERIFY(!(qRed(picture.pixel(x, y)) > 160 && qGreen(picture.pixel(x, y)) < 100 && qBlue(picture.pixel(x, y)) < 100));
+    Canvas *canvas = canvasOf(*m_window);
+    const QImage copied = copiedPicture(canvas);
+    const QImage shown = canvas->grab(canvas->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+    QFETCH(bool, marked);
+    QCOMPARE(shown != copied, marked);
+    Picture drawn(copied.deviceIndependentSize().toSize(), copied.devicePixelRatio());
+    FigurePainter(drawn).drawFigure(m_window->board().figure(), m_window->board().points());
+    QCOMPARE(copied, drawn.image());
+    if (m_window->findChild<QAction *>(QStringLiteral("vertexNumbersAction"))->isChecked())
+        QTest::keyClick(canvas, Qt::Key_N);
+}
+
+void WindowTest::presentationSteps_data()
+{
+    QTest::addColumn<QString>("keys");  // after F5
+    QTest::addColumn<QString>("start"); // of the step's text; none: the view is closed
+    QTest::addColumn<bool>("marked");   // a triangle or the polygon shaded
+    QTest::newRow("F5: the vertices") << "" << "Върхове (5) с координатите им (X; Y):\n1 (150; 170)" << false;
+    QTest::newRow("Right three times: triangle 3")
+        << "Right Right Right" << "Триъгълник 3 от 3: върхове 1, 4 и 5\n1 (150; 170), 4 (200; 20), 5 (260; 100)\n"
+           "Страни: a = 100.000; b = 130.384; c = 158.114" << true;
+    QTest::newRow("2 and Enter: triangle 2") << "2 Return" << "Триъгълник 2 от 3" << true;
+    QTest::newRow("Left from the first step stays") << "Left" << "Върхове (5)" << false;
+    QTest::newRow("End: the total") << "End" << "Лице на изпъкналия многоъгълник = 18800" << true;
+    QTest::newRow("End, Home: the vertices") << "End Home" << "Върхове (5)" << false;
+    QTest::newRow("Escape leaves") << "Escape" << "" << false;
+}
+
+// A pentagon after "Контур", shown on the whole screen step by step.
+void WindowTest::presentationSteps()
+{
+    QFETCH(QString, keys);
+    for (QPoint vertex : {QPoint(100, 30), QPoint(200, 20), QPoint(260, 100), QPoint(150, 170), QPoint(60, 120)})
+        pressCanvas(*m_window, vertex);
+    pressButton(*m_window, "contourButton");
+    QTest::keyClick(reportOf(*m_window), Qt::Key_F5);
+    QWidget *shown = nullptr;
+    for (QWidget *child : m_window->findChildren<QWidget *>())
+        if (child->isWindow() && child->isVisible())
+            shown = child;
+    QVERIFY(shown);
+    QCOMPARE(shown->geometry(), shown->screen()->geometry());
+    for (const QString &key : keys.split(u' ', Qt::SkipEmptyParts))
+        QTest::keyClick(shown, QKeySequence::fromString(key)[0].key());
+    QFETCH(QString, start);
+    QCOMPARE(shown->isVisible(), !start.isEmpty());
+    if (start.isEmpty())
+        return;
+    QVERIFY2(shown->accessibleDescription().startsWith(start), qPrintable(shown->accessibleDescription()));
+    QFETCH(bool, marked);
+    QCOMPARE(markedPixels(shown) > 0, marked);
 }
 
 QTEST_MAIN(WindowTest)

@@ -72,13 +72,22 @@ QRect FigurePainter::drawFigure(const DrawnFigure &figure, const std::vector<Poi
     switch (figure.base) {
     case DrawnFigure::Base::Nothing: break;
     case DrawnFigure::Base::Vertices: drawVertices(vertices.data(), base, figure.marked); break;
-    case DrawnFigure::Base::Fan:
+    case DrawnFigure::Base::Fan: {
+        // At a zoom, the lines are drawn at 100 % and their pixels taken
+        // over as blocks, which is the same drawing; the dots, round at
+        // any ratio, over them.
+        const qreal ratio = m_picture.devicePixelRatio();
+        Picture lines = ratio == 1 ? Picture() : Picture(m_picture.size(), 1);
+        FigurePainter painter(ratio == 1 ? m_picture : lines);
         if (figure.fan)
-            drawFan(*figure.fan);
+            painter.drawFan(*figure.fan);
         else
-            drawFan(fanOf(std::vector<Point>(vertices.begin(), vertices.begin() + base)));
+            painter.drawFan(fanOf(std::vector<Point>(vertices.begin(), vertices.begin() + base)));
+        if (ratio != 1)
+            m_picture = lines.atRatio(ratio);
         drawVertices(vertices.data(), base);
         break;
+    }
     }
     drawVertices(vertices.data() + base, qsizetype(vertices.size()) - base);
     return cleared;

@@ -125,6 +125,14 @@ Picture::Picture(QSize size, qreal ratio)
 {
     m_image.setDevicePixelRatio(ratio);
     m_image.fill(Paper);
+    if (ratio == 1 || m_image.isNull())
+        return;
+    auto grid = std::make_shared<DeviceGrid>();
+    for (int x = 0; x <= size.width(); ++x)
+        grid->columns.push_back(devicePixelsOf(QPoint(x, 0)).left());
+    for (int y = 0; y <= size.height(); ++y)
+        grid->rows.push_back(devicePixelsOf(QPoint(0, y)).top());
+    m_grid = std::move(grid);
 }
 
 QRect Picture::clear()
@@ -232,8 +240,13 @@ void Picture::drawPixels(QPoint from, QPoint to, LineStyle style, QRgb pixel)
         const QRect inside = m_image.rect();
         const auto fillInside = [&](QPoint p) { fillDevicePixels(devicePixelsOf(p) & inside, pixel); };
         walkLine(from, to, pattern, PointWalk{from, step, fillInside});
-    } else if (devicePixelRatio() != 1) {
-        const auto fill = [&](QPoint p) { fillDevicePixels(devicePixelsOf(p), pixel); };
+    } else if (m_grid) {
+        const DeviceGrid &grid = *m_grid;
+        const auto fill = [&](QPoint p) {
+            fillDevicePixels(QRect(QPoint(grid.columns[size_t(p.x())], grid.rows[size_t(p.y())]),
+                                   QPoint(grid.columns[size_t(p.x()) + 1] - 1, grid.rows[size_t(p.y()) + 1] - 1)),
+                             pixel);
+        };
         walkLine(from, to, pattern, PointWalk{from, step, fill});
     } else {
         const qsizetype stride = pixelsPerLine(m_image);
@@ -286,4 +299,23 @@ Picture Picture::fitted(QSize size, qreal ratio) const
         keep.drawImage(QPointF(0, 0), m_image);
     }
     return fitted;
+}
+
+Picture Picture::atRatio(qreal ratio) const
+{
+    Picture larger(m_size, ratio);
+    if (!larger.m_grid || m_image.isNull() || devicePixelRatio() != 1)
+        return larger.m_grid ? larger : *this;
+    const DeviceGrid &grid = *larger.m_grid;
+    const qsizetype stride = pixelsPerLine(larger.m_image);
+    QRgb *bits = reinterpret_cast<QRgb *>(larger.m_image.bits());
+    for (int y = 0; y < m_size.height(); ++y) {
+        const QRgb *from = reinterpret_cast<const QRgb *>(m_image.constScanLine(y));
+        QRgb *first = bits + grid.rows[size_t(y)] * stride;
+        for (int x = 0; x < m_size.width(); ++x)
+            std::fill(first + grid.columns[size_t(x)], first + grid.columns[size_t(x) + 1], from[x]);
+        for (int row = grid.rows[size_t(y)] + 1; row < grid.rows[size_t(y) + 1]; ++row)
+            std::copy(first, first + larger.m_image.width(), bits + row * stride);
+    }
+    return larger;
 }

@@ -9,6 +9,9 @@
 #include <QRect>
 #include <QSize>
 
+#include <memory>
+#include <vector>
+
 class QColor;
 
 // The board's picture: white paper that keeps what is drawn on it until it
@@ -52,6 +55,11 @@ public:
     // The picture at another size or device pixel ratio: what was drawn
     // stays where it was, and a larger area is white.
     Picture fitted(QSize size, qreal ratio) const;
+    // This picture, drawn at one device pixel a pixel, at `ratio`: each of
+    // its pixels fills the device pixels of that pixel there, exactly as the
+    // lines drawn on it would have been drawn at `ratio`. A full board's fan
+    // is drawn so at a zoom in the time it takes at 100 %.
+    Picture atRatio(qreal ratio) const;
 
     // The same pixels, at the same ratio.
     friend bool operator==(const Picture &a, const Picture &b) { return a.m_image == b.m_image; }
@@ -75,6 +83,15 @@ private:
         }
     };
 
+    // Where each logical column and row starts among the device pixels, the
+    // next one's start ending it: worked out once for the picture's size and
+    // ratio, so that a line at a zoom fills its pixels without a rounding
+    // per pixel.
+    struct DeviceGrid {
+        std::vector<int> columns;
+        std::vector<int> rows;
+    };
+
     QRect plotDots(const QPointF *centres, qsizetype count, int width, const QColor &colour);
     const DotStamp &stampFor(int width, QPointF fraction);
     void drawPixels(QPoint from, QPoint to, LineStyle style, QRgb pixel);
@@ -85,4 +102,5 @@ private:
     QSize m_size;
     QImage m_image;
     DotStamp m_stamp;
+    std::shared_ptr<const DeviceGrid> m_grid; // at a ratio other than 1
 };

@@ -159,10 +159,8 @@ WorksheetContent Documents::worksheet(Document sheet) const
     // The polygon as the computing commands drew it, no vertex red.
     const DrawnFigure figure =
         reported ? DrawnFigure{DrawnFigure::Base::Fan, int(reported->size()), -1, nullptr} : m_board.figure();
-    Picture picture(m_board.area().size(), m_window->devicePixelRatioF());
-    FigurePainter(picture).drawFigure(figure, vertices);
     const QString text = sheet == Document::PupilWorksheet ? pupilsExercise(vertices) : m_board.report();
-    return {picture.image(), vertices, text, m_window->font(), QDate::currentDate()};
+    return {m_board.area().size(), figure, vertices, text, m_sheetFont.value_or(m_window->font()), QDate::currentDate()};
 }
 
 Picture Documents::picture(qreal ratio) const

@@ -8,6 +8,7 @@
 #include "Picture.h"
 #include "Worksheet.h"
 
+#include <QFont>
 #include <QString>
 
 #include <optional>
@@ -46,6 +47,9 @@ public:
     WorksheetContent worksheet(Messages::Document sheet) const;
     // The board's picture drawn afresh at a device pixel ratio.
     Picture picture(qreal ratio) const;
+    // The worksheets' text is in this font: the window's at 100 %, whatever
+    // its zoom. Until it is set, the window's own.
+    void setSheetFont(const QFont &font) { m_sheetFont = font; }
 
     // The picture saved as a file is drawn as for a projector: crisp on
     // paper, not scaled up from a screen's pixels.
@@ -57,4 +61,5 @@ private:
     Board &m_board;
     QWidget *m_window;
     FileChooser m_files;
+    std::optional<QFont> m_sheetFont;
 };

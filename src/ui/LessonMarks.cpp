@@ -81,6 +81,11 @@ std::shared_ptr<const Fan> LessonMarks::describedFan() const
     return vertices ? std::make_shared<const Fan>(fanOf(*vertices)) : nullptr;
 }
 
+QColor LessonMarks::fillColour()
+{
+    return MarkFill;
+}
+
 void LessonMarks::showWorkingAtCaret()
 {
     showWorking(describedPartAt(m_report.lineOf(m_report.cursorPosition())), true);

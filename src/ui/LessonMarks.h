@@ -6,6 +6,7 @@
 #include "CanvasMark.h"
 #include "ReportLayout.h"
 
+#include <QColor>
 #include <QObject>
 
 #include <memory>
@@ -38,6 +39,9 @@ public:
 
     // The working of the block at the report's caret.
     void showWorkingAtCaret();
+    // The colour a marked triangle or polygon takes under the figure's
+    // lines, on the canvas and on the whole screen alike.
+    static QColor fillColour();
 
 private:
     // What the report's line stands in: of the polygon shown, for the marks,

@@ -12,12 +12,15 @@
 #include "HelpWindow.h"
 #include "LessonMarks.h"
 #include "MenuBarKeyboard.h"
+#include "PresentationWindow.h"
 #include "ReportView.h"
 #include "ScrollTogether.h"
 #include "TaskDescription.h"
 #include "VertexColumnModel.h"
 #include "VertexSelectionModel.h"
+#include "ViewSettings.h"
 #include "Warning.h"
+#include "WindowZoom.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -95,9 +98,21 @@ MainWindow::MainWindow(QWidget *parent)
     });
     connect(m_ui->canvas, &Canvas::fileDropped, this, &MainWindow::openVertexFile);
     new MenuBarKeyboard(m_ui->menuBar);
+    m_ui->canvas->setCoordinatesText(&Messages::pixelCoordinates);
+    m_ui->vertexNumbersAction->setChecked(ViewSettings::vertexNumbersShown());
+    m_ui->canvas->setVertexNumbersShown(m_ui->vertexNumbersAction->isChecked());
 
     m_ui->report->setFocus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The sheets keep the window's font at 100 %; the canvas keeps its
+    // pixels through every zoom.
+    m_documents.setSheetFont(font());
+    m_zoom = new WindowZoom(this, centralWidget());
+    connect(m_zoom, &WindowZoom::zoomed, this, [this](int percent) {
+        m_ui->canvas->setZoom(percent / 100.0);
+        ViewSettings::setZoomPercent(percent);
+    });
+    m_zoom->setPercent(ViewSettings::zoomPercent());
 }
 
 MainWindow::~MainWindow() = default;
@@ -121,10 +136,16 @@ std::vector<MainWindow::Command> MainWindow::commandTable()
          std::bind(&Documents::saveAs, &m_documents, Document::Report)},
         {ui.printAction, nullptr, {}, ReportMenu, std::bind(&Documents::printWorksheet, &m_documents)},
         {ui.savePdfAction, nullptr, {}, ReportMenu, std::bind(&Documents::saveWorksheetAs, &m_documents)},
+        {ui.presentationAction, nullptr, {}, CanvasMenu | ReportMenu, std::bind(&MainWindow::showPresentation, this)},
+        {ui.vertexNumbersAction, nullptr, {}, CanvasMenu,
+         [this] { showVertexNumbers(m_ui->vertexNumbersAction->isChecked()); }},
         {ui.savePictureAction, nullptr, {}, ReportMenu | CanvasMenu,
          std::bind(&Documents::saveAs, &m_documents, Document::Picture)},
         {ui.undoAction, nullptr, {}, Shortcut, std::bind(&QUndoStack::undo, history)},
         {ui.redoAction, nullptr, {}, Shortcut, std::bind(&QUndoStack::redo, history)},
+        {ui.zoomInAction, nullptr, {}, Shortcut, [this] { m_zoom->zoomIn(); }},
+        {ui.zoomOutAction, nullptr, {}, Shortcut, [this] { m_zoom->zoomOut(); }},
+        {ui.zoomResetAction, nullptr, {}, Shortcut, [this] { m_zoom->reset(); }},
         {ui.helpAction, nullptr, {}, Shortcut, std::bind(&MainWindow::showHelp, this)},
         {ui.contextMenuAction, nullptr, {}, Shortcut, std::bind(&MainWindow::openContextMenu, this)},
     };
@@ -151,6 +172,8 @@ void MainWindow::connectCommands()
     }
     for (QWidget *list : lists)
         list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Ctrl with = as well as with +, which most keyboards give with Shift.
+    m_ui->zoomInAction->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     // Both the Windows and the Unix habit for redo.
     m_ui->redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     QUndoStack &history = m_board.history();
@@ -239,6 +262,19 @@ void MainWindow::showHelp()
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
+}
+
+void MainWindow::showPresentation()
+{
+    if (!m_presentation)
+        m_presentation = new PresentationWindow(m_board, this);
+    m_presentation->present();
+}
+
+void MainWindow::showVertexNumbers(bool shown)
+{
+    m_ui->canvas->setVertexNumbersShown(shown);
+    ViewSettings::setVertexNumbersShown(shown);
 }
 
 // Shift+F10 opens the focused control's context menu, as the Menu key does.

@@ -19,6 +19,8 @@ class MainWindow;
 
 class HelpWindow;
 class LessonMarks;
+class PresentationWindow;
+class WindowZoom;
 class QAction;
 class QPushButton;
 
@@ -30,8 +32,10 @@ class QPushButton;
 // Every command is one action, run by its button, its menu item, its
 // context menu or its shortcut alike; one table lists them all. What goes
 // beyond the buttons and the menu bar comes by shortcuts, the context menus
-// of the lists and the report, the canvas's clipboard and drops, and the
-// command line.
+// of the lists and the report, the canvas's clipboard and drops, the
+// command line, and windows of their own (help, the working, the
+// presentation). The window zooms whole, by Ctrl+Plus, Ctrl+Minus and
+// Ctrl+0, and starts at the zoom it was left at.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -75,6 +79,8 @@ private:
     void tell(const QString &why);
     void copyVertices();
     void showHelp();
+    void showPresentation();
+    void showVertexNumbers(bool shown);
     void openContextMenu();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
@@ -83,4 +89,6 @@ private:
     std::vector<Command> m_commands;
     HelpWindow *m_help = nullptr;
     LessonMarks *m_lesson = nullptr;
+    PresentationWindow *m_presentation = nullptr;
+    WindowZoom *m_zoom = nullptr;
 };

@@ -8,8 +8,13 @@
 class Board;
 struct FanTriangle;
 
+#include "Point.h"
+
 #include <QRect>
 #include <QString>
+#include <QStringList>
+
+#include <vector>
 
 // The words of every message, dialog caption and file kind the window shows,
 // in one place: plain functions of what happened, in Bulgarian.
@@ -75,5 +80,24 @@ QString canvasDescription(const Board &board);
 // A triangle of the fan under the pointer: its vertices and its two areas,
 // as the report gives them.
 QString triangleAreas(const FanTriangle &triangle);
+
+// The coordinates of a pixel of the canvas, as the canvas shows them beside
+// the pointer and the crosshair.
+QString pixelCoordinates(QPoint pixel);
+
+// The presentation view: its caption, the keys it takes, and the text of
+// each of its steps, line by line, the numbers in the report's forms.
+QString presentationCaption();
+QString presentationKeys();
+// Step 0: the vertices with their coordinates, as many as `room` lines hold
+// in `columns` columns, the rest counted; and which way Y grows.
+QStringList verticesStep(const std::vector<Point> &vertices, int room, int columns);
+// Before a computation, below the vertices: how to get the steps.
+QString notComputed();
+// Triangle `index` of `count`: its vertices and their coordinates, its
+// sides, its two areas and the sum of |D| up to it, `runningTotal`.
+QStringList triangleStep(const FanTriangle &triangle, int index, int count, double runningTotal);
+// The last step: the report's total line and its warning, if any.
+QStringList totalStep(const Board &board);
 
 } // namespace Messages

@@ -3,6 +3,7 @@
 
 #include "Worksheet.h"
 
+#include "FigureLines.h"
 #include "FigurePainter.h"
 #include "VertexLabels.h"
 #include "WholeFile.h"
@@ -20,7 +21,6 @@ namespace {
 
 constexpr qreal ScreenDpi = 96;     // the picture's logical pixels on paper
 constexpr qreal MarginInches = 0.8; // about 2 cm from the paper's edge
-constexpr int MostNumberedVertices = 60;
 // Painting a line on a page takes some three times as long as measuring it.
 constexpr int PaintSteps = 3;
 
@@ -167,10 +167,12 @@ private:
     void paintHeading(QPainter &painter) const;
     void paintNameLine(QPainter &painter) const;
     void paintPicture(QPainter &painter) const;
-    void paintVertexNumbers(QPainter &painter) const;
+    void paintVertexNumbers(QPainter &painter, const FigureLines &lines) const;
     void paintFooter(QPainter &painter, int page) const;
     QRectF lineAt(Place place, qreal height) const;
     QRectF pictureArea() const { return QRectF(lineAt(m_pictureAt, 0).topLeft(), m_pictureSize); }
+    // The picture's pixels on the page.
+    qreal pictureScale() const { return m_pictureSize.width() / m_content.pictureSize.width(); }
 
     QPrinter &m_printer;
     const WorksheetContent &m_content;
@@ -206,9 +208,9 @@ bool Worksheet::layOut()
     m_nameLine = flow.place(m_lineHeight);
     flow.skip(m_lineHeight);
 
-    // At its size on the screen, unless the page is smaller.
-    const QSizeF onScreen = m_content.picture.deviceIndependentSize() * (m_printer.resolution() / ScreenDpi);
-    m_pictureSize = onScreen.scaled(onScreen.boundedTo(QSizeF(m_area.width(), m_pageHeight)), Qt::KeepAspectRatio);
+    // As wide as the text, unless the page is not high enough.
+    const QSizeF canvas = m_content.pictureSize.isEmpty() ? QSizeF(1, 1) : QSizeF(m_content.pictureSize);
+    m_pictureSize = canvas.scaled(QSizeF(m_area.width(), m_pageHeight), Qt::KeepAspectRatio);
     m_pictureAt = flow.place(m_pictureSize.height());
     flow.skip(m_lineHeight);
 
@@ -293,28 +295,32 @@ void Worksheet::paintNameLine(QPainter &painter) const
 }
 
 // The picture in a thin grey frame just outside it, so that its white shows
-// on white paper.
+// on white paper: the figure as lines and dots, as thick as the canvas's
+// one-pixel lines and five-pixel dots at this size, and no image.
 void Worksheet::paintPicture(QPainter &painter) const
 {
-    if (m_content.picture.isNull())
+    if (m_content.pictureSize.isEmpty())
         return;
     const QRectF picture = pictureArea();
-    painter.drawImage(picture, m_content.picture);
     const qreal frame = m_printer.resolution() / ScreenDpi;
     painter.save();
     painter.setPen(QPen(Qt::gray, frame));
     painter.drawRect(picture.adjusted(-frame / 2, -frame / 2, frame / 2, frame / 2));
+    painter.setClipRect(picture);
+    const qreal scale = pictureScale();
+    FigureLines lines;
+    lines.toPage = QTransform(scale, 0, 0, scale, picture.left(), picture.top());
+    lines.sideWidth = lines.diagonalWidth = scale;
+    lines.dotWidth = FigurePainter::DotWidth * scale;
+    lines.draw(painter, m_content.figure, m_content.vertices);
     painter.restore();
-    if (!m_content.vertices.empty() && m_content.vertices.size() <= MostNumberedVertices)
-        paintVertexNumbers(painter);
+    paintVertexNumbers(painter, lines);
 }
 
 // In a smaller face of the window's font, as text on the paper, not in the
 // picture's pixels.
-void Worksheet::paintVertexNumbers(QPainter &painter) const
+void Worksheet::paintVertexNumbers(QPainter &painter, const FigureLines &lines) const
 {
-    const QRectF picture = pictureArea();
-    const qreal scale = m_pictureSize.width() / m_content.picture.deviceIndependentSize().width();
     QFont font = m_content.font;
     if (font.pointSizeF() > 0)
         font.setPointSizeF(font.pointSizeF() * 0.75);
@@ -325,16 +331,16 @@ void Worksheet::paintVertexNumbers(QPainter &painter) const
     std::vector<QRectF> inks; // each number's glyphs, from its baseline's start
     std::vector<QSizeF> sizes;
     for (size_t i = 0; i < m_content.vertices.size(); ++i) {
-        const Point vertex = m_content.vertices[i];
-        dots.push_back(picture.topLeft() + QPointF(vertex.x + 0.5, vertex.y + 0.5) * scale);
+        dots.push_back(lines.dotCentre(m_content.vertices[i]));
         numbers.push_back(QString::number(i + 1));
         inks.push_back(metrics.tightBoundingRect(numbers.back()));
         sizes.push_back(inks.back().size());
     }
-    const std::vector<QRectF> places = placeVertexLabels(dots, FigurePainter::DotWidth * scale / 2, sizes, picture);
+    const std::vector<QRectF> places = placeVertexLabels(dots, lines.dotWidth / 2, sizes, pictureArea());
     painter.setFont(font);
     for (size_t i = 0; i < places.size(); ++i)
-        painter.drawText(places[i].topLeft() - inks[i].topLeft(), numbers[i]);
+        if (!places[i].isNull())
+            painter.drawText(places[i].topLeft() - inks[i].topLeft(), numbers[i]);
 }
 
 void Worksheet::paintFooter(QPainter &painter, int page) const

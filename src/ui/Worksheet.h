@@ -3,11 +3,12 @@
 
 #pragma once
 
+#include "DrawnFigure.h"
 #include "Point.h"
 
 #include <QDate>
 #include <QFont>
-#include <QImage>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -17,7 +18,8 @@ class QPrinter;
 
 // What goes on a worksheet.
 struct WorksheetContent {
-    QImage picture;              // the figure, at the window's device pixel ratio
+    QSize pictureSize;           // the canvas's, in its pixels
+    DrawnFigure figure;          // drawn of the vertices as on the canvas
     std::vector<Point> vertices; // the figure's, in canvas pixels, in order: element r is vertex r + 1
     QString text;                // the report, or the pupil's exercise: every line ended by CR LF
     QFont font;                  // the window's font
@@ -37,9 +39,10 @@ struct WorksheetOutcome {
 
 // Prints the worksheet. The first page starts with a heading of the theme
 // and the date and a line for the pupil's name and class; then comes the
-// picture, framed, at its size on a screen of 96 dots per inch, with each
-// vertex's number beside its dot when there are at most 60 vertices (the
-// numbers are on paper only); then the text, in `font`, wrapped to the
+// picture, framed, as wide as the text, drawn as lines and dots at the
+// printer's resolution, with each vertex's number beside its dot where it
+// overlaps no dot and no other number (the numbers are on paper only; the
+// text gives every vertex's coordinates); then the text, in `font`, wrapped to the
 // page. A paragraph of the text (the lines up to an empty line, such as a
 // triangle's three lines) stays on one page when it fits on one. Every page
 // ends with "стр. N от M".

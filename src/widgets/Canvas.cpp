@@ -7,6 +7,7 @@
 #include "FigurePainter.h"
 
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMetaObject>
@@ -26,6 +27,9 @@ constexpr int CrosshairReach = 7;
 // A ring's radius round a vertex, and how far a number stands from it.
 constexpr int MarkReach = 6;
 
+// How far the coordinates stand from the pixel they tell, right and below.
+constexpr int CoordinatesOffset = 12;
+
 } // namespace
 
 Canvas::Canvas(QWidget *parent)
@@ -35,6 +39,7 @@ Canvas::Canvas(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
+    setMouseTracking(true); // the pointer's coordinates
     fitPicture();
 }
 
@@ -50,12 +55,18 @@ void Canvas::follow(const Board &board)
 
 void Canvas::drawFigure()
 {
+    m_numbers.invalidate();
     damage(FigurePainter(m_picture).drawFigure(m_board->figure(), m_board->points()));
+    if (m_numbersShown)
+        damage(area());
 }
 
 void Canvas::drawPlaced(int first, int count)
 {
+    m_numbers.invalidate();
     damage(FigurePainter(m_picture).drawVertices(m_board->points().data() + first, count));
+    if (m_numbersShown)
+        damage(area());
 }
 
 void Canvas::placeCrosshair()
@@ -68,22 +79,90 @@ void Canvas::placeCrosshair()
 
 void Canvas::paintEvent(QPaintEvent *event)
 {
-    if (devicePixelRatioF() != m_picture.devicePixelRatio())
+    if (devicePixelRatioF() * m_zoom != m_picture.devicePixelRatio())
         fitPicture();
     QFrame::paintEvent(event);
 
-    // Only the damaged part of the inner area is copied from the picture.
     const QRect target = event->rect() & contentsRect();
     if (target.isEmpty())
         return;
-    const qreal ratio = m_picture.devicePixelRatio();
-    const QRectF source(QPointF(target.topLeft() - contentsRect().topLeft()) * ratio, QSizeF(target.size()) * ratio);
     QPainter painter(this);
-    painter.drawImage(QRectF(target), m_picture.image(), source);
+    painter.setClipRect(target);
+    paintPicture(painter, target);
+    // The marks in the picture's coordinates.
+    painter.setTransform(pictureToWidget());
     if (!m_mark.isEmpty())
         paintMark(painter);
+    if (m_numbersShown && m_board) {
+        const QRectF exposed = pictureToWidget().inverted().mapRect(QRectF(target));
+        m_numbers.paint(painter, m_board->points(), area(), pictureFont(), exposed);
+    }
+    paintCoordinates(painter);
+    painter.resetTransform();
     if (showsKeyboardMarks())
         paintFocus(painter);
+}
+
+// Only the damaged part of the inner area is copied from the picture, its
+// device pixels the screen's. Where the inner area is a fraction of a
+// pixel larger than the zoomed picture, it is white.
+void Canvas::paintPicture(QPainter &painter, const QRect &target)
+{
+    const QRectF shown = pictureToWidget().mapRect(QRectF(area()));
+    const QRectF part = shown & QRectF(target);
+    const qreal ratio = devicePixelRatioF();
+    if (!part.isEmpty())
+        painter.drawImage(part, m_picture.image(), QRectF((part.topLeft() - shown.topLeft()) * ratio, part.size() * ratio));
+    const QRectF inner(contentsRect());
+    painter.fillRect(QRectF(QPointF(shown.right(), inner.top()), inner.bottomRight()), Qt::white);
+    painter.fillRect(QRectF(QPointF(inner.left(), shown.bottom()), inner.bottomRight()), Qt::white);
+}
+
+QTransform Canvas::pictureToWidget() const
+{
+    const QPoint origin = contentsRect().topLeft();
+    return QTransform(m_zoom, 0, 0, m_zoom, origin.x(), origin.y());
+}
+
+QRect Canvas::onWidget(const QRectF &pictureArea) const
+{
+    return pictureToWidget().mapRect(pictureArea).toAlignedRect();
+}
+
+QPoint Canvas::pixelAt(QPointF position) const
+{
+    const QPointF inner = (position - QPointF(contentsRect().topLeft())) / m_zoom;
+    return QPoint(int(std::floor(inner.x())), int(std::floor(inner.y())));
+}
+
+QFont Canvas::pictureFont() const
+{
+    QFont unzoomed = font();
+    if (unzoomed.pointSizeF() > 0)
+        unzoomed.setPointSizeF(unzoomed.pointSizeF() / m_zoom);
+    else
+        unzoomed.setPixelSize(std::max(1, qRound(unzoomed.pixelSize() / m_zoom)));
+    return unzoomed;
+}
+
+void Canvas::setZoom(qreal zoom)
+{
+    if (zoom == m_zoom || !(zoom > 0))
+        return;
+    m_heldSize = pictureSize();
+    m_sizeHeld = true;
+    m_zoom = zoom;
+    m_numbers.invalidate();
+    fitPicture();
+    update();
+}
+
+void Canvas::setVertexNumbersShown(bool shown)
+{
+    if (shown == m_numbersShown)
+        return;
+    m_numbersShown = shown;
+    update(contentsRect());
 }
 
 void Canvas::setMark(const CanvasMark &mark)
@@ -105,9 +184,9 @@ QRect Canvas::markArea() const
         points << ring;
     if (points.isEmpty())
         return {};
-    const int reach = MarkReach + fontMetrics().height() + fontMetrics().horizontalAdvance(QStringLiteral("32767"));
-    return points.boundingRect().toAlignedRect().adjusted(-reach, -reach, reach, reach).translated(contentsRect().topLeft())
-        & contentsRect();
+    const QFontMetrics metrics(pictureFont());
+    const int reach = MarkReach + metrics.height() + metrics.horizontalAdvance(QStringLiteral("32767"));
+    return onWidget(points.boundingRect().adjusted(-reach, -reach, reach, reach)) & contentsRect();
 }
 
 // The area is multiplied into the picture, so that its white takes the
@@ -116,8 +195,7 @@ QRect Canvas::markArea() const
 void Canvas::paintMark(QPainter &painter)
 {
     painter.save();
-    painter.setClipRect(contentsRect());
-    painter.translate(contentsRect().topLeft() + QPointF(0.5, 0.5));
+    painter.translate(0.5, 0.5);
     // The area's edge needs no smoothing, under the figure's own lines: a
     // polygon of 32,767 corners fills twenty times as fast without.
     if (!m_mark.area.isEmpty()) {
@@ -132,7 +210,8 @@ void Canvas::paintMark(QPainter &painter)
     painter.setPen(QPen(m_mark.ink, 2));
     for (QPointF ring : m_mark.rings)
         painter.drawEllipse(ring, MarkReach, MarkReach);
-    const QFontMetrics metrics = fontMetrics();
+    painter.setFont(pictureFont());
+    const QFontMetrics metrics(pictureFont());
     for (const CanvasMark::Label &label : m_mark.labels) {
         QRect box = metrics.boundingRect(label.text).adjusted(-1, 0, 1, 0);
         box.moveBottomLeft((label.vertex + QPointF(MarkReach - 2, -(MarkReach - 2))).toPoint());
@@ -147,7 +226,7 @@ bool Canvas::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip && m_toolTipAt) {
         auto *help = static_cast<QHelpEvent *>(event);
-        const QPoint at = help->pos() - contentsRect().topLeft();
+        const QPoint at = pixelAt(help->pos());
         const QString text = area().contains(at) ? m_toolTipAt(at) : QString();
         if (text.isEmpty())
             QToolTip::showText(help->globalPos(), toolTip(), this);
@@ -163,13 +242,65 @@ bool Canvas::event(QEvent *event)
 // focus frame would tint the whole picture.
 void Canvas::paintFocus(QPainter &painter)
 {
-    painter.setClipRect(contentsRect());
     painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
     painter.drawRect(contentsRect().adjusted(0, 0, -1, -1));
 
-    const QPointF centre = QPointF(contentsRect().topLeft() + m_crosshair) + QPointF(0.5, 0.5);
+    // The arms grow with the zoom, as the pixels do.
+    const QPointF centre = pictureToWidget().map(QPointF(m_crosshair) + QPointF(0.5, 0.5));
+    painter.setPen(QPen(palette().color(QPalette::Highlight), std::max(1.0, std::floor(m_zoom))));
     for (const QPointF direction : {QPointF(1, 0), QPointF(-1, 0), QPointF(0, 1), QPointF(0, -1)})
-        painter.drawLine(centre + 2 * direction, centre + CrosshairReach * direction);
+        painter.drawLine(centre + 2 * m_zoom * direction, centre + CrosshairReach * m_zoom * direction);
+}
+
+// The coordinates of the pixel under the pointer, and of the crosshair while
+// it shows, each on a pale ground below and right of its pixel, or where
+// that would leave the picture, on the other side.
+QRectF Canvas::coordinatesBox(QPoint pixel) const
+{
+    const QFontMetricsF metrics(pictureFont());
+    const QSizeF size(metrics.horizontalAdvance(m_coordinatesText(pixel)) + 4, metrics.height());
+    const QRectF inside(area());
+    QPointF corner = QPointF(pixel) + QPointF(CoordinatesOffset, CoordinatesOffset);
+    if (corner.x() + size.width() > inside.right())
+        corner.rx() = pixel.x() - CoordinatesOffset - size.width();
+    if (corner.y() + size.height() > inside.bottom())
+        corner.ry() = pixel.y() - CoordinatesOffset - size.height();
+    return QRectF(corner, size);
+}
+
+void Canvas::paintCoordinates(QPainter &painter)
+{
+    if (!m_coordinatesText)
+        return;
+    std::vector<QPoint> pixels;
+    if (m_pointer)
+        pixels.push_back(*m_pointer);
+    if (showsKeyboardMarks())
+        pixels.push_back(m_crosshair);
+    if (pixels.empty())
+        return;
+    painter.save();
+    painter.setFont(pictureFont());
+    QColor ground = palette().color(QPalette::ToolTipBase);
+    ground.setAlpha(230);
+    for (QPoint pixel : pixels) {
+        const QRectF box = coordinatesBox(pixel);
+        painter.fillRect(box, ground);
+        painter.setPen(palette().color(QPalette::ToolTipText));
+        painter.drawText(box, Qt::AlignCenter, m_coordinatesText(pixel));
+    }
+    painter.restore();
+}
+
+void Canvas::setPointer(std::optional<QPoint> pixel)
+{
+    if (pixel == m_pointer)
+        return;
+    if (m_pointer && m_coordinatesText)
+        update(onWidget(coordinatesBox(*m_pointer)));
+    m_pointer = pixel;
+    if (m_pointer && m_coordinatesText)
+        update(onWidget(coordinatesBox(*m_pointer)));
 }
 
 void Canvas::setCrosshair(QPoint position)
@@ -194,17 +325,18 @@ void Canvas::moveCrosshair(QPoint position)
     if (kept == m_crosshair)
         return;
     const QRect before = crosshairArea();
+    const QRect coordinatesBefore = m_coordinatesText ? onWidget(coordinatesBox(m_crosshair)) : QRect();
     m_crosshair = kept;
     if (showsKeyboardMarks())
-        update(before | crosshairArea());
+        update(before | crosshairArea() | coordinatesBefore
+               | (m_coordinatesText ? onWidget(coordinatesBox(m_crosshair)) : QRect()));
 }
 
 // Where the crosshair is drawn, in widget coordinates.
 QRect Canvas::crosshairArea() const
 {
-    return QRect(m_crosshair, QSize(1, 1))
-        .adjusted(-CrosshairReach - 1, -CrosshairReach - 1, CrosshairReach + 1, CrosshairReach + 1)
-        .translated(contentsRect().topLeft());
+    return onWidget(QRectF(QRect(m_crosshair, QSize(1, 1))
+                               .adjusted(-CrosshairReach - 1, -CrosshairReach - 1, CrosshairReach + 1, CrosshairReach + 1)));
 }
 
 // Shows or hides the focus frame and the crosshair.
@@ -216,9 +348,19 @@ void Canvas::setKeyboardInUse(bool inUse)
     update();
 }
 
+// At 100 % the picture shown is the one copied; at another zoom it is
+// drawn once more at the screen's own ratio, as 100 % shows it.
 void Canvas::copyPicture() const
 {
-    QGuiApplication::clipboard()->setImage(m_picture.image());
+    const qreal ratio = devicePixelRatioF();
+    if (m_picture.devicePixelRatio() == ratio) {
+        QGuiApplication::clipboard()->setImage(m_picture.image());
+        return;
+    }
+    Picture unzoomed = m_picture.fitted(area().size(), ratio);
+    if (m_board)
+        FigurePainter(unzoomed).drawFigure(m_board->figure(), m_board->points());
+    QGuiApplication::clipboard()->setImage(unzoomed.image());
 }
 
 void Canvas::keyPressEvent(QKeyEvent *event)
@@ -280,12 +422,25 @@ void Canvas::focusOutEvent(QFocusEvent *event)
 
 void Canvas::mousePressEvent(QMouseEvent *event)
 {
-    const QPointF inner = event->position() - QPointF(contentsRect().topLeft());
-    const QPoint at(int(std::floor(inner.x())), int(std::floor(inner.y())));
+    const QPoint at = pixelAt(event->position());
     setKeyboardInUse(false);
+    setPointer(std::nullopt); // the new dot in sight, until the pointer moves on
     if (!area().contains(at))
         return; // a press on the border is not on the board
     emit pressed(at, event->button());
+}
+
+void Canvas::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint at = pixelAt(event->position());
+    setPointer(area().contains(at) ? std::optional<QPoint>(at) : std::nullopt);
+    QFrame::mouseMoveEvent(event);
+}
+
+void Canvas::leaveEvent(QEvent *event)
+{
+    setPointer(std::nullopt);
+    QFrame::leaveEvent(event);
 }
 
 void Canvas::contextMenuEvent(QContextMenuEvent *event)
@@ -340,18 +495,25 @@ void Canvas::dropEvent(QDropEvent *event)
 void Canvas::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
+    if (m_zoom == 1)
+        m_sizeHeld = false;
     fitPicture();
 }
 
-// The picture follows the inner area's size and the screen's pixel ratio;
-// what was drawn stays.
+// The picture follows the inner area's size at 100 % and the screen's
+// pixel ratio times the zoom; what was drawn stays, and at another ratio it
+// is drawn afresh, sharp.
 void Canvas::fitPicture()
 {
-    const QSize size = contentsRect().size();
-    const qreal ratio = devicePixelRatioF();
+    const QSize size = pictureSize();
+    const qreal ratio = devicePixelRatioF() * m_zoom;
     if (size == m_picture.size() && ratio == m_picture.devicePixelRatio() && !m_picture.image().isNull())
         return;
-    m_picture = m_picture.fitted(size, ratio);
+    const bool sharper = m_board && ratio != m_picture.devicePixelRatio();
+    m_picture = sharper ? Picture(size, ratio) : m_picture.fitted(size, ratio);
+    if (sharper)
+        FigurePainter(m_picture).drawFigure(m_board->figure(), m_board->points());
+    m_numbers.invalidate();
     if (m_crosshairCentred)
         centreCrosshair();
     else
@@ -373,6 +535,6 @@ void Canvas::damage(const QRect &area)
 
 void Canvas::showDamage()
 {
-    update(m_damage.translated(contentsRect().topLeft()));
+    update(onWidget(QRectF(m_damage)) & contentsRect());
     m_damage = QRect();
 }
