@@ -16,10 +16,13 @@ namespace {
 // More terms than this in a sum written out show its first and last ones.
 constexpr int MostTermsWritten = 30;
 constexpr int EndTermsWritten = 10;
+// A difference of the two areas below this is the roots' rounding alone.
+constexpr double RoundingAlone = 0.0005;
 
+// The working's own numbers: at most three decimals, never an exponent.
 QString number(double value)
 {
-    return standardNumberText(value);
+    return roundedNumberText(value, 3);
 }
 
 // A number inside a formula: a negative one in brackets.
@@ -29,6 +32,13 @@ QString operand(double value)
     return value < 0 ? u'(' + text + u')' : text;
 }
 
+// The report's own values, in the report's form where the working quotes
+// them: the coordinates, S, |D| and the sum of |D|.
+QString reported(double value)
+{
+    return standardNumberText(value);
+}
+
 QString length(double value)
 {
     return fixedDecimalsText(value, 3);
@@ -36,11 +46,17 @@ QString length(double value)
 
 QString coordinates(Point p)
 {
-    return QStringLiteral("(%1; %2)").arg(number(p.x), number(p.y));
+    return QStringLiteral("(%1; %2)").arg(reported(p.x), reported(p.y));
 }
 
-// The sense in which points are walked, by the sign of their D: the canvas's
-// Y runs downward, so a positive D goes round clockwise as the pupil sees it.
+// "3 триъгълника", "1 триъгълник".
+QString triangles(int count)
+{
+    return count == 1 ? QStringLiteral("1 триъгълник") : QStringLiteral("%1 триъгълника").arg(count);
+}
+
+// The sense of a walk, by the sign of its D: the canvas's Y runs downward,
+// so a positive D goes round clockwise as the pupil sees it.
 QString senseOf(double determinant)
 {
     return determinant > 0 ? QStringLiteral("по посока на часовниковата стрелка")
@@ -106,14 +122,12 @@ QString determinantLines(const FanTriangle &t)
                    // D is half the bracket, exactly.
                    + QStringLiteral("\n    = ½·%1 = %2\n").arg(operand(2 * D), number(D));
     if (D == 0)
-        text += QStringLiteral("  D = 0: A, B и C лежат на една права.\n");
-    else
-        text += QStringLiteral("  D %1 0: A, B и C следват %2 (на платното оста Y сочи надолу).\n")
-                    .arg(D > 0 ? QStringLiteral(">") : QStringLiteral("<"), senseOf(D));
-    text += QStringLiteral("  Лицето е |D| = %1: знакът на D казва само посоката, в която се обхождат върховете, "
-                           "а лицето не може да е отрицателно.\n")
-                .arg(number(std::fabs(D)));
-    return text;
+        return text + QStringLiteral("  D = 0: A, B и C лежат на една права и триъгълникът няма лице.\n");
+    text += QStringLiteral("  D %1 0: обходът A → B → C е %2 (на платното оста Y сочи надолу).\n")
+                .arg(D > 0 ? QStringLiteral(">") : QStringLiteral("<"), senseOf(D));
+    return text + QStringLiteral("  Лицето е |D| = %1: знакът на D показва само посоката на обхода, а лице не може "
+                                 "да е отрицателно.\n")
+                      .arg(reported(std::fabs(D)));
 }
 
 QString heronLines(const TriangleMeasures &m)
@@ -123,11 +137,35 @@ QString heronLines(const TriangleMeasures &m)
                        .arg(length(m.a), length(m.b), length(m.c), length(heron.p))
                    + QStringLiteral("  S = √(p(p − a)(p − b)(p − c)) = √(%1 · %2 · %3 · %4)")
                          .arg(length(heron.p), length(heron.p - m.a), length(heron.p - m.b), length(heron.p - m.c));
-    if (heron.product > 0)
-        text += QStringLiteral(" = √%1 = %2\n").arg(number(heron.product), number(m.heron));
+    // Three points on one line: the product is 0, or a hair off it.
+    if (m.determinant == 0)
+        text += QStringLiteral(" = 0: A, B и C лежат на една права, затова лицето е 0.%1\n")
+                    .arg(m.heron != 0 ? QStringLiteral(" Малкото число за S в отчета идва от закръглянето при корените.")
+                                      : QString());
+    else if (heron.product > 0)
+        text += QStringLiteral(" = √%1 = %2\n").arg(number(heron.product), reported(m.heron));
     else
-        text += QStringLiteral(" = %1: A, B и C лежат на една права и S = 0.\n").arg(number(heron.product));
-    return text + QStringLiteral("  (Дължините тук са закръглени до третия знак; S е пресметнато с пълната им точност.)\n");
+        text += QStringLiteral(" = 0\n");
+    return text + QStringLiteral("  (Дължините тук са закръглени до три десетични знака; S е пресметнато с "
+                                 "пълната им точност.)\n");
+}
+
+// S against |D|: the same area, or one that the roots' rounding made a hair
+// different.
+QString checkLine(const TriangleMeasures &m)
+{
+    const double area = std::fabs(m.determinant);
+    if (area == 0 && m.heron != 0)
+        return QStringLiteral("Проверка: |D| = 0, а S е почти 0 само от закръглянето при корените: двете формули "
+                              "дават лице 0.\n");
+    const QString S = reported(m.heron), D = reported(area);
+    const QString sum = QStringLiteral("Проверка: S − |D| = %1 − %2").arg(S, D);
+    const double difference = m.heron - area;
+    if (S == D)
+        return sum + QStringLiteral(" = 0: двете формули дават едно и също лице.\n");
+    if (std::fabs(difference) < RoundingAlone)
+        return sum + QStringLiteral(" ≈ 0, от закръглянето при корените.\n");
+    return sum + QStringLiteral(" = %1: разликата идва от закръглянето при корените.\n").arg(number(difference));
 }
 
 // The terms of a sum, each as `term` writes triangle i's, joined by " + ";
@@ -167,23 +205,18 @@ QString triangleWorking(const Fan &fan, int index)
             + sideLine(u'b', {u'A', t.A}, {u'C', t.C}, m.b) + sideLine(u'c', {u'A', t.A}, {u'B', t.B}, m.c);
     text += QStringLiteral("\nЛице по Херон, с полупериметъра p\n") + heronLines(m);
     text += QStringLiteral("\nЛице ориентирано, по координатите на върховете\n") + determinantLines(t);
-
-    const double difference = m.heron - std::fabs(m.determinant);
-    text += QStringLiteral("\nПроверка: S − |D| = %1 − %2 = %3")
-                .arg(number(m.heron), number(std::fabs(m.determinant)), number(difference));
-    text += difference == 0 ? QStringLiteral(": двете формули дават едно и също лице.\n")
-                            : QStringLiteral(": разликата идва от закръглянето при корените.\n");
+    text += u'\n' + checkLine(m);
 
     const double polygon = signedTotal(fan);
     if (signOf(m.determinant) * signOf(polygon) < 0)
-        text += QStringLiteral("\nЗнакът на D е обратен на знака на сбора на всички D (%1): триъгълникът е обходен "
-                               "в обратна посока на многоъгълника и лежи извън него. Неговото |D| все пак се "
-                               "прибавя, затова сборът на |D| е по-голям от лицето на многоъгълника.\n")
+        text += QStringLiteral("\nD има обратния знак на сбора на всички D (%1): триъгълникът е обходен в обратна "
+                               "посока спрямо многоъгълника. Отчетът прибавя неговото |D|, а сборът на D, всяко със "
+                               "своя знак, го изважда; затова лицето в отчета се различава от този сбор.\n")
                     .arg(number(polygon));
 
     const double before = totalBefore(fan, index);
     text += QStringLiteral("\nСбор на |D| до този триъгълник: %1 + %2 = %3\n")
-                .arg(number(before), number(std::fabs(m.determinant)), number(std::fabs(m.determinant) + before));
+                .arg(reported(before), reported(std::fabs(m.determinant)), reported(std::fabs(m.determinant) + before));
     return text;
 }
 
@@ -193,29 +226,32 @@ QString totalWorking(const Fan &fan)
     if (count == 0)
         return QStringLiteral("Лице на изпъкналия многоъгълник = 0: върховете са по-малко от три и няма триъгълници.\n");
 
-    QString text = QStringLiteral("Лице на изпъкналия многоъгълник: сборът на |D| на всички триъгълници от "
-                                  "ветрилото от връх 1 (брой: %1)\n  = %2\n  = %3\n\n")
-                       .arg(count)
-                       .arg(sumOfTerms(fan, [](double D) { return number(std::fabs(D)); }), number(fan.total));
+    QString text = QStringLiteral("Лице на изпъкналия многоъгълник: сборът на |D| на триъгълниците с общ връх 1 "
+                                  "(%1)\n  = %2\n  = %3\n\n")
+                       .arg(triangles(count), sumOfTerms(fan, [](double D) { return reported(std::fabs(D)); }),
+                            reported(fan.total));
 
     const double polygon = signedTotal(fan);
-    text += QStringLiteral("Сборът на D със знака им\n  = %1\n  = %2\n")
+    text += QStringLiteral("Сборът на всички D, всяко със своя знак\n  = %1\n  = %2\n")
                 .arg(sumOfTerms(fan, operand), number(polygon));
-    if (polygon == 0)
-        return text + QStringLiteral("Сборът е 0: многоъгълникът няма лице, а страните му се пресичат или лежат "
-                                     "на една права.\n");
-    text += QStringLiteral("Сборът е %1: многоъгълникът е обходен %2 (на платното оста Y сочи надолу).\n")
-                .arg(polygon > 0 ? QStringLiteral("положителен") : QStringLiteral("отрицателен"), senseOf(polygon));
+    if (polygon == 0) {
+        text += QStringLiteral("Сборът е 0: страните на многоъгълника лежат на една права или се пресичат.\n");
+    } else {
+        text += QStringLiteral("Сборът е %1: обходът на многоъгълника е %2 (на платното оста Y сочи надолу).\n")
+                    .arg(polygon > 0 ? QStringLiteral("положителен") : QStringLiteral("отрицателен"), senseOf(polygon));
+        text += QStringLiteral("Когато страните на многоъгълника не се пресичат, лицето му е абсолютната стойност на "
+                               "този сбор (формулата на Гаус): |%1| = %2.\n")
+                    .arg(number(polygon), number(std::fabs(polygon)));
+    }
 
+    if (fan.total == std::fabs(polygon))
+        return text + QStringLiteral("Двата сбора са равни по абсолютна стойност, защото всички D са с един и същ "
+                                     "знак.\n");
     int opposite = 0;
     for (const FanTriangle &t : fan.triangles)
         opposite += signOf(t.measures.determinant) * signOf(polygon) < 0;
-    if (opposite == 0)
-        return text + QStringLiteral("Всички D са с този знак: сборът на |D| е лицето на многоъгълника.\n");
-    return text + QStringLiteral("Триъгълниците с D с обратен знак (%1 от %2) са обходени в обратна посока и лежат "
-                                 "извън многоъгълника, а техните |D| също се прибавят: затова сборът на |D| (%3) е "
-                                 "по-голям от лицето на многоъгълника (%4), когато страните му не се пресичат.\n")
-                      .arg(opposite)
-                      .arg(count)
-                      .arg(number(fan.total), number(std::fabs(polygon)));
+    const QString which = opposite > 0 ? QStringLiteral(" (%1 от %2)").arg(opposite).arg(count) : QString();
+    return text + QStringLiteral("Двата сбора се различават (%1 и %2), защото отчетът прибавя |D| на всеки "
+                                 "триъгълник, а сборът на D изважда тези, които са обходени в обратна посока%3.\n")
+                      .arg(reported(fan.total), number(polygon), which);
 }

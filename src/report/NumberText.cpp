@@ -162,3 +162,25 @@ QString fixedDecimalsText(double value, int decimals)
         text += locale.decimalPoint + QLatin1String(point + 1, end);
     return text;
 }
+
+QString roundedNumberText(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return QString::number(value);
+    char buffer[400];
+    char *end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, decimals).ptr;
+    const char *point = std::find(buffer, end, '.');
+    if (point != end) {
+        while (end[-1] == '0')
+            --end;
+        if (end - 1 == point)
+            --end;
+    }
+    QString text;
+    if (value < 0 && !(end - buffer == 1 && buffer[0] == '0'))
+        text += QChar(0x2212);
+    text += QLatin1String(buffer, point < end ? point : end);
+    if (point < end)
+        text += separators().decimalPoint + QLatin1String(point + 1, end);
+    return text;
+}

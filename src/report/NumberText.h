@@ -19,6 +19,12 @@ QString standardNumberText(double value);
 // away from zero, with the user's digit grouping and signs.
 QString fixedDecimalsText(double value, int decimals);
 
+// At most `decimals` digits after the user's decimal separator, without
+// trailing zeros (a whole number has none), no grouping, never an exponent,
+// and "−" (U+2212) for a minus: the program's own numbers, as a teacher
+// writes them.
+QString roundedNumberText(double value, int decimals);
+
 // |value| rounded to `significant` digits (at most 17), half to even as
 // std::to_chars rounds: the digits without trailing zeros, and the decimal
 // exponent of the first one (0.000123: "123", -4).
