@@ -123,7 +123,7 @@ void TestAreaReport::report_data()
                      "Страни: a = 9.434; b = 10.000; c = 5.385",
                      "Лице по Херон = 25; Лице ориентирано = 25", "",
                      "Лице на изпъкналия многоъгълник = 90",
-                     "Внимание: връх 4 е вътре в многоъгълника, а не на контура му, затова това не е лицето на "
+                     "Внимание: връх 4 е вътре в многоъгълника на останалите върхове, затова това не е лицето на "
                      "изпъкнал многоъгълник."});
     QTest::newRow("two vertices") << "en_US" << Points{{10, 20}, {50, 20}} << total0;
     QTest::newRow("one vertex") << "en_US" << Points{{10, 20}} << total0;
@@ -189,8 +189,8 @@ void TestAreaReport::warning_data()
     QTest::addColumn<Points>("points");
     QTest::addColumn<QString>("warning");
 
-    const QString inside = QStringLiteral("са вътре в многоъгълника, а не на контура му, затова това не е лицето на "
-                                          "изпъкнал многоъгълник.\r\n");
+    const QString inside = QStringLiteral("са вътре в многоъгълника на останалите върхове, затова това не е лицето "
+                                          "на изпъкнал многоъгълник.\r\n");
     const Points square{{0, 0}, {100, 0}, {100, 100}, {0, 100}};
     Points crowded = square;
     for (int i = 1; i <= 12; ++i)

@@ -270,26 +270,32 @@ void TestCanvas::press_data()
     QTest::addColumn<bool>("emitted");
     QTest::addColumn<QPoint>("position");
     QTest::addColumn<qreal>("zoom"); // 1 where the row does not say
+    QTest::addColumn<QEvent::Type>("type");
+    const QEvent::Type press = QEvent::MouseButtonPress;
 
-    QTest::newRow("inner top-left") << QPointF(2, 2) << Qt::LeftButton << true << QPoint(0, 0) << 1.0;
-    QTest::newRow("inner bottom-right") << QPointF(464, 197) << Qt::LeftButton << true << QPoint(462, 195) << 1.0;
+    QTest::newRow("inner top-left") << QPointF(2, 2) << Qt::LeftButton << true << QPoint(0, 0) << 1.0 << press;
+    QTest::newRow("inner bottom-right") << QPointF(464, 197) << Qt::LeftButton << true << QPoint(462, 195) << 1.0 << press;
     QTest::newRow("a fraction of a pixel counts in that pixel")
-        << QPointF(464.75, 197.5) << Qt::LeftButton << true << QPoint(462, 195) << 1.0;
-    QTest::newRow("right button") << QPointF(12, 7) << Qt::RightButton << true << QPoint(10, 5) << 1.0;
-    QTest::newRow("middle button") << QPointF(12, 7) << Qt::MiddleButton << true << QPoint(10, 5) << 1.0;
-    QTest::newRow("border top-left") << QPointF(1, 1) << Qt::LeftButton << false << QPoint() << 1.0;
+        << QPointF(464.75, 197.5) << Qt::LeftButton << true << QPoint(462, 195) << 1.0 << press;
+    QTest::newRow("right button") << QPointF(12, 7) << Qt::RightButton << true << QPoint(10, 5) << 1.0 << press;
+    QTest::newRow("middle button") << QPointF(12, 7) << Qt::MiddleButton << true << QPoint(10, 5) << 1.0 << press;
+    QTest::newRow("border top-left") << QPointF(1, 1) << Qt::LeftButton << false << QPoint() << 1.0 << press;
     QTest::newRow("border, a fraction short of the inner area")
-        << QPointF(1.75, 50) << Qt::LeftButton << false << QPoint() << 1.0;
-    QTest::newRow("border right") << QPointF(465, 100) << Qt::LeftButton << false << QPoint() << 1.0;
-    QTest::newRow("border bottom") << QPointF(100, 198) << Qt::LeftButton << false << QPoint() << 1.0;
+        << QPointF(1.75, 50) << Qt::LeftButton << false << QPoint() << 1.0 << press;
+    QTest::newRow("border right") << QPointF(465, 100) << Qt::LeftButton << false << QPoint() << 1.0 << press;
+    QTest::newRow("border bottom") << QPointF(100, 198) << Qt::LeftButton << false << QPoint() << 1.0 << press;
+    // The second press of a double-click comes as a double-click: one
+    // vertex for a pupil who double-clicks.
+    QTest::newRow("a double-click's second press") << QPointF(12, 7) << Qt::LeftButton << false << QPoint() << 1.0
+                                                   << QEvent::MouseButtonDblClick;
     // Zoomed, the same pixels shown larger: a press gives the picture's pixel.
-    QTest::newRow("at 200 %, inner top-left") << QPointF(2, 2) << Qt::LeftButton << true << QPoint(0, 0) << 2.0;
-    QTest::newRow("at 200 %, the pixel (100, 50)") << QPointF(203, 103) << Qt::LeftButton << true << QPoint(100, 50) << 2.0;
-    QTest::newRow("at 300 %, the pixel (100, 50)") << QPointF(304.5, 154) << Qt::LeftButton << true << QPoint(100, 50) << 3.0;
-    QTest::newRow("at 300 %, the last pixel") << QPointF(1390.9, 589.5) << Qt::LeftButton << true << QPoint(462, 195) << 3.0;
-    QTest::newRow("at 125 %, the last column") << QPointF(580, 10) << Qt::LeftButton << true << QPoint(462, 6) << 1.25;
+    QTest::newRow("at 200 %, inner top-left") << QPointF(2, 2) << Qt::LeftButton << true << QPoint(0, 0) << 2.0 << press;
+    QTest::newRow("at 200 %, the pixel (100, 50)") << QPointF(203, 103) << Qt::LeftButton << true << QPoint(100, 50) << 2.0 << press;
+    QTest::newRow("at 300 %, the pixel (100, 50)") << QPointF(304.5, 154) << Qt::LeftButton << true << QPoint(100, 50) << 3.0 << press;
+    QTest::newRow("at 300 %, the last pixel") << QPointF(1390.9, 589.5) << Qt::LeftButton << true << QPoint(462, 195) << 3.0 << press;
+    QTest::newRow("at 125 %, the last column") << QPointF(580, 10) << Qt::LeftButton << true << QPoint(462, 6) << 1.25 << press;
     QTest::newRow("at 125 %, the white beyond the last column")
-        << QPointF(580.9, 10) << Qt::LeftButton << false << QPoint() << 1.25;
+        << QPointF(580.9, 10) << Qt::LeftButton << false << QPoint() << 1.25 << press;
 }
 
 void TestCanvas::press()
@@ -299,6 +305,7 @@ void TestCanvas::press()
     QFETCH(bool, emitted);
     QFETCH(QPoint, position);
     QFETCH(qreal, zoom);
+    QFETCH(QEvent::Type, type);
     m_canvas->resize(467, 200);
     QCOMPARE(m_canvas->contentsRect(), QRect(2, 2, 463, 196));
     m_canvas->setZoom(zoom);
@@ -306,7 +313,7 @@ void TestCanvas::press()
     QCOMPARE(m_canvas->area(), QRect(0, 0, 463, 196));
 
     QSignalSpy spy(m_canvas.get(), &Canvas::pressed);
-    QMouseEvent event(QEvent::MouseButtonPress, at, m_canvas->mapToGlobal(at), button, button, {});
+    QMouseEvent event(type, at, m_canvas->mapToGlobal(at), button, button, {});
     QCoreApplication::sendEvent(m_canvas.get(), &event);
     QCOMPARE(spy.size(), emitted ? 1 : 0);
     if (emitted)

@@ -23,7 +23,7 @@ QString contourWarning(const ContourProblem &problem)
             .arg(notTheArea);
     const std::vector<int> &inner = problem.innerVertices;
     if (inner.size() == 1)
-        return QStringLiteral("Внимание: връх %1 е вътре в многоъгълника, а не на контура му, %2\r\n")
+        return QStringLiteral("Внимание: връх %1 е вътре в многоъгълника на останалите върхове, %2\r\n")
             .arg(inner.front())
             .arg(notTheArea);
     const int named = std::min(int(inner.size()), MostNamedVertices);
@@ -32,6 +32,6 @@ QString contourWarning(const ContourProblem &problem)
         numbers << QString::number(inner[i]);
     const QString last = int(inner.size()) > named ? QStringLiteral(" и още %1").arg(int(inner.size()) - named)
                                                    : QStringLiteral(" и ") + numbers.takeLast();
-    return QStringLiteral("Внимание: върхове %1%2 са вътре в многоъгълника, а не на контура му, %3\r\n")
+    return QStringLiteral("Внимание: върхове %1%2 са вътре в многоъгълника на останалите върхове, %3\r\n")
         .arg(numbers.join(QStringLiteral(", ")), last, notTheArea);
 }

@@ -443,6 +443,13 @@ void Canvas::leaveEvent(QEvent *event)
     QFrame::leaveEvent(event);
 }
 
+// Not a press: QWidget's own would make it one.
+void Canvas::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    setKeyboardInUse(false);
+    event->accept();
+}
+
 void Canvas::contextMenuEvent(QContextMenuEvent *event)
 {
     event->accept();

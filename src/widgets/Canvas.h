@@ -28,6 +28,10 @@ class Board;
 // it reaches the screen once control is back in the event loop, in one
 // repaint of the rectangle the drawing changed.
 //
+// Each press of a mouse button places a vertex; the second press of a
+// double-click, which the system reports as a double-click, places none:
+// a pupil who double-clicks means one vertex.
+//
 // On the focused canvas the arrow keys move a crosshair (1 pixel, 10 with
 // Shift), and Space or Enter presses the left button there. The crosshair and
 // a focus frame are the keyboard user's marks: they show while the canvas has
@@ -95,6 +99,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;

@@ -296,6 +296,22 @@ keys Right Right Return
 wait_until "$patience" canvas_pixel_is ffffff 200 100 || fail "Alt, Right, Right, Enter did not run \"Чисти всичко\""
 echo "ok: Alt opens the menu bar, and Enter on \"Чисти всичко\" clears the board"
 
+# A double-click on the canvas places one vertex; two clicks 0.6 s apart,
+# further apart than the system's double-click interval, place two.
+clicks_on_canvas() { # canvas x, y, ms between the two clicks
+    timeout 5 xdotool mousemove "$(canvas_x "$1")" "$(canvas_y "$2")" click --repeat 2 --delay "$3" 1 \
+        || fail "xdotool could not click twice at ($1, $2)"
+}
+clicks_on_canvas 60 150 50
+clicks_on_canvas 120 150 600
+set_clipboard "$no_copy_yet"
+open_context_menu click_x_list
+keys Down Return
+wait_until "$patience" clipboard_changed || fail "the vertices were not copied after the double-click"
+printf '60\t150\n120\t150\n120\t150\n' | cmp -s - <(clipboard) \
+    || fail "a double-click and two slow clicks placed other rows: $(clipboard | cat -A)"
+echo "ok: a double-click places one vertex, two clicks 0.6 s apart place two"
+
 kill -0 "$app_pid" 2>/dev/null || fail "the program ended during the run"
 
 # The saved board on the command line of a new start gives the same report
