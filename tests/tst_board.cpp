@@ -36,10 +36,12 @@ QString figureOf(const Board &board)
     return {};
 }
 
-// The report in words: its first line, "task" for the one shown at start.
+// The report in words: its first line, "task" for the one shown at start;
+// " (old)" after it while it describes the rows before a change.
 QString reportOf(const Board &board)
 {
-    return board.report() == TestedBoard::Task ? QStringLiteral("task") : board.report().section(u'\r', 0, 0);
+    const QString report = board.report() == TestedBoard::Task ? QStringLiteral("task") : board.report().section(u'\r', 0, 0);
+    return board.isReportOutOfDate() ? report + QStringLiteral(" (old)") : report;
 }
 
 // Plays a script of the user's events, separated by ";": "p X,Y" a press,
@@ -159,7 +161,10 @@ void TestBoardDocument::transitions_data()
         << "Лице на изпъкналия многоъгълник = 0";
     QTest::newRow("pick the picked row, closed") << 3 << "s 1; i" << "s 1" << three << 1 << true << "fan of 3" << total;
     QTest::newRow("pick past the last row, closed") << 3 << "s 1; i" << "s 3" << three << 1 << true << "fan of 3" << total;
-    QTest::newRow("delete, picked, closed") << 3 << "s 1; i" << "d" << "40,50 330,240" << -1 << false << "dots" << total;
+    QTest::newRow("delete, picked, closed") << 3 << "s 1; i" << "d" << "40,50 330,240" << -1 << false << "dots"
+                                            << total + " (old)";
+    QTest::newRow("press after a pick, closed") << 3 << "i; s 1" << "p 10,10" << three + " 10,10" << 1 << false
+                                                << "dots, 1 red" << total + " (old)";
     QTest::newRow("delete, nothing picked") << 3 << "" << "d" << three << -1 << false << "dots" << "task";
     QTest::newRow("delete, nothing picked, closed") << 3 << "i" << "d" << three << -1 << true << "fan of 3" << total;
     QTest::newRow("delete after contour") << 3 << "s 1; o" << "d" << "330,240 200,120 40,50" << -1 << true
@@ -217,6 +222,9 @@ void TestBoardDocument::undoAndRedo_data()
         << "Върхове: 123 с координати: 30,150; 10,10; 200,20";
     QTest::newRow("a vertex moved, the polygon gone, the report kept")
         << triangle + "; i; s 1; x 1,77" << "10,10 77,20 30,150" << 1 << false << "dots, 1 red"
+        << "Върхове: 123 с координати: 10,10; 200,20; 30,150 (old)";
+    QTest::newRow("a deletion undone: the report of the rows again")
+        << triangle + "; i; s 1; d; z" << "10,10 200,20 30,150" << 1 << false << "dots, 1 red"
         << "Върхове: 123 с координати: 10,10; 200,20; 30,150";
     QTest::newRow("a move undone") << triangle + "; h 2,99; z" << "10,10 200,20 30,150" << -1 << false << "dots" << "task";
     QTest::newRow("a move to no number") << triangle + "; h 2,9a" << "10,10 200,20 30,150" << -1 << false << "dots"

@@ -3,6 +3,7 @@
 
 #include "ContourOrder.h"
 #include "ContourWarning.h"
+#include "FanCover.h"
 
 #include <QList>
 #include <QRandomGenerator>
@@ -220,7 +221,8 @@ void TestContourOrder::matchesRepeatedScans()
     QCOMPARE(QList<int>(order.begin(), order.end()), scanOrder(pairs));
 }
 
-// The area of every convex board is its hull's; where the split and sort
+// The area of every convex board is its hull's, its fan covers no pixel
+// twice; where the split and sort
 // already went once round, its rows stand; a second run changes nothing.
 void TestContourOrder::convexBoardsGoOnceRound()
 {
@@ -237,6 +239,9 @@ void TestContourOrder::convexBoardsGoOnceRound()
         const QByteArray row = QByteArray::number(seed);
         QVERIFY2(twiceArea(reordered) == twiceArea(board.corners), row);
         QVERIFY2(contourWarning(reordered).isEmpty(), row);
+        const FanCover cover(fanOf(reordered), 12, 12); // no pixel counted twice
+        for (int pixel = 0; pixel < 144; ++pixel)
+            QVERIFY2(cover.countAt(pixel % 12, pixel / 12) <= 1, row);
         QVERIFY2(order == splitAndSort || !board.goesOnceRound(splitAndSort), row);
         const std::vector<int> again = contourOrder(reordered);
         QVERIFY2(std::is_sorted(again.begin(), again.end()), row); // every row where it was

@@ -381,21 +381,23 @@ void WindowTest::reportMarksTheCanvas_data()
 {
     QTest::addColumn<QString>("steps"); // as playOnReport plays them
     QTest::addColumn<QPoint>("at");      // a pixel of the canvas
-    QTest::addColumn<bool>("marked");    // shown in the mark's colour there
+    QTest::addColumn<int>("shade");      // 0 white, 1 the mark's colour, 2 darker: covered twice
 
     // The square (0,0) (200,0) (200,150) (0,150): triangle 1-2-3 below its
     // diagonal from the top left, triangle 1-3-4 above it.
     const QPoint inFirst(150, 30), inSecond(30, 120);
-    QTest::newRow("the first block") << "h 1" << inFirst << true;
-    QTest::newRow("the first block, not the second's triangle") << "h 1" << inSecond << false;
-    QTest::newRow("the second block") << "h 5" << inSecond << true;
-    QTest::newRow("the total line, the whole polygon") << "h 8" << inFirst << true;
-    QTest::newRow("the pointer gone") << "h 1; o" << inFirst << false;
-    QTest::newRow("Ctrl+Down from the first block to the second") << "k" << inSecond << true;
-    QTest::newRow("Ctrl+Up back to the first") << "k; u" << inFirst << true;
-    QTest::newRow("Ctrl+Down to the second only") << "k" << inFirst << false;
-    QTest::newRow("a pick takes the mark away") << "h 1; p" << inFirst << false;
-    QTest::newRow("the keys' mark goes with the focus") << "k; f" << inSecond << false;
+    QTest::newRow("the first block") << "h 1" << inFirst << 1;
+    QTest::newRow("the first block, not the second's triangle") << "h 1" << inSecond << 0;
+    QTest::newRow("the second block") << "h 5" << inSecond << 1;
+    QTest::newRow("the total line, the whole polygon") << "h 8" << inFirst << 1;
+    QTest::newRow("the pointer gone") << "h 1; o" << inFirst << 0;
+    QTest::newRow("Ctrl+Down from the first block to the second") << "k" << inSecond << 1;
+    QTest::newRow("Ctrl+Up back to the first") << "k; u" << inFirst << 1;
+    QTest::newRow("Ctrl+Down to the second only") << "k" << inFirst << 0;
+    QTest::newRow("a pick takes the mark away") << "h 1; p" << inFirst << 0;
+    QTest::newRow("the keys' mark goes with the focus") << "k; f" << inSecond << 0;
+    // (120, 60) a fifth vertex inside: triangle 1-4-5 lies over 1-3-4.
+    QTest::newRow("the total line, darker where triangles overlap") << "n; k; k; k" << QPoint(30, 60) << 2;
 }
 
 // The square (0,0) (200,0) (200,150) (0,150), 20 pixels in, computed, and
@@ -420,6 +422,11 @@ void playOnReport(MainWindow &window, const QString &steps)
         case u'o': QTest::mouseMove(canvasOf(window), QPoint(1, 1)); break;
         case u'f': canvasOf(window)->setFocus(); break;
         case u'p': clickRow(window, VertexModel::XColumn, 0); report->setFocus(); break;
+        case u'n':
+            clickRow(window, VertexModel::XColumn, 0);
+            pressCanvas(window, QPoint(120, 60));
+            pressButton(window, "inOrderButton");
+            break;
         }
         settle();
     }
@@ -435,9 +442,12 @@ void WindowTest::reportMarksTheCanvas()
 
     playOnReport(*m_window, steps);
 
-    const QRgb shown = canvas->grab().toImage().pixel(canvas->contentsRect().topLeft() + at + QPoint(20, 20));
-    QFETCH(bool, marked);
-    QCOMPARE(shown != qRgb(255, 255, 255), marked);
+    const QImage screen = canvas->grab().toImage();
+    const auto shownAt = [&](QPoint p) { return screen.pixel(canvas->contentsRect().topLeft() + p + QPoint(20, 20)); };
+    QFETCH(int, shade);
+    QCOMPARE(shownAt(at) != qRgb(255, 255, 255), shade > 0);
+    if (shade == 2) // darker than where one triangle covers
+        QVERIFY(qGray(shownAt(at)) < qGray(shownAt(QPoint(150, 30))));
     const QImage copied = copiedPicture(canvas);
     Picture drawn(copied.deviceIndependentSize().toSize(), copied.devicePixelRatio());
     FigurePainter(drawn).drawFigure(m_window->board().figure(), m_window->board().points());

@@ -101,6 +101,12 @@ void Board::change(Edit edit)
     const Shown before = m_shown;
     const std::optional<QPoint> placedBefore = lastPlaced();
     RowsChange rows = edit();
+    // A new report, or none, is of the rows as they stand; rows changed
+    // under a kept report leave it describing the polygon before them.
+    if (m_shown.reportedVertices != before.reportedVertices)
+        m_shown.reportOutOfDate = false;
+    else if (!rows.isEmpty() && m_shown.reportedVertices)
+        m_shown.reportOutOfDate = true;
     // Dots of appended rows are drawn on the figure; any other change of the
     // rows draws it afresh.
     const bool redraw = !sameFigure(before.figure, m_shown.figure) || !(rows.isEmpty() || rows.onlyAppends());
@@ -117,6 +123,8 @@ void Board::announce(const Shown &before, bool redraw)
         emit reportChanged();
     if (redraw)
         emit figureChanged();
+    if (before.reportOutOfDate != m_shown.reportOutOfDate)
+        emit reportOutOfDateChanged(m_shown.reportOutOfDate);
 }
 
 // The board as the step left it or found it.
@@ -129,6 +137,7 @@ void Board::restore(const RowsChange &rows, bool undo, const Shown &shown)
     m_shown.closed = shown.closed;
     m_shown.report = shown.report;
     m_shown.reportedVertices = shown.reportedVertices;
+    m_shown.reportOutOfDate = shown.reportOutOfDate;
     m_shown.figure = shown.figure;
     if (m_shown.figure.base == DrawnFigure::Base::Fan) {
         const auto &all = points();
@@ -176,12 +185,12 @@ void Board::clearAll()
     });
 }
 
-void Board::deleteSelected()
+bool Board::deleteSelected()
 {
     // Without a picked vertex nothing changes, not even a closed board.
     const int row = selectedRow();
     if (row < 0)
-        return;
+        return false;
     change([this, row] {
         const Point removed = points()[row];
         // The selection goes first: a list whose current row is removed
@@ -192,6 +201,7 @@ void Board::deleteSelected()
         m_shown.figure = {DrawnFigure::Base::Vertices, m_vertices.vertexCount(), -1, nullptr};
         return RowsChange::removed(row, removed);
     });
+    return true;
 }
 
 void Board::selectRow(int row)

@@ -55,6 +55,10 @@ public:
     // board, an opened one). A pick or a deletion erases the polygon from
     // the figure, not from the report.
     const std::shared_ptr<const std::vector<Point>> &reportedVertices() const { return m_shown.reportedVertices; }
+    // Whether the rows changed under the report since it was computed (a
+    // vertex deleted, moved or placed): it then describes the polygon
+    // before those changes, until the next computation or clearing.
+    bool isReportOutOfDate() const { return m_shown.reportOutOfDate; }
     const DrawnFigure &figure() const { return m_shown.figure; }
     // The last vertex placed, where the keyboard's crosshair starts; none on
     // an empty board.
@@ -72,8 +76,9 @@ public:
     void connectInOrder();
     // No vertices, no report.
     void clearAll();
-    // The picked vertex deleted; nothing happens when none is picked.
-    void deleteSelected();
+    // The picked vertex deleted; false, with nothing changed, when none is
+    // picked.
+    bool deleteSelected();
     // The user picks a row: it shows red among the other vertices, the
     // polygon is gone and the board reopens. No step of the history.
     void selectRow(int row);
@@ -99,6 +104,7 @@ signals:
     void verticesPlaced(int first, int count);
     void selectedRowChanged(int row);
     void lastPlacedChanged();
+    void reportOutOfDateChanged(bool outOfDate);
 
 private:
     // What the user sees of the board besides its rows.
@@ -107,6 +113,7 @@ private:
         bool closed = false;
         LinedText report;
         std::shared_ptr<const std::vector<Point>> reportedVertices;
+        bool reportOutOfDate = false;
         DrawnFigure figure;
 
         bool looksLike(const Shown &other) const;

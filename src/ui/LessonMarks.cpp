@@ -14,6 +14,7 @@
 namespace {
 
 const QColor MarkFill(255, 236, 150);
+const QColor MarkOverlap(240, 170, 60); // where the fan's triangles overlap
 const QColor MarkInk(0, 70, 200);
 const QColor MarkGround(255, 255, 255, 210);
 
@@ -164,10 +165,7 @@ CanvasMark LessonMarks::markOf(ReportPart part) const
                        {pixelOf(t.C), QString::number(t.k + 1)}};
         break;
     }
-    case ReportPart::Total:
-        for (int i = 0; i < figure.baseVertices && i < int(points.size()); ++i)
-            mark.area << pixelOf(points[i]);
-        break;
+    case ReportPart::Total: mark.shading = shadingOf(cover()); break;
     case ReportPart::Warning:
         for (int vertex : contourProblem(points).innerVertices)
             mark.rings << pixelOf(points[vertex - 1]);
@@ -177,8 +175,34 @@ CanvasMark LessonMarks::markOf(ReportPart part) const
     return mark;
 }
 
+// Once light, twice or more darker: white leaves the picture as it is.
+QImage LessonMarks::shadingOf(const FanCover &cover) const
+{
+    QImage counts(cover.width(), cover.height(), QImage::Format_Indexed8);
+    QList<QRgb> colours(256, MarkOverlap.rgb());
+    colours[0] = qRgb(255, 255, 255);
+    colours[1] = MarkFill.rgb();
+    counts.setColorTable(colours);
+    for (int y = 0; y < cover.height(); ++y) {
+        uchar *row = counts.scanLine(y);
+        for (int x = 0; x < cover.width(); ++x)
+            row[x] = uchar(cover.countAt(x, y));
+    }
+    return counts.convertToFormat(QImage::Format_RGB32);
+}
+
+const FanCover &LessonMarks::cover() const
+{
+    const std::shared_ptr<const Fan> &fan = m_board.figure().fan;
+    if (fan != m_coveredFan) {
+        m_coveredFan = fan;
+        m_cover = fan ? FanCover(*fan, m_board.area().width(), m_board.area().height()) : FanCover();
+    }
+    return m_cover;
+}
+
 // The first triangle of the fan under the pointer, on a board that shows its
-// polygon.
+// polygon, and how many cover the place where more than one do.
 QString LessonMarks::toolTipAt(QPoint pixel) const
 {
     const DrawnFigure &figure = m_board.figure();
@@ -186,7 +210,10 @@ QString LessonMarks::toolTipAt(QPoint pixel) const
         return {};
     const QPointF at(pixel);
     for (const FanTriangle &t : figure.fan->triangles)
-        if (contains(t, at))
-            return Messages::triangleAreas(t);
+        if (contains(t, at)) {
+            const int covering = cover().countAt(pixel.x(), pixel.y());
+            return covering > 1 ? Messages::triangleAreas(t) + u'\n' + Messages::overlapping(covering)
+                                : Messages::triangleAreas(t);
+        }
     return {};
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CanvasMark.h"
+#include "FanCover.h"
 #include "ReportLayout.h"
 
 #include <QColor>
@@ -21,12 +22,14 @@ struct Fan;
 // the polygon its report describes, the pointer resting on a block of the
 // report marks that block's triangle on the canvas: its area in a light
 // colour under the lines, the numbers of its three vertices beside their
-// dots; the total line marks the whole polygon, the warning line rings the
-// vertices it names. Ctrl+Down and Ctrl+Up in the report step the caret
+// dots; the total line shades the pixels of the fan's triangles, darker
+// where two or more of them overlap (each counted again in the total); the
+// warning line rings the vertices it names. Ctrl+Down and Ctrl+Up in the report step the caret
 // from block to block and mark the block it lands in, until the report
 // loses the focus. Any change of the board takes the mark away.
 //
-// Over the canvas, the pointer on a triangle shows its two areas. Enter or
+// Over the canvas, the pointer on a triangle shows its two areas, and how
+// many triangles cover the place where more than one do. Enter or
 // a double-click on a block, as long as the report describes a polygon,
 // opens its working in a window of its own, which follows the caret.
 class LessonMarks : public QObject
@@ -54,6 +57,8 @@ private:
     void unmark();
     void step(int direction);
     CanvasMark markOf(ReportPart part) const;
+    QImage shadingOf(const FanCover &cover) const;
+    const FanCover &cover() const;
     QString toolTipAt(QPoint pixel) const;
 
     const Board &m_board;
@@ -62,5 +67,9 @@ private:
     QWidget *m_window;
     WorkingWindow *m_working = nullptr;
     ReportPart m_marked;
+    // How often the shown fan's triangles cover each pixel, kept while the
+    // fan is shown.
+    mutable std::shared_ptr<const Fan> m_coveredFan;
+    mutable FanCover m_cover;
     bool m_markedByKeyboard = false;
 };

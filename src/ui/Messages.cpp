@@ -228,6 +228,11 @@ QString triangleAreas(const FanTriangle &triangle)
         .arg(standardNumberText(triangle.measures.heron), standardNumberText(std::fabs(triangle.measures.determinant)));
 }
 
+QString overlapping(int count)
+{
+    return QStringLiteral("Тук се застъпват %1 триъгълника: сборът в отчета брои това място %1 пъти.").arg(count);
+}
+
 QString canvasDescription(const Board &board)
 {
     const int n = board.vertices().vertexCount();

@@ -80,6 +80,9 @@ QString canvasDescription(const Board &board);
 // A triangle of the fan under the pointer: its vertices and its two areas,
 // as the report gives them.
 QString triangleAreas(const FanTriangle &triangle);
+// A place that `count` of the fan's triangles cover, each adding it to the
+// total.
+QString overlapping(int count);
 
 // The coordinates of a pixel of the canvas, as the canvas shows them beside
 // the pointer and the crosshair.

@@ -182,6 +182,8 @@ QRect Canvas::markArea() const
         points << label.vertex;
     for (QPointF ring : m_mark.rings)
         points << ring;
+    if (!m_mark.shading.isNull())
+        points << QPointF(0, 0) << QPointF(m_mark.shading.size().width(), m_mark.shading.size().height());
     if (points.isEmpty())
         return {};
     const QFontMetrics metrics(pictureFont());
@@ -189,12 +191,17 @@ QRect Canvas::markArea() const
     return onWidget(points.boundingRect().adjusted(-reach, -reach, reach, reach)) & contentsRect();
 }
 
-// The area is multiplied into the picture, so that its white takes the
-// mark's colour and its black lines stay black over it; the numbers stand
-// on a pale ground beside their dots.
+// The area and the shading are multiplied into the picture, so that its
+// white takes the mark's colour and its black lines stay black over it; the
+// numbers stand on a pale ground beside their dots.
 void Canvas::paintMark(QPainter &painter)
 {
     painter.save();
+    if (!m_mark.shading.isNull()) {
+        painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+        painter.drawImage(QPointF(0, 0), m_mark.shading);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
     painter.translate(0.5, 0.5);
     // The area's edge needs no smoothing, under the figure's own lines: a
     // polygon of 32,767 corners fills twenty times as fast without.

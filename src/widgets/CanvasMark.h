@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QList>
 #include <QPointF>
 #include <QPolygonF>
@@ -11,7 +12,8 @@
 
 // What the canvas marks over its picture for the user, never in it: an
 // area shown in a light colour under the figure's lines (a triangle of the
-// fan, or the whole polygon), numbers beside vertices, and vertices ringed.
+// fan), a shading of the picture's size under them (how often the fan's
+// triangles cover each pixel), numbers beside vertices, and vertices ringed.
 // Coordinates are the picture's pixels; a vertex's dot is centred on the
 // middle of its pixel.
 struct CanvasMark {
@@ -21,11 +23,12 @@ struct CanvasMark {
     };
 
     QPolygonF area;
+    QImage shading; // one pixel a picture's pixel, white where it leaves the picture as it is
     QList<Label> labels;
     QList<QPointF> rings;
     QColor fill;   // of the area
     QColor ink;    // of the rings and numbers
     QColor ground; // behind the numbers
 
-    bool isEmpty() const { return area.isEmpty() && labels.isEmpty() && rings.isEmpty(); }
+    bool isEmpty() const { return area.isEmpty() && shading.isNull() && labels.isEmpty() && rings.isEmpty(); }
 };
