@@ -304,7 +304,7 @@ void TestKeyboard::vertexMovedInPlace_data()
     QTest::newRow("a double-click on the Y list, Enter") << QByteArray("yList") << true << "5" << "20,30 120,5 60,110" << "";
     QTest::newRow("Escape leaves it") << QByteArray("xList") << false << "" << "20,30 120,30 60,110" << "";
     QTest::newRow("not a whole number") << QByteArray("yList") << false << "3.5" << "20,30 120,30 60,110"
-                                        << "ред 2 („120 3.5“)";
+                                        << "Y трябва да е цяло число от 0 до 195.";
 }
 
 // The picked vertex's X or Y typed in its list: the dot and the row move,
@@ -336,11 +336,12 @@ void TestKeyboard::vertexMovedInPlace()
     QCOMPARE(columnTexts(window.board().vertices(), VertexModel::NumberColumn), numbersUpTo(3));
     QFETCH(QString, message);
     auto *box = window.findChild<QMessageBox *>();
-    QCOMPARE(box ? box->text().contains(message) : message.isEmpty(), true);
+    QVERIFY2(box ? box->text().contains(message) : message.isEmpty(), qPrintable(box ? box->text() : QString()));
 }
 
-// The report box's context menu and the full board's message box, which
-// names the most vertices a board holds, under any locale of the user's.
+// The report box's context menu, one form for all its items, and the full
+// board's message box, which names the most vertices a board holds, under
+// any locale of the user's.
 void TestKeyboard::qtTextsInBulgarian()
 {
     QVERIFY(installBulgarianCatalogue(*QCoreApplication::instance()));
@@ -357,9 +358,9 @@ void TestKeyboard::qtTextsInBulgarian()
         if (!action->isSeparator())
             texts << action->text().section(u'\t', 0, 0).remove(u'&');
     menu->close();
-    QCOMPARE(texts, (QStringList{QStringLiteral("Копиране"), QStringLiteral("Избиране на всичко"),
+    QCOMPARE(texts, (QStringList{QStringLiteral("Копирай"), QStringLiteral("Избери всичко"),
                                  QStringLiteral("Покажи изчислението"), QStringLiteral("Запиши като..."),
-                                 QStringLiteral("Печат..."), QStringLiteral("Запиши като PDF..."),
+                                 QStringLiteral("Отпечатай..."), QStringLiteral("Запиши като PDF..."),
                                  QStringLiteral("Покажи на цял екран"), QStringLiteral("Запиши рисунката като...")}));
 
     Canvas *canvas = canvasOf(window);

@@ -70,7 +70,8 @@ void TestReportView::behaviour_data()
     QTest::addColumn<QString>("rowText"); // the box holds this much in a row; empty: 300 px wide
     QTest::addColumn<qreal>("rows");      // the box's height in rows
     // Key sequences, or "click P", "shift-click P", "double-click P",
-    // "triple-click P", "drag P Q" at character positions, "set TEXT", "menu".
+    // "triple-click P", "drag P Q" at character positions, "set TEXT",
+    // "notice TEXT" (above the text), "menu".
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<qsizetype>("cursor");
     QTest::addColumn<qsizetype>("anchor");
@@ -132,6 +133,9 @@ void TestReportView::behaviour_data()
 
     // A full board's report: no line end lost or doubled.
     const QString board = lines(130000);
+    QTest::newRow("a notice above: the text as it was, its end in view")
+        << forty << "" << 4.5 << QStringList{"notice Старо", "Ctrl+End"} << forty.size() << forty.size() << "" << -1;
+
     QTest::newRow("a full board, all copied") << board << "" << 4.5 << all << board.size() << 0ll
                                               << withLineFeeds(board) << 0;
     QTest::newRow("a full board, to its end") << board << "" << 4.5 << QStringList{"Ctrl+End"} << board.size()
@@ -180,6 +184,8 @@ void TestReportView::behaviour()
         } else if (verb == "set") {
             text = step.mid(4);
             view.setText(text);
+        } else if (verb == "notice") {
+            view.setNotice(step.mid(7));
         } else if (verb == "menu") {
             openMenuAtCaret(view);
         } else {

@@ -398,6 +398,7 @@ void WindowTest::reportMarksTheCanvas_data()
     QTest::newRow("the keys' mark goes with the focus") << "k; f" << inSecond << 0;
     // (120, 60) a fifth vertex inside: triangle 1-4-5 lies over 1-3-4.
     QTest::newRow("the total line, darker where triangles overlap") << "n; k; k; k" << QPoint(30, 60) << 2;
+    QTest::newRow("a press on the closed board: a hint at its foot") << "c" << QPoint(211, 160) << 1;
 }
 
 // The square (0,0) (200,0) (200,150) (0,150), 20 pixels in, computed, and
@@ -422,6 +423,7 @@ void playOnReport(MainWindow &window, const QString &steps)
         case u'o': QTest::mouseMove(canvasOf(window), QPoint(1, 1)); break;
         case u'f': canvasOf(window)->setFocus(); break;
         case u'p': clickRow(window, VertexModel::XColumn, 0); report->setFocus(); break;
+        case u'c': pressCanvas(window, QPoint(300, 100)); break;
         case u'n':
             clickRow(window, VertexModel::XColumn, 0);
             pressCanvas(window, QPoint(120, 60));

@@ -7,6 +7,7 @@
 
 #include "AccessibleReportView.h"
 #include "Canvas.h"
+#include "CanvasHints.h"
 #include "CoordinateDelegate.h"
 #include "FittingTextDelegate.h"
 #include "HelpWindow.h"
@@ -71,6 +72,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_ui->setupUi(this);
     setWindowIcon(programIcon());
     m_lesson = new LessonMarks(m_board, *m_ui->report, *m_ui->canvas, this);
+    m_hints = new CanvasHints(m_board, *m_ui->canvas, this);
     AccessibleReportView::follow(m_ui->report);
     m_board.setArea(m_ui->canvas->area());
     m_commands = commandTable();
@@ -82,6 +84,8 @@ MainWindow::MainWindow(QWidget *parent)
     const auto showReport = [this] { m_ui->report->setText(m_board.reportLines()); };
     connect(&m_board, &Board::reportChanged, this, showReport);
     showReport();
+    m_ui->report->setTextBoxCaptions(Messages::copyCaption(), Messages::selectAllCaption());
+    connect(&m_board, &Board::reportOutOfDateChanged, this, &MainWindow::markReportOutOfDate);
     // A screen reader hears what the canvas holds as it changes.
     const auto describeCanvas = [this] { m_ui->canvas->setAccessibleDescription(Messages::canvasDescription(m_board)); };
     for (auto changed : {&Board::reportChanged, &Board::figureChanged})
@@ -126,7 +130,7 @@ std::vector<MainWindow::Command> MainWindow::commandTable()
         {ui.orderContourAction, ui.contourButton, Orange, MenuBar, std::bind(&Board::orderContour, &m_board)},
         {ui.connectInOrderAction, ui.inOrderButton, Green, MenuBar, std::bind(&Board::connectInOrder, &m_board)},
         {ui.clearAllAction, ui.clearButton, Red, MenuBar, std::bind(&Board::clearAll, &m_board)},
-        {ui.deleteVertexAction, ui.deleteButton, Magenta, MenuBar, std::bind(&Board::deleteSelected, &m_board)},
+        {ui.deleteVertexAction, ui.deleteButton, Magenta, MenuBar, std::bind(&MainWindow::deleteVertex, this)},
         {ui.copyVerticesAction, nullptr, {}, ListMenu, std::bind(&MainWindow::copyVertices, this)},
         {ui.saveVerticesAction, nullptr, {}, ListMenu,
          std::bind(&Documents::saveAs, &m_documents, Document::Vertices)},
@@ -202,8 +206,8 @@ void MainWindow::showVertexViews()
             auto *coordinates = new CoordinateDelegate(list);
             list->setItemDelegate(coordinates);
             connect(coordinates, &CoordinateDelegate::edited, this, [this, column = column](const QModelIndex &index, const QString &text) {
-                tell(Messages::notPlaced(m_board.moveVertex(index.row(), column, text), Messages::Source::Edit,
-                                         m_board.area()));
+                if (!m_board.moveVertex(index.row(), column, text).placed())
+                    tell(Messages::notMoved(column == VertexModel::XColumn, m_board.area()));
             });
         }
         QItemSelectionModel *own = list->selectionModel();
@@ -230,11 +234,21 @@ void MainWindow::paintColours()
             command.button->setStyleSheet(buttonStyle(command.face));
 }
 
-// A press on a closed board places nothing, without a word; a full board
-// says why it takes no more.
+// A press on a closed board places nothing, and a hint says what to do
+// instead; a full board says why it takes no more.
 void MainWindow::placeVertex(QPoint position)
 {
-    tell(Messages::notPlaced(m_board.placeVertex(position), Messages::Source::Press, m_board.area()));
+    const Placement placement = m_board.placeVertex(position);
+    if (placement.outcome == Placement::BoardClosed)
+        m_hints->hint(Messages::boardClosed());
+    else
+        tell(Messages::notPlaced(placement, Messages::Source::Press, m_board.area()));
+}
+
+void MainWindow::deleteVertex()
+{
+    if (!m_board.deleteSelected())
+        m_hints->hint(Messages::nothingPicked(m_board.vertices().vertexCount()));
 }
 
 void MainWindow::placeVertexText(const QString &text, Messages::Source source)
@@ -286,4 +300,11 @@ void MainWindow::openContextMenu()
     const QPoint at = focused->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
     QContextMenuEvent event(QContextMenuEvent::Keyboard, at, focused->mapToGlobal(at));
     QCoreApplication::sendEvent(focused, &event);
+}
+
+// Over the report, not in it: what is copied and saved stays the report.
+void MainWindow::markReportOutOfDate(bool outOfDate)
+{
+    m_ui->report->setNotice(outOfDate ? Messages::reportOutOfDate() : QString());
+    m_ui->report->setAccessibleDescription(outOfDate ? Messages::reportOutOfDateDescription() : QString());
 }

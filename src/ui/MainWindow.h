@@ -17,6 +17,7 @@ namespace Ui {
 class MainWindow;
 }
 
+class CanvasHints;
 class HelpWindow;
 class LessonMarks;
 class PresentationWindow;
@@ -75,8 +76,10 @@ private:
     void showVertexViews();
     void paintColours();
     void placeVertex(QPoint position);
+    void deleteVertex();
     void placeVertexText(const QString &text, Messages::Source source);
     void tell(const QString &why);
+    void markReportOutOfDate(bool outOfDate);
     void copyVertices();
     void showHelp();
     void showPresentation();
@@ -91,4 +94,5 @@ private:
     LessonMarks *m_lesson = nullptr;
     PresentationWindow *m_presentation = nullptr;
     WindowZoom *m_zoom = nullptr;
+    CanvasHints *m_hints = nullptr;
 };

@@ -46,7 +46,6 @@ QString nothingDone(Source source)
 {
     switch (source) {
     case Source::File: return QStringLiteral("Дъската е непроменена.");
-    case Source::Edit: return QStringLiteral("Върхът не е преместен.");
     default: return QStringLiteral("Не е поставен нито един връх.");
     }
 }
@@ -96,6 +95,30 @@ QString notPlaced(const Placement &placement, Source source, const QRect &area, 
     }
     const QString words = linesNotPlaced(placement, source, area, present);
     return source == Source::File && !words.isEmpty() ? fileHeading(file) + u'\n' + words : words;
+}
+
+QString boardClosed()
+{
+    return QStringLiteral("Лицето вече е изчислено. За нов връх изберете ред от списъците или натиснете „Чисти“.");
+}
+
+QString nothingPicked(int vertices)
+{
+    return vertices == 0 ? QStringLiteral("Няма върхове за изтриване.")
+                         : QStringLiteral("Няма избран връх. Щракнете върху ред от списъците, после „Трий 1т“.");
+}
+
+QString whereMoreIs()
+{
+    return QStringLiteral("F1: помощ. Десен бутон върху списък или отчета: още команди.");
+}
+
+QString notMoved(bool x, const QRect &area)
+{
+    return QStringLiteral("%1 трябва да е цяло число от %2 до %3. Върхът не е преместен.")
+        .arg(x ? QStringLiteral("X") : QStringLiteral("Y"))
+        .arg(x ? area.left() : area.top())
+        .arg(x ? area.right() : area.bottom());
 }
 
 FileKind fileKind(Document document)
@@ -336,6 +359,26 @@ QStringList totalStep(const Board &board)
         if (!report.lineContent(line).isEmpty())
             lines << report.lineContent(line).toString();
     return lines;
+}
+
+QString copyCaption()
+{
+    return QStringLiteral("&Копирай");
+}
+
+QString selectAllCaption()
+{
+    return QStringLiteral("&Избери всичко");
+}
+
+QString reportOutOfDate()
+{
+    return QStringLiteral("Отчетът описва многоъгълника преди последната промяна.");
+}
+
+QString reportOutOfDateDescription()
+{
+    return reportOutOfDate() + QStringLiteral(" „Контур“ или „Поред“ пише нов отчет.");
 }
 
 } // namespace Messages

@@ -21,7 +21,7 @@ struct FanTriangle;
 namespace Messages {
 
 // Where vertices came from, as a message names it.
-enum class Source { Press, Clipboard, Drop, File, Edit };
+enum class Source { Press, Clipboard, Drop, File };
 
 // Why vertices were not placed; `file` names the file they came from, if
 // any; `present` vertices were on the board, whose canvas is `area`. Empty
@@ -55,6 +55,17 @@ QString notText(const QString &path);
 // Saving the vertices of an empty board.
 QString nothingToSave();
 
+// Hints over the canvas where a press or a command did nothing: a press on
+// a closed board; "Трий 1т" with no vertex picked, on a board of
+// `vertices`. And the faint line over an empty board.
+QString boardClosed();
+QString nothingPicked(int vertices);
+QString whereMoreIs();
+
+// A vertex's coordinate typed anew that is not a whole number on the canvas
+// of `area`; `x` for the X, else the Y.
+QString notMoved(bool x, const QRect &area);
+
 // Printing, and the worksheets.
 QString whichSheet();
 QString sheetName(Document sheet);
@@ -71,6 +82,15 @@ QString cancel();
 
 QString helpCaption();
 QString workingCaption();
+
+// The report box's own items of its context menu.
+QString copyCaption();
+QString selectAllCaption();
+
+// Over the report box while it describes the rows before a change, and what
+// a screen reader says of it then.
+QString reportOutOfDate();
+QString reportOutOfDateDescription();
 
 // What a screen reader says of the canvas: how many vertices it holds, the
 // picked one, and once the polygon is computed, its total and the report's

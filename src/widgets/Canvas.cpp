@@ -98,6 +98,7 @@ void Canvas::paintEvent(QPaintEvent *event)
         m_numbers.paint(painter, m_board->points(), area(), pictureFont(), exposed);
     }
     paintCoordinates(painter);
+    m_note.paint(painter, area(), pictureFont(), palette());
     painter.resetTransform();
     if (showsKeyboardMarks())
         paintFocus(painter);
@@ -172,6 +173,15 @@ void Canvas::setMark(const CanvasMark &mark)
     const QRect before = markArea();
     m_mark = mark;
     update(before | markArea());
+}
+
+void Canvas::setNote(const CanvasNote &note)
+{
+    if (note == m_note)
+        return;
+    const QRect before = m_note.placeIn(area(), pictureFont());
+    m_note = note;
+    update(onWidget(before | m_note.placeIn(area(), pictureFont())));
 }
 
 // Where the mark is drawn, in widget coordinates, its labels' room included.

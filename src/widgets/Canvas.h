@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CanvasMark.h"
+#include "CanvasNote.h"
 #include "Picture.h"
 #include "VertexNumbers.h"
 
@@ -40,8 +41,8 @@ class Board;
 //
 // Marks lie over the picture, painted after it in the picture's
 // coordinates, never into it: a mark (a triangle, the polygon, numbered or
-// ringed vertices) while it is set, the vertices' numbers while they are
-// switched on, and the coordinates of the pixel under the pointer (from its
+// ringed vertices) and a note (a hint, a faint line of help) while they are
+// set, the vertices' numbers while they are switched on, and the coordinates of the pixel under the pointer (from its
 // first move after a press, so that the dot placed stays in sight) and of
 // the crosshair beside them. The tooltip over the picture is asked of whoever
 // knows what is drawn there.
@@ -75,6 +76,8 @@ public:
     qreal zoom() const { return m_zoom; }
 
     void setMark(const CanvasMark &mark);
+    // A note over the foot of the picture; an empty one takes it away.
+    void setNote(const CanvasNote &note);
     // The tooltip's text at a pixel of the picture; none, no tooltip.
     void setToolTipSource(std::function<QString(QPoint)> source) { m_toolTipAt = std::move(source); }
     // Each vertex's number beside its dot, where it has room.
@@ -155,6 +158,7 @@ private:
     std::optional<QPoint> m_pointer; // the picture's pixel under the pointer
     QRect m_damage;
     CanvasMark m_mark;
+    CanvasNote m_note;
     std::function<QString(QPoint)> m_toolTipAt;
     QPoint m_crosshair;
     bool m_crosshairCentred = true;

@@ -9,12 +9,15 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDrag>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleHints>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -156,7 +159,32 @@ void ReportView::revealCursor()
 void ReportView::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    placeNotice();
     layOut();
+}
+
+void ReportView::setNotice(const QString &notice)
+{
+    if (!m_notice) {
+        m_notice = new QLabel(this);
+        m_notice->setAutoFillBackground(true);
+        m_notice->setBackgroundRole(QPalette::ToolTipBase);
+        m_notice->setForegroundRole(QPalette::ToolTipText);
+        m_notice->setIndent(int(Margin));
+    }
+    m_notice->setText(notice);
+    m_notice->setVisible(!notice.isEmpty());
+    placeNotice();
+}
+
+// The strip above the viewport, which gives up its height.
+void ReportView::placeNotice()
+{
+    const bool shown = m_notice && !m_notice->text().isEmpty();
+    const int height = shown ? m_notice->sizeHint().height() : 0;
+    setViewportMargins(0, height, 0, 0);
+    if (shown)
+        m_notice->setGeometry(QRect(contentsRect().topLeft(), QSize(contentsRect().width(), height)));
 }
 
 void ReportView::changeEvent(QEvent *event)
@@ -466,7 +494,26 @@ bool ReportView::viewportEvent(QEvent *event)
 {
     if (event->type() == QEvent::Leave)
         setHoveredLine(-1);
+    if (event->type() == QEvent::ToolTip) {
+        showToolTip(*static_cast<QHelpEvent *>(event));
+        return true;
+    }
     return QAbstractScrollArea::viewportEvent(event);
+}
+
+// Below the rows of the line under the pointer, which stays readable; it
+// goes when the pointer leaves them.
+void ReportView::showToolTip(const QHelpEvent &event)
+{
+    const int line = lineAt(event.pos());
+    QRect rows = viewport()->rect();
+    if (line >= 0) {
+        const QRect first = characterRect(lineStart(line)), last = characterRect(linedText().lineEnd(line));
+        rows = QRect(QPoint(0, first.isNull() ? 0 : first.top()),
+                     QPoint(viewport()->width() - 1, last.isNull() ? viewport()->height() - 1 : last.bottom()));
+    }
+    // Qt puts the tip a pointer's height below the point it is given.
+    QToolTip::showText(viewport()->mapToGlobal(QPoint(event.pos().x(), rows.bottom())), toolTip(), viewport(), rows);
 }
 
 void ReportView::hoverAt(QPoint viewportPosition)
@@ -486,11 +533,17 @@ void ReportView::setHoveredLine(int line)
 
 void ReportView::contextMenuEvent(QContextMenuEvent *event)
 {
-    auto *menu = new TextBoxMenu(this);
+    auto *menu = new TextBoxMenu(this, m_copyCaption, m_selectAllCaption);
     menu->copyAction()->setEnabled(hasSelection());
     connect(menu->copyAction(), &QAction::triggered, this, &ReportView::copy);
     menu->selectAllAction()->setEnabled(!text().isEmpty());
     connect(menu->selectAllAction(), &QAction::triggered, this, &ReportView::selectAll);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+void ReportView::setTextBoxCaptions(const QString &copy, const QString &selectAll)
+{
+    m_copyCaption = copy;
+    m_selectAllCaption = selectAll;
 }

@@ -13,6 +13,9 @@
 #include <QBasicTimer>
 #include <QString>
 
+class QHelpEvent;
+class QLabel;
+
 #include <optional>
 #include <utility>
 
@@ -34,10 +37,14 @@
 // the report, Enter and a double-click for the working of a line: the box
 // only says so, and whoever knows the report's blocks answers.
 //
-// Its context menu holds the text box's own items (copy, select all) in
-// Qt's translation, then the actions added to the box: the window's
-// commands for the report. A screen reader reads it through
-// AccessibleReportView, which its signals keep up to date.
+// Its context menu holds the text box's own items (copy, select all), in
+// the words the window gives, then the actions added to the box: the
+// window's commands for the report. A notice the window gives stands in a
+// strip above the text, in the box's frame but not in its text: copying,
+// saving and what a screen reader reads of the text stay as they are. The
+// tooltip shows below the line under the pointer, never over it. A screen
+// reader reads the box through AccessibleReportView, which its signals keep
+// up to date.
 class ReportView : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -80,6 +87,11 @@ public:
     // Offsets into the text as a screen reader counts them, each line end
     // one character (built when first asked for).
     const LineFeedOffsets &lineFeedOffsets() const;
+
+    // The words of the text box's own items of the context menu.
+    void setTextBoxCaptions(const QString &copy, const QString &selectAll);
+    // What is said of the text as a whole, above it; none when empty.
+    void setNotice(const QString &notice);
 
     // The caret's rectangle, in the box's coordinates, for
     // Qt::ImCursorRectangle: where the keyboard opens the context menu.
@@ -142,6 +154,8 @@ private:
     void extendSelectionTo(QPoint viewportPosition);
     void offerSelection() const;
     void dragSelection();
+    void placeNotice();
+    void showToolTip(const QHelpEvent &event);
 
     LineLayouts m_lines;
     mutable std::optional<LineFeedOffsets> m_lineFeedOffsets;
@@ -159,4 +173,7 @@ private:
     QPoint m_doubleClickedAt;
     int m_hoveredLine = -1;
     int m_wheelUnits = 0;         // rows times 120 not yet scrolled
+    QString m_copyCaption;
+    QString m_selectAllCaption;
+    QLabel *m_notice = nullptr;
 };

@@ -5,21 +5,21 @@
 
 #include <QCoreApplication>
 
-TextBoxMenu::TextBoxMenu(QWidget *box)
+TextBoxMenu::TextBoxMenu(QWidget *box, const QString &copy, const QString &selectAll)
     : QMenu(box)
 {
-    m_copy = addTextBoxItem("&Copy", QKeySequence::Copy, QStringLiteral("edit-copy"));
+    m_copy = addTextBoxItem(copy, QKeySequence::Copy, QStringLiteral("edit-copy"));
     addSeparator();
-    m_selectAll = addTextBoxItem("Select All", QKeySequence::SelectAll, QStringLiteral("edit-select-all"));
+    m_selectAll = addTextBoxItem(selectAll, QKeySequence::SelectAll, QStringLiteral("edit-select-all"));
     if (!box->actions().isEmpty()) {
         addSeparator();
         addActions(box->actions());
     }
 }
 
-QAction *TextBoxMenu::addTextBoxItem(const char *words, QKeySequence::StandardKey key, const QString &icon)
+QAction *TextBoxMenu::addTextBoxItem(const QString &words, QKeySequence::StandardKey key, const QString &icon)
 {
-    QString caption = QCoreApplication::translate("QWidgetTextControl", words);
+    QString caption = words;
     if (!QCoreApplication::testAttribute(Qt::AA_DontShowShortcutsInContextMenus))
         caption += u'\t' + QKeySequence(key).toString(QKeySequence::NativeText);
     QAction *action = addAction(caption);

@@ -6,21 +6,20 @@
 #include <QMenu>
 
 // The context menu of a read-only text box: the items of Qt's own boxes,
-// Copy and Select All, in Qt's words and Qt's translation, with their
-// shortcuts and their icons from the desktop's theme; then the actions added
-// to the box.
+// Copy and Select All, in the words given, with their shortcuts and their
+// icons from the desktop's theme; then the actions added to the box.
 class TextBoxMenu : public QMenu
 {
     Q_OBJECT
 
 public:
-    explicit TextBoxMenu(QWidget *box);
+    TextBoxMenu(QWidget *box, const QString &copy, const QString &selectAll);
 
     QAction *copyAction() const { return m_copy; }
     QAction *selectAllAction() const { return m_selectAll; }
 
 private:
-    QAction *addTextBoxItem(const char *words, QKeySequence::StandardKey key, const QString &icon);
+    QAction *addTextBoxItem(const QString &words, QKeySequence::StandardKey key, const QString &icon);
 
     QAction *m_copy;
     QAction *m_selectAll;
