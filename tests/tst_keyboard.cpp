@@ -190,7 +190,7 @@ void TestKeyboard::marksOnlyForTheKeyboard()
         switch (step) {
         case TabIn: reportOf(*window.window)->setFocus(); tabTo(canvas); break;
         case BacktabIn:
-            listOf(*window.window, VertexModel::XColumn)->setFocus();
+            listOf(*window.window, VertexModel::NumberColumn)->setFocus();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
             break;
         case Press: pressCanvas(*window.window, QPoint(40, 50)); break;

@@ -96,7 +96,7 @@ void TestVertexLists::selectionInAllLists_data()
     QTest::newRow("Ctrl+click on the selected row") << x << 2 << int(CtrlClick) << 2 << 2;
     QTest::newRow("Ctrl+Space on the selected row") << y << 2 << int(CtrlSpace) << 0 << 2;
     QTest::newRow("Ctrl+click on another row") << number << 1 << int(CtrlClick) << 3 << 3;
-    QTest::newRow("Tab into a list") << x << -1 << int(TabIntoList) << 0 << -1;
+    QTest::newRow("Tab into a list") << number << -1 << int(TabIntoList) << 0 << -1;
     QTest::newRow("canvas press") << x << 2 << int(CanvasPress) << 0 << 2;
     QTest::newRow("contour ordering") << x << 2 << int(ContourOrdering) << 0 << -1;
     QTest::newRow("right click on another row, Escape") << y << 1 << int(RightClick) << 3 << 1;

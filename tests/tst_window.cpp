@@ -9,6 +9,7 @@
 #include "WholeFile.h"
 #include "WindowFixture.h"
 #include "Worksheet.h"
+#include "WindowPlacement.h"
 #include "WorkingWindow.h"
 
 #include <QAccessible>
@@ -118,6 +119,8 @@ private slots:
     void marksOverCanvas();
     void presentationSteps_data();
     void presentationSteps();
+    void windowBesideTheWindow_data();
+    void windowBesideTheWindow();
 
 private:
     QWidget *widget(const char *name) const { return control<QWidget>(*m_window, name); }
@@ -199,8 +202,9 @@ void WindowTest::menuHoldsFourCommands()
 
 void WindowTest::tabOrderAndFirstFocus()
 {
-    const char *const order[] = {"report", "canvas", "xList", "yList", "inOrderButton",
-                                 "clearButton", "contourButton", "numberList", "deleteButton"};
+    // The window's reading order, from the report, where the focus starts.
+    const char *const order[] = {"report", "contourButton", "inOrderButton", "canvas", "numberList",
+                                 "xList", "yList", "clearButton", "deleteButton", "report"};
     QCOMPARE(QApplication::focusWidget(), widget(order[0]));
     for (int i = 1; i < int(std::size(order)); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -730,6 +734,33 @@ void WindowTest::presentationSteps()
     QVERIFY2(shown->accessibleDescription().startsWith(start), qPrintable(shown->accessibleDescription()));
     QFETCH(bool, marked);
     QCOMPARE(markedPixels(shown) > 0, marked);
+}
+
+// The working window, 728 x 448, beside a main window of 481 x 447.
+void WindowTest::windowBesideTheWindow_data()
+{
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("placed");
+
+    const QRect fullHd(0, 0, 1920, 1080), small(0, 0, 1024, 768);
+    QTest::newRow("room on the right") << QRect(0, 0, 481, 447) << fullHd << QRect(481, 0, 728, 448);
+    QTest::newRow("narrower, on the right, where no side has room")
+        << QRect(0, 0, 481, 447) << small << QRect(481, 0, 543, 448);
+    QTest::newRow("at the screen's right edge: on the left") << QRect(1400, 100, 481, 447) << fullHd
+                                                            << QRect(672, 100, 728, 448);
+    QTest::newRow("near the bottom: level with it, on the screen") << QRect(100, 900, 481, 147) << fullHd
+                                                                   << QRect(581, 632, 728, 448);
+    QTest::newRow("a wide window: below it") << QRect(0, 0, 1800, 500) << fullHd << QRect(0, 500, 728, 448);
+    QTest::newRow("no room at all: at the screen's right") << small << small << QRect(296, 0, 728, 448);
+}
+
+void WindowTest::windowBesideTheWindow()
+{
+    QFETCH(QRect, window);
+    QFETCH(QRect, screen);
+
+    QTEST(besideWindow(window, QSize(728, 448), screen), "placed");
 }
 
 QTEST_MAIN(WindowTest)

@@ -3,6 +3,7 @@
 
 #include "PupilsExercise.h"
 
+#include "ContourWarning.h"
 #include "NumberText.h"
 
 namespace {
@@ -15,9 +16,12 @@ QString pupilsExercise(const std::vector<Point> &vertices)
 {
     QString text = QStringLiteral(
         "Разделете многоъгълника на триъгълници с общ връх 1. За всеки триъгълник намерете страните a, b и c "
-        "(a е срещу връх 1, b срещу втория връх, c срещу третия) с три знака след десетичния знак, лицето му "
+        "(a е срещу връх 1, b срещу втория връх, c срещу третия) с три десетични знака, лицето му "
         "по Херон и ориентираното му лице по координатите на върховете. Накрая намерете лицето на "
-        "многоъгълника.\r\n\r\nКоординати на върховете (X; Y):\r\n");
+        "многоъгълника.\r\n");
+    // What the teacher's sheet says of the sum, the pupil's sheet says too.
+    text += contourWarning(vertices);
+    text += QStringLiteral("\r\nКоординати на върховете (X; Y):\r\n");
     for (size_t i = 0; i < vertices.size(); ++i)
         text += QStringLiteral("%1: (%2; %3)\r\n")
                     .arg(i + 1)

@@ -10,7 +10,8 @@
 #include <vector>
 
 // The pupil's exercise on the polygon of these vertices: what to work out,
-// the vertices' coordinates, and for each triangle of the fan from vertex 1
+// and under it the report's warning when the vertices in their order are
+// not a convex polygon taken once round; the vertices' coordinates, and for each triangle of the fan from vertex 1
 // the line of its vertices and lines with blanks for its sides and its two
 // areas; then a blank for the polygon's area. No length or area is in it.
 QString pupilsExercise(const std::vector<Point> &vertices);

@@ -8,7 +8,8 @@
 // A read-only text in a window of its own beside the main window, which
 // stays usable: the text can be selected and copied, Escape closes the
 // window, and it takes its parent's icon. It opens `size` lines of its font
-// wide and high.
+// wide and high, or as much of that as the screen has room for beside its
+// parent, never over it.
 class TextWindow : public QTextBrowser
 {
     Q_OBJECT
@@ -18,4 +19,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QSize m_wanted;
 };

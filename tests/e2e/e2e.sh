@@ -102,9 +102,9 @@ click_report() {
 click_x_list() { click_named X "${1:-1}"; }
 
 keys() { timeout 5 xdotool key --clearmodifiers "$@" || fail "xdotool could not press $*"; }
-# The focus on the canvas by the keyboard, from the report box before it,
-# so that no press places a vertex.
-focus_canvas() { click_report; keys Tab; }
+# The focus on the canvas by the keyboard, from the report box past the two
+# buttons above it, so that no press places a vertex.
+focus_canvas() { click_report; keys Tab Tab Tab; }
 
 no_copy_yet=$'\x01nothing copied\x01'
 
@@ -130,8 +130,7 @@ open_context_menu() { # click function
 }
 
 # The report box's context menu copies the selected report by its item
-# "Копиране", whose key is the Cyrillic К: only Qt's texts in Bulgarian have
-# it ("&Copy" in English).
+# "Копирай", whose key is the Cyrillic К.
 copy_report_by_menu() {
     set_clipboard "$no_copy_yet"
     click_report
@@ -223,7 +222,7 @@ expect_report "report of a rectangle placed with the left, right and middle butt
     "Лице на изпъкналия многоъгълник = 4800"
 
 mapfile -t rectangle_report <"$work/expected.txt"
-how=copy_report_by_menu expect_report "the report box's context menu in Qt's Bulgarian texts" "${rectangle_report[@]}"
+how=copy_report_by_menu expect_report "the report box's context menu, in Bulgarian" "${rectangle_report[@]}"
 
 # --- the board out and in again ----------------------------------------------
 
@@ -255,7 +254,7 @@ clipboard >"$work/contour-report.txt"
 set_clipboard "$no_copy_yet"
 open_context_menu click_x_list
 keys Down Return
-wait_until "$patience" clipboard_changed || fail "\"Копиране на всички върхове\" copied nothing"
+wait_until "$patience" clipboard_changed || fail "\"Копирай всички върхове\" copied nothing"
 clipboard >"$work/vertices.txt"
 printf '160\t110\n100\t110\n100\t30\n160\t30\n' | cmp -s - "$work/vertices.txt" \
     || fail "the copied vertices are not the contour's rows: $(cat -A "$work/vertices.txt")"
