@@ -36,7 +36,7 @@ QString quoted(const Placement &placement)
 QString holderOf(Source source)
 {
     switch (source) {
-    case Source::Clipboard: return QStringLiteral("В буфера");
+    case Source::Clipboard: return QStringLiteral("В клипборда");
     case Source::Drop: return QStringLiteral("В пуснатия текст");
     default: return QStringLiteral("Във файла");
     }
@@ -45,7 +45,7 @@ QString holderOf(Source source)
 QString nothingDone(Source source)
 {
     switch (source) {
-    case Source::File: return QStringLiteral("Дъската е непроменена.");
+    case Source::File: return QStringLiteral("Върховете на платното са непроменени.");
     default: return QStringLiteral("Не е поставен нито един връх.");
     }
 }
@@ -62,21 +62,22 @@ QString linesNotPlaced(const Placement &placement, Source source, const QRect &a
     switch (placement.outcome) {
     case Placement::Placed: return {};
     case Placement::BoardClosed:
-        return QStringLiteral("Лицето вече е изчислено и дъската е затворена. За да поставите нови върхове, "
-                              "изберете връх в списъците, изтрийте връх или изчистете всичко.");
+        return QStringLiteral("Лицето вече е изчислено, затова нови върхове не се поставят. Изберете ред от "
+                              "списъците, изтрийте връх или натиснете „Чисти“ и поставете върховете отново.");
     case Placement::NoVertices: return QStringLiteral("%1 няма върхове за поставяне.\n%2").arg(holderOf(source), form);
     case Placement::NotAVertex:
         return QStringLiteral("Не е връх: %1.\n%2\n%3").arg(quoted(placement), form, nothingDone(source));
     case Placement::OffCanvas:
-        return QStringLiteral("Точката е извън платното: %1. X може да е от %2 до %3, а Y от %4 до %5.\n%6")
+        return QStringLiteral("Върхът е извън платното: %1. X може да е от %2 до %3, а Y — от %4 до %5.\n%6")
             .arg(quoted(placement))
             .arg(area.left()).arg(area.right()).arg(area.top()).arg(area.bottom())
             .arg(nothingDone(source));
     case Placement::NoRoom:
-        return QStringLiteral("Няма място за толкова върхове: от %1 нататък. Дъската побира най-много %2")
+        return QStringLiteral("Няма място за толкова върхове: от %1 нататък. На платното може да има най-много "
+                              "%2 върха")
                    .arg(quoted(placement))
                    .arg(VertexModel::MaxVertices)
-               + (present > 0 ? QStringLiteral(", а в нея вече има %1.").arg(present) : QStringLiteral("."))
+               + (present > 0 ? QStringLiteral(", а вече има %1.").arg(present) : QStringLiteral("."))
                + u'\n' + nothingDone(source);
     }
     return {};
@@ -89,8 +90,8 @@ QString notPlaced(const Placement &placement, Source source, const QRect &area, 
     if (source == Source::Press) {
         if (placement.outcome != Placement::NoRoom)
             return {};
-        return QStringLiteral("Дъската вече съдържа най-много върхове: %1.\n"
-                              "Изтрийте точка или изчистете всичко, за да добавите нова.")
+        return QStringLiteral("На платното вече има най-много върхове: %1.\n"
+                              "Изтрийте връх или натиснете „Чисти“, за да поставите нов.")
             .arg(VertexModel::MaxVertices);
     }
     const QString words = linesNotPlaced(placement, source, area, present);
@@ -140,7 +141,7 @@ FileKind fileKind(Document document)
                 pdf};
     case Document::Picture:
         return {QStringLiteral("Запиши рисунката като"), {}, QStringLiteral("рисунка.png"),
-                QStringLiteral("PNG изображения (*.png)"), QStringLiteral("png")};
+                QStringLiteral("PNG файлове (*.png)"), QStringLiteral("png")};
     }
     return {};
 }
@@ -149,15 +150,14 @@ QString notSaved(Document document, const QString &path, const QString &reason)
 {
     switch (document) {
     case Document::Vertices:
-        return QStringLiteral("Върховете не бяха записани в „%1“: %2.\nДъската е непроменена.").arg(native(path), reason);
+        return QStringLiteral("Върховете не са записани в „%1“: %2.").arg(native(path), reason);
     case Document::Report:
-        return QStringLiteral("Отчетът не беше записан в „%1“: %2.\nОтчетът е непроменен в прозореца.")
-            .arg(native(path), reason);
+        return QStringLiteral("Отчетът не е записан в „%1“: %2.").arg(native(path), reason);
     case Document::Worksheet:
     case Document::PupilWorksheet:
-        return QStringLiteral("Листът не беше записан в „%1“: %2.").arg(native(path), reason);
+        return QStringLiteral("Листът не е записан в „%1“: %2.").arg(native(path), reason);
     case Document::Picture:
-        return QStringLiteral("Рисунката не беше записана в „%1“: %2.").arg(native(path), reason);
+        return QStringLiteral("Рисунката не е записана в „%1“: %2.").arg(native(path), reason);
     }
     return {};
 }
@@ -176,24 +176,25 @@ QString tooLarge(const QString &path, qint64 largestBytes)
 
 QString notAFile(const QString &path)
 {
-    return QStringLiteral("%1\nТова не е обикновен файл, а например именуван канал или устройство.")
+    return QStringLiteral("%1\nТова не е обикновен файл, а например папка или устройство.")
         .arg(fileHeading(path));
 }
 
 QString notText(const QString &path)
 {
-    return QStringLiteral("%1\nФайлът не е текст: в него има нулев байт или байтове, които не са UTF-8 или UTF-16.")
+    return QStringLiteral("%1\nФайлът не е текст: може би е документ, таблица или картина. Запишете върховете "
+                          "като обикновен текст (.txt).")
         .arg(fileHeading(path));
 }
 
 QString nothingToSave()
 {
-    return QStringLiteral("Дъската няма върхове: няма какво да бъде записано.");
+    return QStringLiteral("На платното няма върхове: няма какво да се запише.");
 }
 
 QString whichSheet()
 {
-    return QStringLiteral("Кой лист?\nЛистът на учителя съдържа целия отчет. Листът на ученика е задача: "
+    return QStringLiteral("Изберете лист.\n„Лист на учителя“ е с целия отчет. „Лист на ученика“ е със задача: "
                           "рисунката и координатите на върховете, с празни места за страните и лицата.");
 }
 
@@ -209,8 +210,8 @@ QString preparingSheet()
 
 QString noPrinter()
 {
-    return QStringLiteral("Няма инсталиран принтер.\nЛистът може да бъде записан като PDF файл, "
-                          "който да се отпечата от друг компютър.");
+    return QStringLiteral("Няма инсталиран принтер.\nЗапишете листа като файл PDF и го отпечатайте от друг "
+                          "компютър.");
 }
 
 QString savePdfInstead()
@@ -220,12 +221,13 @@ QString savePdfInstead()
 
 QString printDialogCaption()
 {
-    return QStringLiteral("Печат на рисунката и отчета");
+    return QStringLiteral("Отпечатай листа");
 }
 
 QString printerFailed(const QString &printer)
 {
-    return QStringLiteral("Листът не беше отпечатан: принтерът „%1“ не може да започне.").arg(printer);
+    return QStringLiteral("Листът не е отпечатан: принтерът „%1“ не отговаря. Проверете дали е включен.")
+        .arg(printer);
 }
 
 QString ok()

@@ -46,8 +46,8 @@ env -u LANG -u LANGUAGE LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILIT
     XDG_CONFIG_HOME="$work/config" "$binary" >"$work/app.log" 2>&1 &
 app_pid=$!
 controls=$work/controls
-locate_accessible_controls "$app_pid" "$controls" "Чертожна дъска" || fail "no canvas in the accessible tree"
-wait_until "$patience" locate_inner_area "$work" "Чертожна дъска" || fail "the canvas is not shown white in its frame"
+locate_accessible_controls "$app_pid" "$controls" "Платно" || fail "no canvas in the accessible tree"
+wait_until "$patience" locate_inner_area "$work" "Платно" || fail "the canvas is not shown white in its frame"
 
 # A right triangle, legs 30 and 40, pressed on the canvas's inner area.
 for vertex in "20 20" "50 20" "20 60"; do

@@ -41,8 +41,8 @@ if lists.get("Y") != ["20", "20", "60"] or lists.get("Номер") != ["1", "2",
     sys.exit(f"FAIL: the lists read {lists}")
 print("ok: the lists read the rows X 20 50 20, Y 20 20 60, numbers 1 2 3")
 
-canvas = wait_for("the canvas", lambda: next(iter(named(pyatspi.ROLE_FRAME, "Чертожна дъска")), None)
-                  or next((o for o in objects(application()) if o.name == "Чертожна дъска"), None))
+canvas = wait_for("the canvas", lambda: next(iter(named(pyatspi.ROLE_FRAME, "Платно")), None)
+                  or next((o for o in objects(application()) if o.name == "Платно"), None))
 wait_for("the canvas described with its three vertices", lambda: "3 върха" in canvas.description)
 print(f"ok: the canvas says \"{canvas.description}\"")
 

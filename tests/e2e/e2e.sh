@@ -192,7 +192,7 @@ start_program() { # arguments...
     window=$(timeout "$patience" xdotool search --sync --onlyvisible --pid "$app_pid" --name '^Zarvelon$' \
              2>/dev/null | head -n 1)
     [ -n "$window" ] || fail "no visible window named Zarvelon within $patience s"
-    locate_accessible_controls "$app_pid" "$controls" "Чертожна дъска" Отчет X Контур Поред Чисти "Нареди контур" \
+    locate_accessible_controls "$app_pid" "$controls" "Платно" Отчет X Контур Поред Чисти "Нареди контур" \
         || fail "the window's controls are not in its accessibility tree"
 }
 
@@ -200,7 +200,7 @@ start_program() { # arguments...
 mkdir -p "$work/config/Zarvelon"
 printf '[General]\nlastFolder=%s\n' "$work" >"$work/config/Zarvelon/Zarvelon.conf"
 start_program
-wait_until "$patience" locate_inner_area "$work" "Чертожна дъска" || fail "the canvas is not shown white in its frame"
+wait_until "$patience" locate_inner_area "$work" "Платно" || fail "the canvas is not shown white in its frame"
 
 # Every mouse button places a vertex, where the report says: a 60 x 80
 # rectangle.
