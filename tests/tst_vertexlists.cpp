@@ -253,7 +253,7 @@ void TestVertexLists::copying()
             const QListView *view = listOf(*m_window, column);
             QCOMPARE(view->contextMenuPolicy(), Qt::ActionsContextMenu);
             QCOMPARE(view->actions(), xs->actions()); // one menu for the three
-            QCOMPARE(view->actions().constFirst()->text(), QStringLiteral("Копиране на всички върхове"));
+            QCOMPARE(view->actions().constFirst()->text(), QStringLiteral("Копирай всички върхове"));
         }
         xs->actions().constFirst()->trigger();
     } else {

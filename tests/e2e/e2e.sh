@@ -228,7 +228,7 @@ how=copy_report_by_menu expect_report "the report box's context menu, in Bulgari
 
 # The picture, as the canvas holds it, on the clipboard: after a press, which
 # shows no crosshair or focus frame, and on the closed board, which takes no
-# vertex.
+# vertex and shows a hint over the picture for a few seconds, never in it.
 press Контур
 wait_until "$patience" canvas_pixel_is 000000 130 30 || fail "no side drawn after \"Контур\""
 click_canvas 300 150
@@ -237,14 +237,17 @@ wait_until "$patience" sh -c 'timeout 5 xclip -o -selection clipboard -t TARGETS
     || fail "Ctrl+C on the canvas put no image on the clipboard"
 timeout 10 xclip -o -selection clipboard -t image/png >"$work/copied.png" 2>/dev/null \
     || fail "the canvas's image could not be read from the clipboard"
-take_screenshot "$work" || fail "no screenshot"
 inner_size=${inner_width}x$inner_height
-convert "$work/shot.png" -crop "$inner_size+$inner_x+$inner_y" +repage -depth 8 "rgb:$work/canvas.rgb"
 convert "$work/copied.png" -depth 8 "rgb:$work/copied.rgb"
 [ "$(identify -format '%wx%h' "$work/copied.png")" = "$inner_size" ] \
     || fail "the copied picture is $(identify -format '%wx%h' "$work/copied.png"), not the canvas's $inner_size"
-cmp -s "$work/canvas.rgb" "$work/copied.rgb" || fail "the copied picture differs from the canvas on the screen"
-echo "ok: Ctrl+C on the canvas copies its picture exactly, without a crosshair after the press"
+canvas_shows_copied() {
+    take_screenshot "$work" \
+        && convert "$work/shot.png" -crop "$inner_size+$inner_x+$inner_y" +repage -depth 8 "rgb:$work/canvas.rgb" \
+        && cmp -s "$work/canvas.rgb" "$work/copied.rgb"
+}
+wait_until "$patience" canvas_shows_copied || fail "the copied picture differs from the canvas once the hint has gone"
+echo "ok: Ctrl+C on the canvas copies its picture exactly, without a crosshair or a hint after the press"
 
 # Every vertex copied from a list's context menu, the board cleared, the
 # lines pasted onto the canvas: the same rows, and the same report.
