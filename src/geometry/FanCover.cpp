@@ -6,7 +6,8 @@
 #include "IntegerVector.h"
 
 #include <algorithm>
-#include <array>
+#include <optional>
+#include <utility>
 #include <limits>
 
 namespace {
@@ -51,33 +52,33 @@ private:
     std::int64_t m_remainder;
 };
 
-// Adds 1 from each row's first covered pixel and takes it away after its
-// last, in `changes`, rows of width + 1. The rows are top-inclusive and
-// bottom-exclusive, the pixels of a row left-inclusive and right-exclusive.
-void addTriangle(std::vector<std::int32_t> &changes, int width, int height, std::array<IntegerVector, 3> corners)
+// The covered pixels of a row of a triangle run from its left side to its
+// right one: `changes`, rows of width + 1, get 1 where they start and -1
+// after they end, each side's share at the first whole X at or right of
+// where it crosses the row, on the rows from its top end to its bottom one,
+// that one left out. A triangle walked clockwise on the canvas (positive D)
+// goes down its right side and up its left one; `weight` is the
+// triangle's sign as its side is walked from `from` to `to`, and a side that
+// two triangles share adds both weights, so that the diagonals inside a
+// convex fan cancel out and cost nothing.
+void addSide(std::vector<std::int32_t> &changes, int width, int height, IntegerVector from, IntegerVector to,
+             int weight)
 {
-    std::sort(corners.begin(), corners.end(), [](IntegerVector a, IntegerVector b) { return a.y < b.y; });
-    const auto [top, middle, bottom] = corners;
+    if (weight == 0 || from.y == to.y)
+        return;
+    const int share = to.y > from.y ? -weight : weight;
+    const auto [top, bottom] = from.y < to.y ? std::pair(from, to) : std::pair(to, from);
     const std::int64_t first = std::max<std::int64_t>(top.y, 0), end = std::min<std::int64_t>(bottom.y, height);
     if (first >= end)
         return;
-    SideStepper longSide(top, bottom, first);
-    const bool upperHalf = first < middle.y;
-    SideStepper shortSide = upperHalf ? SideStepper(top, middle, first) : SideStepper(middle, bottom, first);
-    for (std::int64_t row = first; row < end; ++row) {
-        if (row == middle.y && upperHalf)
-            shortSide = SideStepper(middle, bottom, row);
-        const std::int64_t left = std::min(longSide.next(), shortSide.next());
-        const std::int64_t right = std::max(longSide.next(), shortSide.next());
-        const std::int64_t from = std::clamp<std::int64_t>(left, 0, width), to = std::clamp<std::int64_t>(right, 0, width);
-        if (from < to) {
-            std::int32_t *changesOfRow = changes.data() + row * (width + 1);
-            ++changesOfRow[from];
-            --changesOfRow[to];
-        }
-        longSide.step();
-        shortSide.step();
-    }
+    SideStepper side(top, bottom, first);
+    for (std::int64_t row = first; row < end; ++row, side.step())
+        changes[std::size_t(row) * (width + 1) + std::size_t(std::clamp<std::int64_t>(side.next(), 0, width))] += share;
+}
+
+int signOf(double value)
+{
+    return (value > 0) - (value < 0);
 }
 
 } // namespace
@@ -86,11 +87,34 @@ FanCover::FanCover(const Fan &fan, int width, int height)
     : m_width(std::max(width, 0)), m_height(std::max(height, 0)), m_counts(std::size_t(m_width) * m_height)
 {
     std::vector<std::int32_t> changes(std::size_t(m_width + 1) * m_height);
+    // Each triangle (A, B, C) walks A to B, B to C and C to A; the next one
+    // of the fan walks A to its B, the last one's C, back.
+    std::optional<IntegerVector> diagonalEnd; // from A
+    int diagonalWeight = 0;
+    IntegerVector apex;
+    const auto addDiagonal = [&] {
+        if (diagonalEnd)
+            addSide(changes, m_width, m_height, apex, *diagonalEnd, diagonalWeight);
+    };
     for (const FanTriangle &t : fan.triangles) {
         const auto a = wholeVector(t.A), b = wholeVector(t.B), c = wholeVector(t.C);
-        if (a && b && c)
-            addTriangle(changes, m_width, m_height, {*a, *b, *c});
+        if (!a || !b || !c)
+            continue;
+        const int sign = signOf(t.measures.determinant);
+        if (diagonalEnd && *a == apex && *b == *diagonalEnd) {
+            diagonalWeight += sign;
+        } else {
+            addDiagonal();
+            diagonalWeight = sign;
+        }
+        apex = *a;
+        diagonalEnd = *b;
+        addDiagonal();
+        addSide(changes, m_width, m_height, *b, *c, sign);
+        diagonalEnd = *c;
+        diagonalWeight = -sign; // C to A, as A to C
     }
+    addDiagonal();
     constexpr std::int32_t Most = std::numeric_limits<std::uint8_t>::max();
     for (int y = 0; y < m_height; ++y) {
         std::int32_t count = 0;
