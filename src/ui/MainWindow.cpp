@@ -207,7 +207,7 @@ void MainWindow::showVertexViews()
             list->setItemDelegate(coordinates);
             connect(coordinates, &CoordinateDelegate::edited, this, [this, column = column](const QModelIndex &index, const QString &text) {
                 if (!m_board.moveVertex(index.row(), column, text).placed())
-                    tell(Messages::notMoved(column == VertexModel::XColumn, m_board.area()));
+                    tell(Messages::notMoved(column, m_board.area()));
             });
         }
         QItemSelectionModel *own = list->selectionModel();

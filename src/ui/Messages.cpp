@@ -114,8 +114,9 @@ QString whereMoreIs()
     return QStringLiteral("F1: помощ. Десен бутон върху списък или отчета: още команди.");
 }
 
-QString notMoved(bool x, const QRect &area)
+QString notMoved(VertexModel::Column column, const QRect &area)
 {
+    const bool x = column == VertexModel::XColumn;
     return QStringLiteral("%1 трябва да е цяло число от %2 до %3. Върхът не е преместен.")
         .arg(x ? QStringLiteral("X") : QStringLiteral("Y"))
         .arg(x ? area.left() : area.top())

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Placement.h"
+#include "VertexModel.h"
 
 class Board;
 struct FanTriangle;
@@ -62,9 +63,9 @@ QString boardClosed();
 QString nothingPicked(int vertices);
 QString whereMoreIs();
 
-// A vertex's coordinate typed anew that is not a whole number on the canvas
-// of `area`; `x` for the X, else the Y.
-QString notMoved(bool x, const QRect &area);
+// A vertex's coordinate, of the X or the Y column, typed anew that is not a
+// whole number on the canvas of `area`.
+QString notMoved(VertexModel::Column column, const QRect &area);
 
 // Printing, and the worksheets.
 QString whichSheet();
