@@ -300,7 +300,7 @@ QString presentationCaption()
 
 QString presentationKeys()
 {
-    return QStringLiteral("→ напред, ← назад, номер и Enter — към триъгълника, Esc — изход");
+    return QStringLiteral("→ напред, ← назад, номер и Enter — към триъгълника, Escape — изход");
 }
 
 namespace {
@@ -346,7 +346,7 @@ QStringList triangleStep(const FanTriangle &t, int index, int count, double runn
                 .arg(fixedDecimalsText(m.a, 3), fixedDecimalsText(m.b, 3), fixedDecimalsText(m.c, 3)),
             QStringLiteral("Лице по Херон = %1").arg(standardNumberText(m.heron)),
             QStringLiteral("D = %1; лице ориентирано |D| = %2")
-                .arg(standardNumberText(m.determinant), standardNumberText(std::fabs(m.determinant))),
+                .arg(roundedNumberText(m.determinant, 3), standardNumberText(std::fabs(m.determinant))),
             QStringLiteral("Сбор на |D| дотук: %1").arg(standardNumberText(runningTotal))};
 }
 
