@@ -6,11 +6,18 @@
 #include <vector>
 
 // A step on the stack. Its change is made before it is pushed, so the first
-// redo, which QUndoStack runs on pushing, has nothing to do.
+// redo, which QUndoStack runs on pushing, has nothing to do. It counts its
+// bytes into the history's total while QUndoStack keeps it: a press on a
+// full history adds and takes away one step's, never sums them all.
 class BoardHistory::Command : public QUndoCommand
 {
 public:
-    explicit Command(std::shared_ptr<Step> step) : m_step(std::move(step)) {}
+    Command(std::shared_ptr<Step> step, qint64 &keptBytes)
+        : m_step(std::move(step)), m_bytes(m_step->keptBytes()), m_total(keptBytes)
+    {
+        m_total += m_bytes;
+    }
+    ~Command() override { m_total -= m_bytes; }
 
     void undo() override { m_step->undo(); }
     void redo() override
@@ -24,6 +31,8 @@ public:
 
 private:
     std::shared_ptr<Step> m_step;
+    qint64 m_bytes;
+    qint64 &m_total;
     bool m_done = true;
 };
 
@@ -33,19 +42,20 @@ BoardHistory::BoardHistory(qint64 mostBytes, QObject *parent)
     setUndoLimit(MostSteps);
 }
 
-std::shared_ptr<BoardHistory::Step> BoardHistory::stepAt(int index) const
+BoardHistory::~BoardHistory()
+{
+    // The commands count themselves out of m_keptBytes as they go.
+    clear();
+}
+
+const std::shared_ptr<BoardHistory::Step> &BoardHistory::stepAt(int index) const
 {
     return static_cast<const Command *>(command(index))->step();
 }
 
 qint64 BoardHistory::bytes() const
 {
-    if (count() == 0)
-        return 0;
-    qint64 total = stepAt(0)->foundBytes();
-    for (int i = 0; i < count(); ++i)
-        total += stepAt(i)->keptBytes();
-    return total;
+    return count() == 0 ? 0 : stepAt(0)->foundBytes() + m_keptBytes;
 }
 
 // QUndoStack bounds only the number of its steps. Past the bytes, the steps
@@ -53,7 +63,7 @@ qint64 BoardHistory::bytes() const
 // commands of the same steps changes nothing on the board.
 void BoardHistory::record(std::shared_ptr<Step> step)
 {
-    push(new Command(std::move(step)));
+    push(new Command(std::move(step), m_keptBytes));
     qint64 total = bytes();
     if (total <= m_mostBytes)
         return;
@@ -68,5 +78,5 @@ void BoardHistory::record(std::shared_ptr<Step> step)
     }
     clear();
     for (auto it = oldest; it != kept.end(); ++it)
-        push(new Command(*it));
+        push(new Command(*it, m_keptBytes));
 }

@@ -33,6 +33,7 @@ public:
     };
 
     explicit BoardHistory(qint64 mostBytes = MostBytes, QObject *parent = nullptr);
+    ~BoardHistory() override;
 
     void record(std::shared_ptr<Step> step);
     // What the steps keep, in bytes.
@@ -41,7 +42,8 @@ public:
 private:
     class Command;
 
-    std::shared_ptr<Step> stepAt(int index) const;
+    const std::shared_ptr<Step> &stepAt(int index) const;
 
     qint64 m_mostBytes;
+    qint64 m_keptBytes = 0; // of the steps on the stack
 };
