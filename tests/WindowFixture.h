@@ -82,12 +82,14 @@ inline QListView *listOf(const MainWindow &window, VertexModel::Column column)
     return control<QListView>(window, names[column]);
 }
 
-// A press at a position of the canvas's inner area.
+// A press at a position of the canvas's inner area, shown as the user sees
+// it: the lists take their new rows once the event loop turns.
 inline void pressCanvas(MainWindow &window, QPoint at, Qt::MouseButton button = Qt::LeftButton,
                         Qt::KeyboardModifiers modifiers = {})
 {
     Canvas *canvas = canvasOf(window);
     QTest::mouseClick(canvas, button, modifiers, canvas->contentsRect().topLeft() + at);
+    settle();
 }
 
 inline void pressButton(MainWindow &window, const char *button)
@@ -152,6 +154,7 @@ struct Snapshot {
 
 inline Snapshot snap(const MainWindow &window)
 {
+    settle();
     const QListView *xs = listOf(window, VertexModel::XColumn);
     const QListView *ys = listOf(window, VertexModel::YColumn);
     const QListView *numbers = listOf(window, VertexModel::NumberColumn);

@@ -181,6 +181,7 @@ void TestVertexLists::numberListShowsItsRow()
     Canvas *canvas = canvasOf(*m_window);
     for (int i = 0; i < vertices; ++i)
         emit canvas->pressed(QPoint(i % 400, i % 190), Qt::LeftButton);
+    settle();
     QListView *numbers = listOf(*m_window, VertexModel::NumberColumn);
     numbers->setFocus();
     QTest::keyClick(numbers, Qt::Key_End);

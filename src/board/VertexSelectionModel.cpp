@@ -9,7 +9,7 @@
 #include <QScopedValueRollback>
 
 VertexSelectionModel::VertexSelectionModel(Board *board, VertexColumnModel *column, QObject *parent)
-    : QItemSelectionModel(column, parent), m_board(board)
+    : QItemSelectionModel(column, parent), m_board(board), m_column(column)
 {
     connect(board, &Board::selectedRowChanged, this, &VertexSelectionModel::showSelectedRow);
 }
@@ -29,6 +29,8 @@ void VertexSelectionModel::select(const QItemSelection &selection, QItemSelectio
 void VertexSelectionModel::showSelectedRow(int row)
 {
     const QScopedValueRollback showing(m_showing, true);
+    // The row may have been placed since the list last took its new rows.
+    m_column->showAppendedRows();
     const QModelIndex index = model()->index(row, 0);
     if (!index.isValid()) {
         clearSelection();

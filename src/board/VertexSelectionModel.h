@@ -28,5 +28,6 @@ private:
     void showSelectedRow(int row);
 
     Board *m_board;
+    VertexColumnModel *m_column;
     bool m_showing = false; // the change comes from the board, not the list
 };

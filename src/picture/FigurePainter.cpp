@@ -40,12 +40,17 @@ Picture::LineStyle diagonalStyle(int k)
 
 } // namespace
 
+// The dots' centres go through a buffer on the stack, without an allocation:
+// a press draws one dot, a full board 32,767.
 QRect FigurePainter::drawVertices(const Point *first, qsizetype count, int marked)
 {
-    QList<QPointF> centres;
-    centres.reserve(count);
-    std::transform(first, first + count, std::back_inserter(centres), pixel);
-    QRect changed = m_picture.drawDots(centres, DotWidth, Ink);
+    QRect changed;
+    QPointF centres[32];
+    for (qsizetype done = 0; done < count; done += qsizetype(std::size(centres))) {
+        const qsizetype chunk = std::min(count - done, qsizetype(std::size(centres)));
+        std::transform(first + done, first + done + chunk, centres, pixel);
+        changed |= m_picture.drawDots(centres, chunk, DotWidth, Ink);
+    }
     if (marked >= 0 && marked < count)
         changed |= m_picture.drawDot(pixel(first[marked]), DotWidth, Mark);
     return changed;

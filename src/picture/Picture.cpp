@@ -146,9 +146,9 @@ QRect Picture::drawDot(QPointF centre, int width, const QColor &colour)
     return plotDots(&centre, 1, width, colour);
 }
 
-QRect Picture::drawDots(const QList<QPointF> &centres, int width, const QColor &colour)
+QRect Picture::drawDots(const QPointF *centres, qsizetype count, int width, const QColor &colour)
 {
-    return plotDots(centres.constData(), centres.size(), width, colour);
+    return plotDots(centres, count, width, colour);
 }
 
 // A dot is the device pixels whose centres lie within half the width of the

@@ -47,7 +47,7 @@ public:
     // A round dot `width` pixels across, centred on the pixel at `centre`.
     QRect drawDot(QPointF centre, int width, const QColor &colour);
     // The same for many dots at once, as fast as the pixels can be written.
-    QRect drawDots(const QList<QPointF> &centres, int width, const QColor &colour);
+    QRect drawDots(const QPointF *centres, qsizetype count, int width, const QColor &colour);
     // A line one logical pixel wide, both end pixels included; the style's
     // pattern starts afresh at its first pixel.
     QRect drawLine(QPointF from, QPointF to, LineStyle style, const QColor &colour);

@@ -28,6 +28,8 @@
 #include <QLayout>
 #include <QShortcut>
 
+#include <utility>
+
 namespace {
 
 const QColor Lavender(192, 192, 255);
@@ -86,12 +88,10 @@ MainWindow::MainWindow(QWidget *parent)
     showReport();
     m_ui->report->setTextBoxCaptions(Messages::copyCaption(), Messages::selectAllCaption());
     connect(&m_board, &Board::reportOutOfDateChanged, this, &MainWindow::markReportOutOfDate);
-    // A screen reader hears what the canvas holds as it changes.
-    const auto describeCanvas = [this] { m_ui->canvas->setAccessibleDescription(Messages::canvasDescription(m_board)); };
     for (auto changed : {&Board::reportChanged, &Board::figureChanged})
-        connect(&m_board, changed, this, describeCanvas);
-    connect(&m_board, &Board::verticesPlaced, this, describeCanvas);
-    connect(&m_board, &Board::selectedRowChanged, this, describeCanvas);
+        connect(&m_board, changed, this, &MainWindow::describeCanvasLater);
+    connect(&m_board, &Board::verticesPlaced, this, &MainWindow::describeCanvasLater);
+    connect(&m_board, &Board::selectedRowChanged, this, &MainWindow::describeCanvasLater);
     describeCanvas();
     connect(m_ui->canvas, &Canvas::pressed, this, &MainWindow::placeVertex);
     connect(m_ui->canvas, &Canvas::pasteRequested, this, [this] {
@@ -255,6 +255,21 @@ void MainWindow::placeVertexText(const QString &text, Messages::Source source)
 {
     const int present = m_board.vertices().vertexCount();
     tell(Messages::notPlaced(m_board.placeVertexLines(text), source, m_board.area(), present));
+}
+
+// A screen reader hears what the canvas holds as it changes, once the event
+// loop turns: a burst of presses or a paste is described once, not once a
+// vertex.
+void MainWindow::describeCanvasLater()
+{
+    if (std::exchange(m_canvasDescribed, false))
+        QMetaObject::invokeMethod(this, &MainWindow::describeCanvas, Qt::QueuedConnection);
+}
+
+void MainWindow::describeCanvas()
+{
+    m_canvasDescribed = true;
+    m_ui->canvas->setAccessibleDescription(Messages::canvasDescription(m_board));
 }
 
 void MainWindow::tell(const QString &why)

@@ -78,6 +78,8 @@ private:
     void placeVertex(QPoint position);
     void deleteVertex();
     void placeVertexText(const QString &text, Messages::Source source);
+    void describeCanvasLater();
+    void describeCanvas();
     void tell(const QString &why);
     void markReportOutOfDate(bool outOfDate);
     void copyVertices();
@@ -95,4 +97,5 @@ private:
     PresentationWindow *m_presentation = nullptr;
     WindowZoom *m_zoom = nullptr;
     CanvasHints *m_hints = nullptr;
+    bool m_canvasDescribed = true; // no description waits to be told
 };

@@ -121,8 +121,7 @@ void Canvas::paintPicture(QPainter &painter, const QRect &target)
 
 QTransform Canvas::pictureToWidget() const
 {
-    const QPoint origin = contentsRect().topLeft();
-    return QTransform(m_zoom, 0, 0, m_zoom, origin.x(), origin.y());
+    return QTransform(m_zoom, 0, 0, m_zoom, m_innerOrigin.x(), m_innerOrigin.y());
 }
 
 QRect Canvas::onWidget(const QRectF &pictureArea) const
@@ -132,7 +131,7 @@ QRect Canvas::onWidget(const QRectF &pictureArea) const
 
 QPoint Canvas::pixelAt(QPointF position) const
 {
-    const QPointF inner = (position - QPointF(contentsRect().topLeft())) / m_zoom;
+    const QPointF inner = (position - QPointF(m_innerOrigin)) / m_zoom;
     return QPoint(int(std::floor(inner.x())), int(std::floor(inner.y())));
 }
 
@@ -334,7 +333,7 @@ void Canvas::centreCrosshair()
 
 void Canvas::moveCrosshair(QPoint position)
 {
-    const QRect inside = area();
+    const QRect inside = m_picture.area();
     if (inside.isEmpty())
         return;
     const QPoint kept(std::clamp(position.x(), inside.left(), inside.right()),
@@ -442,7 +441,7 @@ void Canvas::mousePressEvent(QMouseEvent *event)
     const QPoint at = pixelAt(event->position());
     setKeyboardInUse(false);
     setPointer(std::nullopt); // the new dot in sight, until the pointer moves on
-    if (!area().contains(at))
+    if (!m_picture.area().contains(at))
         return; // a press on the border is not on the board
     emit pressed(at, event->button());
 }
@@ -524,11 +523,19 @@ void Canvas::resizeEvent(QResizeEvent *event)
     fitPicture();
 }
 
+void Canvas::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::ContentsRectChange)
+        fitPicture();
+}
+
 // The picture follows the inner area's size at 100 % and the screen's
 // pixel ratio times the zoom; what was drawn stays, and at another ratio it
 // is drawn afresh, sharp.
 void Canvas::fitPicture()
 {
+    m_innerOrigin = contentsRect().topLeft();
     const QSize size = pictureSize();
     const qreal ratio = devicePixelRatioF() * m_zoom;
     if (size == m_picture.size() && ratio == m_picture.devicePixelRatio() && !m_picture.image().isNull())
@@ -549,7 +556,7 @@ void Canvas::fitPicture()
 // the event loop, so a long drawing command schedules a single repaint.
 void Canvas::damage(const QRect &area)
 {
-    const QRect clipped = area & this->area();
+    const QRect clipped = area & m_picture.area();
     if (clipped.isEmpty())
         return;
     if (m_damage.isEmpty())

@@ -104,6 +104,7 @@ protected:
     void leaveEvent(QEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -148,6 +149,10 @@ private:
     void showDamage();
 
     const Board *m_board = nullptr;
+    // Where the inner area starts, kept as the picture is fitted to it:
+    // QWidget works it out afresh on every call, and a press needs it three
+    // times. The picture's area is the inner area's, at the zoom.
+    QPoint m_innerOrigin;
     Picture m_picture;
     qreal m_zoom = 1;
     QSize m_heldSize;
