@@ -4,7 +4,8 @@
 #
 # Sets up a Debian 12 machine for Zarvelon and builds it, then:
 #   run      opens the window (builds the program only);
-#   test     runs every test, then again built with the sanitizers;
+#   test     runs every test, then again built with the sanitizers, and the
+#            fuzz targets;
 #   package  builds the Debian package and installs it with apt;
 #   windows  builds the Windows program, its installer, its MSI package
 #            and its zip into build-windows/ against a static Qt built once
@@ -29,9 +30,11 @@ package_packages=(dpkg-dev)
 # screen reader does, on a session bus (dbus-run-session) with the
 # accessibility bus; the resource test compiles the Windows resource script;
 # the printing test reads the printed PDF's text; the package test checks
-# the package and the licence information as Debian would.
+# the package and the licence information as Debian would; clang with its
+# runtime libraries builds the fuzz targets (libFuzzer).
 test_packages=(xvfb xauth xdotool xclip x11-xserver-utils x11-utils imagemagick dbus-daemon at-spi2-core python3-pyatspi
-               binutils-mingw-w64-x86-64 poppler-utils dpkg-dev lintian appstream desktop-file-utils reuse)
+               binutils-mingw-w64-x86-64 poppler-utils dpkg-dev lintian appstream desktop-file-utils reuse
+               clang libclang-rt-14-dev)
 
 # The Windows program: the cross compiler, Debian's Qt tools for the host
 # side of the static Qt, dpkg-source for Qt's source package, Ninja; NSIS for
@@ -110,6 +113,11 @@ test)
     # UndefinedBehaviorSanitizer: any finding fails the run.
     configure_and_build "$root/build-sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARVELON_SANITIZE=ON -DBUILD_TESTING=ON
     (cd "$root/build-sanitize" && ctest --output-on-failure -j "$jobs")
+    # The readers of hostile input fuzzed with libFuzzer under the same
+    # sanitizers, built with clang: each target a fixed number of inputs
+    # grown from its seeds in tests/fuzz/corpus/.
+    configure_and_build "$root/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DZARVELON_FUZZ=ON
+    (cd "$root/build-fuzz" && ctest --output-on-failure -j "$jobs")
     ;;
 package)
     install_missing "${build_packages[@]}" "${package_packages[@]}"

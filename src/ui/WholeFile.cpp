@@ -3,10 +3,11 @@
 
 #include "WholeFile.h"
 
+#include "TextBytes.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -54,10 +55,8 @@ TextFileReading readTextFile(const QString &path)
         return {TextFileReading::Unreadable, {}, file.errorString()};
     if (bytes.size() > LargestTextFile)
         return {TextFileReading::TooLarge, {}, {}};
-    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
-    QStringDecoder decode(marked.value_or(QStringConverter::Utf8));
-    QString text = decode(bytes);
-    if (decode.hasError() || text.contains(QChar(0)))
+    std::optional<QString> text = textOfBytes(bytes);
+    if (!text)
         return {TextFileReading::NotText, {}, {}};
-    return {TextFileReading::Read, std::move(text), {}};
+    return {TextFileReading::Read, std::move(*text), {}};
 }

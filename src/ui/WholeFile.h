@@ -16,11 +16,10 @@
 // Returns why it failed, or nothing.
 std::optional<QString> saveWholeFile(const QString &path, const QByteArray &bytes);
 
-// A text file as it was written: UTF-8, or whatever its byte-order mark
-// says (Notepad's "Unicode" is UTF-16). Only a plain file is opened: a
-// named pipe or a device would keep the program waiting for what may never
-// come. Files larger than a board's text could ever be are refused, and so
-// is what is not text at all (a NUL byte, bytes that are no UTF-8).
+// A text file as it was written, as textOfBytes() reads it. Only a plain
+// file is opened: a named pipe or a device would keep the program waiting
+// for what may never come. Files larger than a board's text could ever be
+// are refused, and so is what is not text at all.
 struct TextFileReading {
     enum Outcome { Read, Unreadable, NotAFile, TooLarge, NotText };
     Outcome outcome = Read;
