@@ -201,9 +201,15 @@ void TestAreaReport::warning_data()
         << "Внимание: върхове 5, 6, 7, 8, 9, 10, 11, 12, 13, 14 и още 2 " + inside;
     QTest::newRow("twice at one inner place") << Points{{0, 0}, {9, 3}, {30, 0}, {9, 3}, {0, 30}}
                                               << "Внимание: върхове 2 и 4 " + inside;
-    QTest::newRow("all on the hull, out of order") << Points{{0, 0}, {100, 100}, {100, 0}, {0, 100}}
-        << QStringLiteral("Внимание: върховете не са подредени по контура, затова това не е лицето на изпъкнал "
-                          "многоъгълник. „Контур“ ги подрежда.\r\n");
+    const QString outOfOrder = QStringLiteral("Внимание: върховете не са подредени по контура, затова това не е "
+                                              "лицето на изпъкнал многоъгълник. „Контур“ ги подрежда.\r\n");
+    QTest::newRow("all on the hull, out of order") << Points{{0, 0}, {100, 100}, {100, 0}, {0, 100}} << outOfOrder;
+    QTest::newRow("on the side from the first corner, out of order")
+        << Points{{0, 0}, {10, 10}, {5, 0}, {10, 0}, {0, 10}} << outOfOrder;
+    QTest::newRow("a star round twice") << Points{{100, 0}, {159, 181}, {5, 69}, {195, 69}, {41, 181}} << outOfOrder;
+    QTest::newRow("inside, seen at the turn at vertex 1") << Points{{140, 140}, {200, 0}, {200, 200}, {0, 200}}
+        << QStringLiteral("Внимание: връх 1 е вътре в многоъгълника, а не на контура му, затова това не е лицето "
+                          "на изпъкнал многоъгълник.\r\n");
     QTest::newRow("once round, sides and repeats")
         << Points{{0, 0}, {50, 0}, {100, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 50}} << QString();
     QTest::newRow("once round the other way") << Points{{0, 100}, {100, 100}, {100, 0}, {0, 0}} << QString();

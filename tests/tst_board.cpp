@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <numeric>
+
 namespace {
 
 // Vertices far apart, so that every dot has pixels of its own.
@@ -90,14 +92,15 @@ QString described(const Placement &placement)
 class SizedStep : public BoardHistory::Step
 {
 public:
-    explicit SizedStep(qint64 bytes) : m_bytes(bytes) {}
+    SizedStep(qint64 bytes, qint64 found) : m_bytes(bytes), m_found(found) {}
     void undo() override {}
     void redo() override {}
     qint64 keptBytes() const override { return m_bytes; }
-    qint64 foundBytes() const override { return 0; }
+    qint64 foundBytes() const override { return m_found; }
 
 private:
     qint64 m_bytes;
+    qint64 m_found;
 };
 
 } // namespace
@@ -180,9 +183,14 @@ void TestBoardDocument::transitions()
     if (vertices > 0)
         board.placeVertexLines(firstVertices(vertices).replace(u',', u'\t').replace(u' ', u'\n'));
     play(board, state);
+    const QString reportBefore = board.report();
+    QSignalSpy reportSent(&board, &Board::reportChanged);
 
     play(board, event);
 
+    // Sent to the report box only when its text changed: a press keeps the
+    // box's scroll position, caret and selection.
+    QCOMPARE(reportSent.count(), board.report() == reportBefore ? 0 : 1);
     QTEST(rows(board.vertices()), "rowsAfter");
     QCOMPARE(columnTexts(board.vertices(), VertexModel::NumberColumn), numbersUpTo(board.vertices().vertexCount()));
     QTEST(board.selectedRow(), "selectedAfter");
@@ -252,25 +260,32 @@ void TestBoardDocument::undoAndRedo()
 void TestBoardDocument::historyKeepsItsBytes_data()
 {
     QTest::addColumn<QList<qint64>>("steps"); // their bytes, oldest first
-    QTest::addColumn<int>("kept");
+    QTest::addColumn<QList<qint64>>("found"); // the bytes each found; none: 0
+    QTest::addColumn<int>("kept");            // the newest steps
 
-    QTest::newRow("all fit") << QList<qint64>{300, 300, 300} << 3;
-    QTest::newRow("the oldest go") << QList<qint64>{400, 400, 400} << 2;
-    QTest::newRow("the newest stays, however large") << QList<qint64>{100, 5000} << 1;
-    QTest::newRow("by count too") << QList<qint64>(BoardHistory::MostSteps + 5, 1) << BoardHistory::MostSteps;
+    const QList<qint64> none;
+    QTest::newRow("all fit") << QList<qint64>{300, 300, 300} << none << 3;
+    QTest::newRow("the oldest go") << QList<qint64>{300, 400, 500} << none << 2;
+    QTest::newRow("the newest stays, however large") << QList<qint64>{100, 5000} << none << 1;
+    QTest::newRow("exactly the bound") << QList<qint64>{200, 500, 500} << none << 2;
+    QTest::newRow("what the oldest kept found counts") << QList<qint64>{600, 300, 200} << QList<qint64>{0, 600, 0} << 1;
+    QTest::newRow("by count too") << QList<qint64>(BoardHistory::MostSteps + 5, 1) << none << BoardHistory::MostSteps;
 }
 
 void TestBoardDocument::historyKeepsItsBytes()
 {
     QFETCH(QList<qint64>, steps);
+    QFETCH(QList<qint64>, found);
+    QFETCH(int, kept);
     BoardHistory history(1000);
 
-    for (qint64 bytes : steps)
-        history.record(std::make_shared<SizedStep>(bytes));
+    for (qsizetype i = 0; i < steps.size(); ++i)
+        history.record(std::make_shared<SizedStep>(steps[i], found.value(i)));
 
-    QTEST(history.count(), "kept");
+    QCOMPARE(history.count(), kept);
     QCOMPARE(history.index(), history.count());
-    QVERIFY(history.bytes() <= 1000 || history.count() == 1);
+    const qsizetype oldest = steps.size() - kept;
+    QCOMPARE(history.bytes(), std::accumulate(steps.begin() + oldest, steps.end(), found.value(oldest)));
 }
 
 void TestBoardDocument::deleteVertex_data()

@@ -180,6 +180,8 @@ void TestContourOrder::order_data()
                                 << "30,90 10,50 10.0,50 10,50 60,40";
     QTest::newRow("point inside the hull") << "0,100 100,100 100,0 0,0 50,50"
                                            << "0,100 0,0 100,0 50,50 100,100";
+    // Not in convex position, seen only at the turn after the last place.
+    QTest::newRow("a turn the other way at the wrap") << "0,19 2,16 4,12 14,0" << "0,19 14,0 4,12 2,16";
     // A point inside, seen only at the turn from the last place to the first.
     QTest::newRow("inside, found at the wrap") << "0,0 0,0 80,70 20,0 40,0 100,90"
                                                << "100,90 80,70 0,0 0,0 20,0 40,0";

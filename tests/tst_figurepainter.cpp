@@ -18,6 +18,8 @@ namespace {
 // every line's pixels can be named.
 const std::vector<Point> Heptagon = {{200, 150}, {300, 50}, {300, 150}, {200, 250},
                                      {100, 150}, {200, 50}, {100, 50}};
+// A square entered in order, drawn whole: its fan, then its dots.
+const std::vector<Point> Square = {{20, 20}, {30, 20}, {30, 30}, {20, 30}};
 
 QPoint pixelOf(Point p)
 {
@@ -82,18 +84,20 @@ void TestFigurePainter::vertices()
 
 void TestFigurePainter::fan_data()
 {
+    QTest::addColumn<bool>("square"); // else the heptagon's fan alone
     QTest::addColumn<int>("from"); // vertex numbers, from 1
     QTest::addColumn<int>("to");
     QTest::addColumn<QString>("pattern"); // from vertex `from` on, repeating: # black, . white
 
-    QTest::newRow("side 1-2") << 1 << 2 << "#";
-    QTest::newRow("side 2-3") << 2 << 3 << "#";
-    QTest::newRow("side 6-7, of the last triangle") << 6 << 7 << "#";
-    QTest::newRow("closing side 7-1") << 7 << 1 << "#";
-    QTest::newRow("diagonal 1-3, white dashes") << 1 << 3 << "....##";
-    QTest::newRow("diagonal 1-4, white dots") << 1 << 4 << ".##";
-    QTest::newRow("diagonal 1-5, white dash-dots") << 1 << 5 << "....##.##";
-    QTest::newRow("diagonal 1-6, white dashes again") << 1 << 6 << "....##";
+    QTest::newRow("side 1-2") << false << 1 << 2 << "#";
+    QTest::newRow("side 2-3") << false << 2 << 3 << "#";
+    QTest::newRow("side 6-7, of the last triangle") << false << 6 << 7 << "#";
+    QTest::newRow("closing side 7-1") << false << 7 << 1 << "#";
+    QTest::newRow("diagonal 1-3, white dashes") << false << 1 << 3 << "....##";
+    QTest::newRow("diagonal 1-4, white dots") << false << 1 << 4 << ".##";
+    QTest::newRow("diagonal 1-5, white dash-dots") << false << 1 << 5 << "....##.##";
+    QTest::newRow("diagonal 1-6, white dashes again") << false << 1 << 6 << "....##";
+    QTest::newRow("square: its dots over the diagonal's ends") << true << 1 << 3 << "##.......##";
 }
 
 // Sides solid black; diagonals white, so that on the white canvas the figure
@@ -101,19 +105,26 @@ void TestFigurePainter::fan_data()
 // patterns show.
 void TestFigurePainter::fan()
 {
+    QFETCH(bool, square);
     QFETCH(int, from);
     QFETCH(int, to);
     QFETCH(QString, pattern);
     Picture picture(QSize(400, 300), 1);
     const QPoint first = pixelOf(Heptagon[0]);
-    for (int k = 3; k <= 6; ++k)
+    for (int k = 3; k <= 6 && !square; ++k)
         picture.drawLine(first, pixelOf(Heptagon[k - 1]), Picture::LineStyle::Solid, Qt::black);
-    FigurePainter(picture).drawFan(fanOf(Heptagon));
+    if (square)
+        FigurePainter(picture).drawFigure({DrawnFigure::Base::Fan, 4, -1, nullptr}, Square);
+    else
+        FigurePainter(picture).drawFan(fanOf(Heptagon));
 
-    // The end pixels are vertices, where sides meet.
-    const QString pixels = along(picture.image(), pixelOf(Heptagon[from - 1]), pixelOf(Heptagon[to - 1]));
+    // The end pixels are vertices, where the sides drawn after a diagonal
+    // meet, or the dots lie: black.
+    const std::vector<Point> &polygon = square ? Square : Heptagon;
+    const QString pixels = along(picture.image(), pixelOf(polygon[from - 1]), pixelOf(polygon[to - 1]));
     const QString inside = pixels.mid(1, pixels.size() - 2);
     QCOMPARE(inside, pattern.repeated(pixels.size()).mid(1, inside.size()));
+    QCOMPARE(QString(pixels.front()) + pixels.back(), QStringLiteral("##"));
 }
 
 void TestFigurePainter::numbersBesideDots_data()
