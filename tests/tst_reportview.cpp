@@ -71,7 +71,8 @@ void TestReportView::behaviour_data()
     QTest::addColumn<qreal>("rows");      // the box's height in rows
     // Key sequences, or "click P", "shift-click P", "double-click P",
     // "triple-click P", "drag P Q" at character positions, "set TEXT",
-    // "notice TEXT" (above the text), "menu".
+    // "notice TEXT" (above the text), "menu";
+    // "ink R": the box's row R from its top, whole or in part, shows text.
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<qsizetype>("cursor");
     QTest::addColumn<qsizetype>("anchor");
@@ -109,6 +110,10 @@ void TestReportView::behaviour_data()
     const qsizetype line4 = forty.indexOf(QStringLiteral("Line 4")), line8 = forty.indexOf(QStringLiteral("Line 8"));
     QTest::newRow("PgDown: a page on, the caret along") << forty << "" << 4.5 << QStringList{"PgDown"} << line4 << line4
                                                        << "" << 4;
+    QTest::newRow("Down past the last line in view: a line on") << forty << "" << 4.5
+                                                               << QStringList{"Down", "Down", "Down", "Down"} << line4
+                                                               << line4 << "" << 1;
+    QTest::newRow("a line half in view is drawn") << forty << "" << 4.5 << QStringList{"ink 4"} << 0ll << 0ll << "" << 0;
     QTest::newRow("Shift+PgUp") << forty << "" << 4.5 << QStringList{"PgDown", "PgDown", "Shift+PgUp"} << line4 << line8
                                 << "Line 4\nLine 5\nLine 6\nLine 7\n" << 4;
     QTest::newRow("Ctrl+End shows the last line") << forty << "" << 4.5 << QStringList{"Ctrl+End"} << forty.size()
@@ -188,6 +193,14 @@ void TestReportView::behaviour()
             view.setNotice(step.mid(7));
         } else if (verb == "menu") {
             openMenuAtCaret(view);
+        } else if (verb == "ink") {
+            const QImage shown = view.viewport()->grab().toImage();
+            const qreal top = LineLayouts::Margin + words[1].toInt() * metrics.lineSpacing();
+            bool ink = false;
+            for (int y = int(top); y < std::min<qreal>(shown.height(), top + metrics.lineSpacing()); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    ink |= qGray(shown.pixel(x, y)) < 128;
+            QVERIFY2(ink, qPrintable(step));
         } else {
             QTest::keySequence(&view, QKeySequence(step));
         }

@@ -24,12 +24,17 @@
 #include <QTimer>
 #include <QtMath>
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <csignal>
 #include <iterator>
+#include <thread>
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -348,6 +353,8 @@ void WindowTest::fileOpened_data()
     QTest::newRow("UTF-8 with its byte-order mark") << QByteArray("\xEF\xBB\xBF" "5\t6\r\n") << "5,6" << "";
     QTest::newRow("UTF-16, as Notepad writes it")
         << QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2) << "7,8" << "";
+    QTest::newRow("UTF-16, big-endian") << QByteArray("\xFE\xFF\0" "7\0\t\0" "8\0\n", 10) << "7,8" << "";
+    QTest::newRow("64 MiB exactly") << QByteArray("5\t6").leftJustified(qsizetype(64) << 20, '\n') << "5,6" << "";
     QTest::newRow("a bad line keeps the board") << QByteArray("1\t2\r\nx\r\n") << "100,100" << "ред 2 („x“)";
     QTest::newRow("64 MiB and a byte") << QByteArray((qsizetype(64) << 20) + 1, '\n') << "100,100" << "по-голям от 64 MB";
     QTest::newRow("no such file") << QByteArray() << "100,100" << "не може да бъде прочетен";
@@ -366,15 +373,28 @@ void WindowTest::fileOpened()
     QFETCH(QString, message);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("върхове.txt"));
+    std::atomic<bool> opened = false;
+    std::thread writer;
 #ifdef Q_OS_UNIX
-    if (bytes == "fifo") // which no one writes: opening it would wait for ever
+    if (bytes == "fifo") { // opening it would wait for a writer, which comes within a second and writes nothing
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    else
+        writer = std::thread([&] {
+            for (int tries = 0; tries < 200 && !opened; ++tries) {
+                const int fifo = open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+                if (fifo >= 0)
+                    return void(close(fifo)); // a reader has opened it
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        });
+    } else
 #endif
     QVERIFY(bytes.isNull() || !saveWholeFile(path, bytes));
     pressCanvas(*m_window, QPoint(100, 100));
 
     m_window->openVertexFile(path);
+    opened = true;
+    if (writer.joinable())
+        writer.join();
 
     QTEST(rows(m_window->board().vertices()), "rows");
     auto *box = m_window->findChild<QMessageBox *>();
@@ -403,12 +423,15 @@ void WindowTest::reportMarksTheCanvas_data()
     // (120, 60) a fifth vertex inside: triangle 1-4-5 lies over 1-3-4.
     QTest::newRow("the total line, darker where triangles overlap") << "n; k; k; k" << QPoint(30, 60) << 2;
     QTest::newRow("a press on the closed board: a hint at its foot") << "c" << QPoint(211, 160) << 1;
+    QTest::newRow("a vertex moved by F2 takes the mark away") << "h 1; m" << inFirst << 0;
 }
 
 // The square (0,0) (200,0) (200,150) (0,150), 20 pixels in, computed, and
 // the report's steps played on it: "h L" the pointer over line L, "k"
 // Ctrl+Down, "u" Ctrl+Up, "e" Enter, "d L" a double-click on line L, "o" the
-// pointer off the report, "f" the focus off it, "p" a pick.
+// pointer off the report, "f" the focus off it, "p" a pick, "m" vertex 1's X
+// typed anew by F2 in the X list, Tab's way in, nothing picked, "c" a press
+// on the closed board, "n" a fifth vertex inside and "Контур" again.
 void playOnReport(MainWindow &window, const QString &steps)
 {
     for (QPoint corner : {QPoint(0, 0), QPoint(200, 0), QPoint(200, 150), QPoint(0, 150)})
@@ -427,6 +450,13 @@ void playOnReport(MainWindow &window, const QString &steps)
         case u'o': QTest::mouseMove(canvasOf(window), QPoint(1, 1)); break;
         case u'f': canvasOf(window)->setFocus(); break;
         case u'p': clickRow(window, VertexModel::XColumn, 0); report->setFocus(); break;
+        case u'm':
+            listOf(window, VertexModel::XColumn)->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("30"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            break;
         case u'c': pressCanvas(window, QPoint(300, 100)); break;
         case u'n':
             clickRow(window, VertexModel::XColumn, 0);
