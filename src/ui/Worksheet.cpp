@@ -9,6 +9,7 @@
 #include "WholeFile.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLocale>
 #include <QPainter>
 #include <QPrinter>
@@ -17,12 +18,17 @@
 
 #include <algorithm>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 constexpr qreal ScreenDpi = 96;     // the picture's logical pixels on paper
 constexpr qreal MarginInches = 0.8; // about 2 cm from the paper's edge
-// Painting a line on a page takes some three times as long as measuring it.
-constexpr int PaintSteps = 3;
+// Painting a line on a page takes some forty times as long as measuring it
+// by its characters' advances.
+constexpr int PaintSteps = 40;
 
 // A place in the flow of the pages: the page, counted from 0, and the height
 // on it from the top of the text area.
@@ -134,6 +140,36 @@ qreal wrap(QTextLayout &layout, qreal width)
     return height;
 }
 
+// The widths of lines of text as the sums of their characters' advances, so
+// that a line sure to fit on one row is measured without laying it out: a
+// full board's report is 131,000 lines, nearly all of them short.
+class QuickWidths
+{
+public:
+    QuickWidths(const QFont &font, QPaintDevice *device) : m_metrics(font, device) {}
+
+    // Whether the line fits in `width` on one row with room to spare for
+    // kerning, every character of it in the font itself.
+    bool fitOnOneRow(const QString &line, qreal width) const
+    {
+        qreal sum = 0;
+        for (const QChar c : line) {
+            auto advance = m_advances.constFind(c.unicode());
+            if (advance == m_advances.constEnd())
+                advance = m_advances.insert(c.unicode(), c.isSurrogate() || !m_metrics.inFont(c) ? -1
+                                                                                                 : m_metrics.horizontalAdvance(c));
+            if (*advance < 0)
+                return false;
+            sum += *advance;
+        }
+        return sum <= width * 0.95;
+    }
+
+private:
+    QFontMetricsF m_metrics;
+    mutable QHash<char16_t, qreal> m_advances; // -1 for a character to lay out
+};
+
 // The area the pages are written in, in the painter's coordinates: the
 // paper less a margin, and inside what the printer can print.
 QRectF textAreaOf(const QPrinter &printer)
@@ -184,6 +220,12 @@ private:
     Place m_pictureAt;
     QSizeF m_pictureSize;
     QStringList m_lines;
+    // A line sure to fit on one row is measured by the advances of its
+    // characters, and drawn without a layout of its own, its baseline where
+    // a layout's would be.
+    QuickWidths m_widths;
+    qreal m_rowHeight;
+    qreal m_rowAscent;
     QList<Place> m_linePlaces;
     QList<qsizetype> m_pageStarts; // the first of the text's lines on each page
     Steps m_steps;
@@ -196,8 +238,12 @@ Worksheet::Worksheet(QPrinter &printer, const WorksheetContent &content, const W
     , m_lineHeight(QFontMetricsF(content.font, &printer).lineSpacing())
     , m_pageHeight(std::max(m_area.height() - 2 * m_lineHeight, m_lineHeight))
     , m_lines(linesOf(content.text))
+    , m_widths(content.font, &printer)
     , m_steps(progress, m_lines.size())
 {
+    QTextLayout row(QStringLiteral("0"), m_content.font, &m_printer);
+    m_rowHeight = wrap(row, m_area.width());
+    m_rowAscent = row.lineAt(0).ascent();
 }
 
 bool Worksheet::layOut()
@@ -231,8 +277,12 @@ bool Worksheet::placeText(PageFlow &flow)
     QList<qreal> heights;
     heights.reserve(m_lines.size());
     for (const QString &line : std::as_const(m_lines)) {
-        QTextLayout layout(line, m_content.font, &m_printer);
-        heights.append(wrap(layout, m_area.width()));
+        if (m_widths.fitOnOneRow(line, m_area.width())) {
+            heights.append(m_rowHeight);
+        } else {
+            QTextLayout layout(line, m_content.font, &m_printer);
+            heights.append(wrap(layout, m_area.width()));
+        }
         if (!m_steps.measured(heights.size()))
             return false;
     }
@@ -260,10 +310,16 @@ bool Worksheet::paintPage(QPainter &painter, int page) const
     if (page == m_pictureAt.page)
         paintPicture(painter);
     const qsizetype end = page + 1 < pageCount() ? m_pageStarts[page + 1] : m_lines.size();
+    painter.setFont(m_content.font);
     for (qsizetype i = m_pageStarts[page]; i < end; ++i) {
+        const QPointF at = lineAt(m_linePlaces[i], 0).topLeft();
+        if (m_widths.fitOnOneRow(m_lines[i], m_area.width())) {
+            painter.drawText(at + QPointF(0, m_rowAscent), m_lines[i]);
+            continue;
+        }
         QTextLayout layout(m_lines[i], m_content.font, &m_printer);
         wrap(layout, m_area.width());
-        layout.draw(&painter, lineAt(m_linePlaces[i], 0).topLeft());
+        layout.draw(&painter, at);
     }
     paintFooter(painter, page);
     return m_steps.painted(end);
@@ -351,10 +407,39 @@ void Worksheet::paintFooter(QPainter &painter, int page) const
                      QStringLiteral("стр. %1 от %2").arg(page + 1).arg(pageCount()));
 }
 
+// Qt's PDF writer takes some hundred kilobytes for every page it writes and
+// frees them again. Glibc gives such memory back to the system at once and
+// gets it zeroed anew for the next page: two fifths of the time of a long
+// sheet. While a sheet is written, freed memory is kept for the next page
+// and the heap grows by more at a time; afterwards the defaults return, and
+// the memory kept goes back.
+class MemoryKeptWhilePrinting
+{
+public:
+#ifdef __GLIBC__
+    MemoryKeptWhilePrinting() { set(32 << 20, 128 << 20, 16 << 20); }
+    ~MemoryKeptWhilePrinting()
+    {
+        set(DefaultBytes, DefaultBytes, DefaultBytes);
+        malloc_trim(0);
+    }
+
+private:
+    static constexpr int DefaultBytes = 128 << 10; // of each, as mallopt(3) gives them
+    static void set(int mmapThreshold, int trimThreshold, int topPad)
+    {
+        mallopt(M_MMAP_THRESHOLD, mmapThreshold);
+        mallopt(M_TRIM_THRESHOLD, trimThreshold);
+        mallopt(M_TOP_PAD, topPad);
+    }
+#endif
+};
+
 } // namespace
 
 WorksheetOutcome printWorksheet(QPrinter &printer, const WorksheetContent &content, const WorksheetProgress &progress)
 {
+    const MemoryKeptWhilePrinting memory;
     // Laid out whole before the printer starts: a sheet cancelled by then
     // sends it nothing.
     Worksheet sheet(printer, content, progress);
