@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPrinter>
+#include <QStringTokenizer>
 #include <QTemporaryDir>
 #include <QTextLayout>
 
@@ -115,13 +116,23 @@ QString withFourDigitYear(const QString &format)
     return result;
 }
 
-// The text's lines without their CR LF.
-QStringList linesOf(const QString &text)
+// The text's lines without their CR LF, as views into it: a full board's
+// report is 131,000 lines, and a string of its own for each kept the window
+// from repainting while they were made.
+QList<QStringView> linesOf(const QString &text)
 {
-    QStringList lines = text.split(QStringLiteral("\r\n"));
-    if (lines.constLast().isEmpty())
+    QList<QStringView> lines;
+    for (QStringView line : QStringTokenizer(text, u"\r\n"))
+        lines.append(line);
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
         lines.removeLast(); // after the last line end
     return lines;
+}
+
+// A line as a string for Qt's text classes, without a copy.
+QString stringOf(QStringView line)
+{
+    return QString::fromRawData(line.data(), line.size());
 }
 
 // Lays `layout` out in lines `width` wide, broken between words; returns its
@@ -150,7 +161,7 @@ public:
 
     // Whether the line fits in `width` on one row with room to spare for
     // kerning, every character of it in the font itself.
-    bool fitOnOneRow(const QString &line, qreal width) const
+    bool fitOnOneRow(QStringView line, qreal width) const
     {
         qreal sum = 0;
         for (const QChar c : line) {
@@ -219,7 +230,7 @@ private:
     Place m_nameLine;
     Place m_pictureAt;
     QSizeF m_pictureSize;
-    QStringList m_lines;
+    QList<QStringView> m_lines; // into the content's text
     // A line sure to fit on one row is measured by the advances of its
     // characters, and drawn without a layout of its own, its baseline where
     // a layout's would be.
@@ -276,11 +287,11 @@ bool Worksheet::placeText(PageFlow &flow)
 {
     QList<qreal> heights;
     heights.reserve(m_lines.size());
-    for (const QString &line : std::as_const(m_lines)) {
+    for (const QStringView line : std::as_const(m_lines)) {
         if (m_widths.fitOnOneRow(line, m_area.width())) {
             heights.append(m_rowHeight);
         } else {
-            QTextLayout layout(line, m_content.font, &m_printer);
+            QTextLayout layout(stringOf(line), m_content.font, &m_printer);
             heights.append(wrap(layout, m_area.width()));
         }
         if (!m_steps.measured(heights.size()))
@@ -314,10 +325,10 @@ bool Worksheet::paintPage(QPainter &painter, int page) const
     for (qsizetype i = m_pageStarts[page]; i < end; ++i) {
         const QPointF at = lineAt(m_linePlaces[i], 0).topLeft();
         if (m_widths.fitOnOneRow(m_lines[i], m_area.width())) {
-            painter.drawText(at + QPointF(0, m_rowAscent), m_lines[i]);
+            painter.drawText(at + QPointF(0, m_rowAscent), stringOf(m_lines[i]));
             continue;
         }
-        QTextLayout layout(m_lines[i], m_content.font, &m_printer);
+        QTextLayout layout(stringOf(m_lines[i]), m_content.font, &m_printer);
         wrap(layout, m_area.width());
         layout.draw(&painter, at);
     }
