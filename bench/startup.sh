@@ -2,14 +2,16 @@
 # SPDX-FileCopyrightText: 2026 Zarvelon developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Start-up of the real program in a virtual X server: the time from launch to
-# the window being mapped (median of several runs), and the resident memory of
-# the idle window.
-# usage: startup.sh path/to/zarvelon [runs]
+# Start-up of the real program in a virtual X server, in turn with a bare Qt
+# window of the same size started the same way (bench_bare_window): the time
+# from launch to the window being mapped, the median of each and their
+# ratio, and the resident memory of each idle window.
+# usage: startup.sh path/to/zarvelon path/to/bench_bare_window [runs]
 set -euo pipefail
 
-binary=${1:?usage: $0 path/to/zarvelon [runs]}
-runs=${2:-15}
+binary=${1:?usage: $0 path/to/zarvelon path/to/bench_bare_window [runs]}
+bare=${2:?usage: $0 path/to/zarvelon path/to/bench_bare_window [runs]}
+runs=${3:-15}
 # shellcheck source-path=SCRIPTDIR/../tests
 source "$(dirname "${BASH_SOURCE[0]}")/../tests/virtual-display.sh"
 work=$(mktemp -d)
@@ -17,19 +19,40 @@ xvfb_pid=
 trap 'stop_process "$xvfb_pid"; rm -rf "$work"' EXIT
 start_virtual_display "$work"
 
-times=()
-for _ in $(seq "$runs"); do
+# Starts a window titled Zarvelon, waits until it is mapped and idle; sets
+# `took` (ms), `rss` (kB) and `size` (its width and height).
+start_once() { # command...
+    local start app window
     start=$(date +%s%N)
-    "$binary" >/dev/null 2>&1 &
+    "$@" >/dev/null 2>&1 &
     app=$!
-    until xdotool search --onlyvisible --name '^Zarvelon$' >/dev/null 2>&1; do sleep 0.002; done
-    times+=($(( ($(date +%s%N) - start) / 1000000 )))
+    local deadline=$((SECONDS + patience))
+    until window=$(xdotool search --onlyvisible --name '^Zarvelon$' 2>/dev/null); do
+        [ "$SECONDS" -lt "$deadline" ] || { echo "$1 showed no window" >&2; exit 1; }
+        sleep 0.002
+    done
+    took=$((($(date +%s%N) - start) / 1000000))
     sleep 0.5
     rss=$(awk '/VmRSS/ { print $2 }' "/proc/$app/status")
+    size=$(xdotool getwindowgeometry --shell "$window" | awk -F= '/WIDTH|HEIGHT/ { printf "%s ", $2 }')
     kill "$app"
     wait "$app" 2>/dev/null || true
+}
+
+median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+start_once "$binary" # the first start fills the caches, and tells the window's size
+read -r width height <<<"$size"
+program=() window=()
+for _ in $(seq "$runs"); do
+    start_once "$binary"
+    program+=("$took") program_rss=$rss
+    # shellcheck disable=SC2086 # the width and the height
+    start_once "$bare" $width $height
+    window+=("$took") window_rss=$rss
 done
 
-sorted=($(printf '%s\n' "${times[@]}" | sort -n))
-echo "start to window shown, ${runs} runs: median ${sorted[$((runs / 2))]} ms (min ${sorted[0]}, max ${sorted[$((runs - 1))]})"
-echo "resident memory of the idle window: $((rss / 1024)) MB"
+a=$(median "${program[@]}") b=$(median "${window[@]}")
+echo "start to window shown, $runs runs each in turn, median ms: the program $a, a bare ${width}x${height} Qt window $b:" \
+     "$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.2f", a / b }') times (target at most 1.10)"
+echo "resident memory of the idle window: the program $((program_rss / 1024)) MB, the bare window $((window_rss / 1024)) MB"

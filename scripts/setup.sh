@@ -20,9 +20,10 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 jobs=$(nproc 2>/dev/null || echo 2)
 
-# The compiler and Qt; the fonts and Qt's Bulgarian texts the window uses;
+# The compiler and Qt; the fonts and Qt's Bulgarian texts the window uses,
+# and fontconfig's headers (the program reads the font configuration early);
 # rsvg-convert, which draws the icons at build time.
-build_packages=(cmake g++ make qt6-base-dev fonts-liberation qt6-translations-l10n librsvg2-bin)
+build_packages=(cmake g++ make qt6-base-dev libfontconfig-dev fonts-liberation qt6-translations-l10n librsvg2-bin)
 # cpack computes the package's dependencies with dpkg-shlibdeps.
 package_packages=(dpkg-dev)
 # The end-to-end test drives the real window in a virtual X server (xmodmap

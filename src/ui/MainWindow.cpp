@@ -27,6 +27,7 @@
 #include <QContextMenuEvent>
 #include <QLayout>
 #include <QShortcut>
+#include <QTimer>
 
 #include <utility>
 
@@ -72,7 +73,6 @@ MainWindow::MainWindow(QWidget *parent)
     // Qt's own font folder), Liberation Serif, of the same widths, stands in.
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     m_ui->setupUi(this);
-    setWindowIcon(programIcon());
     m_lesson = new LessonMarks(m_board, *m_ui->report, *m_ui->canvas, this);
     m_hints = new CanvasHints(m_board, *m_ui->canvas, this);
     AccessibleReportView::follow(m_ui->report);
@@ -120,6 +120,16 @@ MainWindow::MainWindow(QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+// The icon's six pictures, up to 256 pixels, take a seventh of the start to
+// decode, and a window system is sent them all: the window is shown first
+// and takes its icon once the event loop turns, before anyone can see it.
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!std::exchange(m_iconAsked, true))
+        QTimer::singleShot(0, this, [this] { setWindowIcon(programIcon()); });
+}
 
 std::vector<MainWindow::Command> MainWindow::commandTable()
 {

@@ -50,6 +50,9 @@ public:
     // Opens a file of vertex lines as a new board, or says why not.
     void openVertexFile(const QString &path) { m_documents.openVertexFile(path); }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     // Where a command is offered besides its button; its shortcut works
     // anywhere in the window.
@@ -98,4 +101,5 @@ private:
     WindowZoom *m_zoom = nullptr;
     CanvasHints *m_hints = nullptr;
     bool m_canvasDescribed = true; // no description waits to be told
+    bool m_iconAsked = false;
 };

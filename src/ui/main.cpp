@@ -13,6 +13,11 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <thread>
+
+#ifdef ZARVELON_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 namespace {
 
@@ -133,6 +138,29 @@ private:
     std::function<void()> m_then;
 };
 
+// Reading the system's font configuration is the largest part of the
+// start, and Qt does it only when the window first measures a text. It is
+// read on a thread of its own instead, while the program connects to the
+// display; the window waits for it before it measures anything.
+class FontConfiguration
+{
+public:
+#ifdef ZARVELON_FONTCONFIG
+    FontConfiguration() : m_reading([] { FcInit(); }) {}
+    ~FontConfiguration() { waitUntilRead(); }
+    void waitUntilRead()
+    {
+        if (m_reading.joinable())
+            m_reading.join();
+    }
+
+private:
+    std::thread m_reading;
+#else
+    void waitUntilRead() {}
+#endif
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -150,6 +178,7 @@ int main(int argc, char *argv[])
         return status;
     }
 
+    FontConfiguration fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zarvelon"));
     QApplication::setOrganizationName(QStringLiteral("Zarvelon")); // where the settings are kept
@@ -157,6 +186,7 @@ int main(int argc, char *argv[])
     // Lets a Wayland dock match the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zarvelon.Zarvelon"));
     installBulgarianCatalogue(app);
+    fonts.waitUntilRead();
     MainWindow window;
     window.show();
     // A file that cannot be opened is said so over an empty board.

@@ -52,7 +52,8 @@ void TestResources::windowIconAtEverySize()
     QCOMPARE(image.size(), QSize(size, size));
     QCOMPARE(image.pixelColor(size / 2, size / 2).alpha(), 255);
     MainWindow window;
-    QVERIFY(window.windowIcon().availableSizes().contains(QSize(size, size)));
+    window.show(); // it takes its icon once shown
+    QTRY_VERIFY(window.windowIcon().availableSizes().contains(QSize(size, size)));
     QCOMPARE(window.windowIcon().pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32), image);
 }
 
@@ -101,6 +102,8 @@ void TestResources::windowsOfTheirOwn()
     QFETCH(bool, help);
     QFETCH(QStringList, shows);
     MainWindow window;
+    window.show();
+    QTRY_VERIFY(!window.windowIcon().isNull());
     HelpWindow helpWindow(&window);
     WorkingWindow working(&window);
     TextWindow &own = help ? static_cast<TextWindow &>(helpWindow) : working;
