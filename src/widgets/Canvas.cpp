@@ -340,12 +340,15 @@ void Canvas::moveCrosshair(QPoint position)
                       std::clamp(position.y(), inside.top(), inside.bottom()));
     if (kept == m_crosshair)
         return;
-    const QRect before = crosshairArea();
-    const QRect coordinatesBefore = m_coordinatesText ? onWidget(coordinatesBox(m_crosshair)) : QRect();
+    // Hidden, it moves with every press: its area, whose coordinates are a
+    // text to measure, only when it shows.
+    const auto shownArea = [this] {
+        return crosshairArea() | (m_coordinatesText ? onWidget(coordinatesBox(m_crosshair)) : QRect());
+    };
+    const QRect before = showsKeyboardMarks() ? shownArea() : QRect();
     m_crosshair = kept;
     if (showsKeyboardMarks())
-        update(before | crosshairArea() | coordinatesBefore
-               | (m_coordinatesText ? onWidget(coordinatesBox(m_crosshair)) : QRect()));
+        update(before | shownArea());
 }
 
 // Where the crosshair is drawn, in widget coordinates.
