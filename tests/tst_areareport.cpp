@@ -208,8 +208,8 @@ void TestAreaReport::warning_data()
         << Points{{0, 0}, {10, 10}, {5, 0}, {10, 0}, {0, 10}} << outOfOrder;
     QTest::newRow("a star round twice") << Points{{100, 0}, {159, 181}, {5, 69}, {195, 69}, {41, 181}} << outOfOrder;
     QTest::newRow("inside, seen at the turn at vertex 1") << Points{{140, 140}, {200, 0}, {200, 200}, {0, 200}}
-        << QStringLiteral("Внимание: връх 1 е вътре в многоъгълника, а не на контура му, затова това не е лицето "
-                          "на изпъкнал многоъгълник.\r\n");
+        << QStringLiteral("Внимание: връх 1 е вътре в многоъгълника на останалите върхове, затова това не е "
+                          "лицето на изпъкнал многоъгълник.\r\n");
     QTest::newRow("once round, sides and repeats")
         << Points{{0, 0}, {50, 0}, {100, 0}, {100, 0}, {100, 100}, {0, 100}, {0, 50}} << QString();
     QTest::newRow("once round the other way") << Points{{0, 100}, {100, 100}, {100, 0}, {0, 0}} << QString();
