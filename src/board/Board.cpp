@@ -6,6 +6,7 @@
 #include "AreaReport.h"
 #include "ContourOrder.h"
 #include "ContourWarning.h"
+#include "IntegerVector.h"
 #include "RowsChange.h"
 #include "VertexLines.h"
 
@@ -262,21 +263,53 @@ Placement Board::openVertexLines(QStringView text)
 {
     std::vector<Point> opened;
     const Placement read = readVertices(text, MaxVertices, opened);
-    if (!read.placed())
-        return read;
+    if (read.placed())
+        open(std::move(opened), false);
+    return read;
+}
+
+Placement Board::openInContourOrder(const std::vector<Point> &vertices)
+{
+    if (vertices.empty())
+        return verdict(Placement::NoVertices);
+    if (int(vertices.size()) > MaxVertices)
+        return verdict(Placement::NoRoom);
+    for (Point p : vertices) {
+        const std::optional<IntegerVector> pixel = wholeVector(p);
+        if (!pixel || !m_area.contains(QPoint(int(pixel->x), int(pixel->y))))
+            return verdict(Placement::OffCanvas);
+    }
+    open(vertices, true);
+    return {};
+}
+
+// The vertices in place of the present ones, the last of them where the
+// keyboard's crosshair starts: without a report, or in contour order with
+// theirs.
+void Board::open(std::vector<Point> opened, bool inContourOrder)
+{
     change([&] {
         std::vector<Point> replaced = points();
         setSelectedRow(-1);
         const Point last = opened.back();
-        m_vertices.setPoints(opened);
         m_lastPlaced = QPoint(int(last.x), int(last.y));
-        m_shown.closed = false;
-        m_shown.report = LinedText::from(QString());
-        m_shown.reportedVertices.reset();
-        m_shown.figure = {};
+        if (inContourOrder) {
+            std::vector<Point> ordered;
+            for (int i : contourOrder(opened))
+                ordered.push_back(opened[size_t(i)]);
+            opened = std::move(ordered);
+        }
+        m_vertices.setPoints(opened);
+        if (inContourOrder) {
+            computeArea();
+        } else {
+            m_shown.closed = false;
+            m_shown.report = LinedText::from(QString());
+            m_shown.reportedVertices.reset();
+            m_shown.figure = {};
+        }
         return RowsChange::replaced(std::move(replaced), std::move(opened));
     });
-    return read;
 }
 
 Placement Board::moveVertex(int row, VertexModel::Column column, QStringView coordinate)

@@ -91,6 +91,11 @@ public:
     // A board of the vertices of the lines of a text, in place of the present
     // one and its report.
     Placement openVertexLines(QStringView text);
+    // A board of these vertices in place of the present one, placed as
+    // presses there would place them, then "Контур": one step of the
+    // history. Nothing changes unless every vertex is a whole pixel of the
+    // canvas and the board has room for them all.
+    Placement openInContourOrder(const std::vector<Point> &vertices);
     // A vertex moved: one of its coordinates given anew as the user typed
     // it, as a pasted line would give it. Its row and number stay; the
     // polygon goes as after a deletion, the board reopens, the report stays.
@@ -124,6 +129,7 @@ private:
     void change(Edit edit);
     Placement place(std::vector<Point> points, QPoint last);
     Placement readVertices(QStringView text, int room, std::vector<Point> &points) const;
+    void open(std::vector<Point> opened, bool inContourOrder);
     void computeArea();
     void setSelectedRow(int row);
     void restore(const RowsChange &rows, bool undo, const Shown &shown);

@@ -3,19 +3,28 @@
 
 #include "Documents.h"
 
+#include "AreaReport.h"
 #include "Board.h"
+#include "ContourWarning.h"
 #include "FigurePainter.h"
 #include "PupilsExercise.h"
+#include "TaskPolygon.h"
 #include "Warning.h"
 #include "WholeFile.h"
 #include "WorksheetProgressDialog.h"
 
 #include <QBuffer>
+#include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+
+#include <set>
 
 using Messages::Document;
 
@@ -72,9 +81,12 @@ bool Documents::save(Document document, const QString &path)
     case Document::Report: failure = saveWholeFile(path, m_board.report().toUtf8()); break;
     case Document::Picture: failure = saveWholeFile(path, pngOf(picture(PrintedRatio).image())); break;
     case Document::Worksheet:
-    case Document::PupilWorksheet: {
+    case Document::PupilWorksheet:
+    case Document::ClassSet: {
         WorksheetProgressDialog progress(m_window);
-        const WorksheetOutcome saved = saveWorksheetAsPdf(path, worksheet(document), std::ref(progress));
+        const WorksheetOutcome saved = document == Document::ClassSet
+            ? saveClassSetAsPdf(path, chosenClassSet(), std::ref(progress))
+            : saveWorksheetAsPdf(path, worksheet(document), std::ref(progress));
         if (saved.result == WorksheetOutcome::Cancelled)
             return false;
         if (saved.result == WorksheetOutcome::Failed)
@@ -111,7 +123,8 @@ void Documents::openVertexFile(const QString &path)
 
 void Documents::saveWorksheetAs()
 {
-    if (const std::optional<Document> sheet = chooseSheet())
+    const std::optional<Document> sheet = chooseSheet();
+    if (sheet && (*sheet != Document::ClassSet || askClassSet()))
         saveAs(*sheet);
 }
 
@@ -127,7 +140,7 @@ void Documents::printWorksheet()
         return;
     }
     const std::optional<Document> sheet = chooseSheet();
-    if (!sheet)
+    if (!sheet || (*sheet == Document::ClassSet && !askClassSet()))
         return;
     QPrinter printer(QPrinter::HighResolution);
     prepareWorksheetPrinter(printer);
@@ -136,7 +149,10 @@ void Documents::printWorksheet()
     if (dialog.exec() != QDialog::Accepted)
         return;
     WorksheetProgressDialog progress(m_window);
-    if (::printWorksheet(printer, worksheet(*sheet), std::ref(progress)).result == WorksheetOutcome::Failed)
+    const WorksheetOutcome printed = *sheet == Document::ClassSet
+        ? printClassSet(printer, chosenClassSet(), std::ref(progress))
+        : ::printWorksheet(printer, worksheet(*sheet), std::ref(progress));
+    if (printed.result == WorksheetOutcome::Failed)
         showWarning(m_window, Messages::printerFailed(printer.printerName()));
 }
 
@@ -145,9 +161,11 @@ std::optional<Document> Documents::chooseSheet() const
     switch (ask(m_window, Messages::whichSheet(),
                 {{QMessageBox::Yes, Messages::sheetName(Document::Worksheet)},
                  {QMessageBox::No, Messages::sheetName(Document::PupilWorksheet)},
+                 {QMessageBox::Apply, Messages::sheetName(Document::ClassSet)},
                  {QMessageBox::Cancel, Messages::cancel()}})) {
     case QMessageBox::Yes: return Document::Worksheet;
     case QMessageBox::No: return Document::PupilWorksheet;
+    case QMessageBox::Apply: return Document::ClassSet;
     default: return std::nullopt;
     }
 }
@@ -168,4 +186,69 @@ Picture Documents::picture(qreal ratio) const
     Picture picture(m_board.area().size(), ratio);
     FigurePainter(picture).drawFigure(m_board.figure(), m_board.points());
     return picture;
+}
+
+// How many pupils' sheets, and of how many vertices: asked in one dialog,
+// which remembers the last answers.
+bool Documents::askClassSet()
+{
+    QDialog dialog(m_window);
+    dialog.setWindowTitle(Messages::classSetCaption());
+    auto *form = new QFormLayout(&dialog);
+    auto *sheets = new QSpinBox(&dialog);
+    sheets->setRange(1, MostClassSheets);
+    sheets->setValue(m_classSheets);
+    auto *vertices = new QSpinBox(&dialog);
+    vertices->setRange(Task::FewestVertices, Task::MostVertices);
+    vertices->setValue(m_classVertices);
+    form->addRow(Messages::classSetSheets(), sheets);
+    form->addRow(Messages::classSetVertices(), vertices);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(Messages::ok());
+    buttons->button(QDialogButtonBox::Cancel)->setText(Messages::cancel());
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    m_classSheets = sheets->value();
+    m_classVertices = vertices->value();
+    return true;
+}
+
+ClassSet Documents::chosenClassSet() const
+{
+    return classSet(classSetVariants(m_classSheets, m_classVertices));
+}
+
+std::vector<int> Documents::classSetVariants(int sheets, int vertices)
+{
+    std::vector<int> variants;
+    std::set<int> chosen;
+    while (int(variants.size()) < std::clamp(sheets, 0, MostClassSheets)) {
+        const int variant = Task::variantWith(vertices, QRandomGenerator::global()->generate64());
+        if (chosen.insert(variant).second)
+            variants.push_back(variant);
+    }
+    return variants;
+}
+
+ClassSet Documents::classSet(const std::vector<int> &variants) const
+{
+    ClassSet set;
+    const QRect area = m_board.area();
+    const QFont font = m_sheetFont.value_or(m_window->font());
+    const QDate today = QDate::currentDate();
+    for (int variant : variants) {
+        std::vector<Point> vertices = Task::polygon(variant, area.width(), area.height());
+        for (Point &p : vertices)
+            p = {p.x + area.left(), p.y + area.top()};
+        const DrawnFigure figure{DrawnFigure::Base::Fan, int(vertices.size()), -1, nullptr};
+        const QString report = areaReport(fanOf(vertices), nullptr, contourWarning(vertices));
+        set.pupils.push_back({area.size(), figure, vertices, pupilsExercise(vertices), font, today,
+                              Messages::variantMark(variant)});
+        set.answers.push_back({area.size(), figure, vertices, report, font, today, Messages::variantMark(variant)});
+    }
+    set.answersPage = Messages::answersPage(variants);
+    return set;
 }

@@ -34,12 +34,18 @@ public:
     void openVertices();
     void openVertexFile(const QString &path);
 
-    // Asks which worksheet, the teacher's or the pupil's, then for a file,
-    // and saves that sheet as a PDF.
+    // Asks which worksheet, the teacher's, the pupil's or a class set (and
+    // then how many sheets of how many vertices), then for a file, and
+    // saves it as a PDF.
     void saveWorksheetAs();
     // Asks which worksheet, then prints it; without a printer, offers the
     // PDF instead.
     void printWorksheet();
+    // A class set of the numbered tasks of these variants, on the board's
+    // canvas: the pupils' sheets, then the answers.
+    ClassSet classSet(const std::vector<int> &variants) const;
+    // As many different variants of that many vertices, chosen at random.
+    static std::vector<int> classSetVariants(int sheets, int vertices);
     // The worksheet (Worksheet or PupilWorksheet) of the board as it stands,
     // its picture drawn afresh: the polygon the report describes, also
     // after a pick or a deletion has erased it from the canvas, or else the
@@ -55,11 +61,17 @@ public:
     // paper, not scaled up from a screen's pixels.
     static constexpr qreal PrintedRatio = 2;
 
+    static constexpr int MostClassSheets = 40;
+
 private:
     std::optional<Messages::Document> chooseSheet() const;
+    bool askClassSet();
+    ClassSet chosenClassSet() const;
 
     Board &m_board;
     QWidget *m_window;
     FileChooser m_files;
     std::optional<QFont> m_sheetFont;
+    int m_classSheets = 30;  // of the class set asked for last
+    int m_classVertices = 5;
 };

@@ -13,6 +13,7 @@
 #include "HelpWindow.h"
 #include "LessonMarks.h"
 #include "MenuBarKeyboard.h"
+#include "PracticeWindow.h"
 #include "PresentationWindow.h"
 #include "ReportView.h"
 #include "ScrollTogether.h"
@@ -110,7 +111,8 @@ MainWindow::MainWindow(QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The sheets keep the window's font at 100 %; the canvas keeps its
     // pixels through every zoom.
-    m_documents.setSheetFont(font());
+    m_unzoomedFont = font();
+    m_documents.setSheetFont(m_unzoomedFont);
     m_zoom = new WindowZoom(this, centralWidget());
     connect(m_zoom, &WindowZoom::zoomed, this, [this](int percent) {
         m_ui->canvas->setZoom(percent / 100.0);
@@ -151,6 +153,7 @@ std::vector<MainWindow::Command> MainWindow::commandTable()
         {ui.printAction, nullptr, {}, ReportMenu, std::bind(&Documents::printWorksheet, &m_documents)},
         {ui.savePdfAction, nullptr, {}, ReportMenu, std::bind(&Documents::saveWorksheetAs, &m_documents)},
         {ui.presentationAction, nullptr, {}, CanvasMenu | ReportMenu, std::bind(&MainWindow::showPresentation, this)},
+        {ui.practiceAction, nullptr, {}, CanvasMenu | ReportMenu, std::bind(&MainWindow::showPractice, this)},
         {ui.vertexNumbersAction, nullptr, {}, CanvasMenu,
          [this] { showVertexNumbers(m_ui->vertexNumbersAction->isChecked()); }},
         {ui.savePictureAction, nullptr, {}, ReportMenu | CanvasMenu,
@@ -308,6 +311,17 @@ void MainWindow::showPresentation()
     if (!m_presentation)
         m_presentation = new PresentationWindow(m_board, this);
     m_presentation->present();
+}
+
+// The practice zooms with the window.
+void MainWindow::showPractice()
+{
+    if (!m_practice) {
+        m_practice = new PracticeWindow(m_board, m_unzoomedFont, this);
+        connect(m_zoom, &WindowZoom::zoomed, m_practice, &PracticeWindow::setZoomPercent);
+    }
+    m_practice->setZoomPercent(m_zoom->percent());
+    m_practice->open();
 }
 
 void MainWindow::showVertexNumbers(bool shown)

@@ -20,6 +20,7 @@ class MainWindow;
 class CanvasHints;
 class HelpWindow;
 class LessonMarks;
+class PracticeWindow;
 class PresentationWindow;
 class WindowZoom;
 class QAction;
@@ -35,7 +36,7 @@ class QPushButton;
 // beyond the buttons and the menu bar comes by shortcuts, the context menus
 // of the lists and the report, the canvas's clipboard and drops, the
 // command line, and windows of their own (help, the working, the
-// presentation). The window zooms whole, by Ctrl+Plus, Ctrl+Minus and
+// presentation, the practice). The window zooms whole, by Ctrl+Plus, Ctrl+Minus and
 // Ctrl+0, and starts at the zoom it was left at.
 class MainWindow : public QMainWindow
 {
@@ -88,6 +89,7 @@ private:
     void copyVertices();
     void showHelp();
     void showPresentation();
+    void showPractice();
     void showVertexNumbers(bool shown);
     void openContextMenu();
 
@@ -98,6 +100,8 @@ private:
     HelpWindow *m_help = nullptr;
     LessonMarks *m_lesson = nullptr;
     PresentationWindow *m_presentation = nullptr;
+    PracticeWindow *m_practice = nullptr;
+    QFont m_unzoomedFont;
     WindowZoom *m_zoom = nullptr;
     CanvasHints *m_hints = nullptr;
     bool m_canvasDescribed = true; // no description waits to be told

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Placement.h"
+#include "PracticeCheck.h"
 #include "VertexModel.h"
 
 class Board;
@@ -33,7 +34,8 @@ QString notPlaced(const Placement &placement, Source source, const QRect &area, 
 
 // The documents the window saves and opens; the worksheet is the teacher's,
 // with the report, and the pupil's, with blanks in its place.
-enum class Document { Vertices, Report, Worksheet, PupilWorksheet, Picture };
+// The class set is the pupils' sheets of numbered tasks with their answers.
+enum class Document { Vertices, Report, Worksheet, PupilWorksheet, Picture, ClassSet };
 
 struct FileKind {
     QString saveCaption;
@@ -123,5 +125,45 @@ QString notComputed();
 QStringList triangleStep(const FanTriangle &triangle, int index, int count, double runningTotal);
 // The last step: the report's total line and its warning, if any.
 QStringList totalStep(const Board &board);
+
+// The class set: how many sheets and of how many vertices, the progress,
+// the mark on each sheet and the page before the answers.
+QString classSetCaption();
+QString classSetSheets();
+QString classSetVertices();
+QString variantMark(int variant);
+QStringList answersPage(const std::vector<int> &variants);
+
+// The practice window.
+QString practiceCaption();
+// Its heading: a numbered task's variant and vertices, or the polygon of
+// the report; none at all.
+QString practiceHeading(int variant, int vertices);
+QString practiceVertices(const std::vector<Point> &vertices);
+QString practiceRules();
+QString practiceNothing();
+QString practiceTooLarge(int most);
+QString practiceBoardChanged();
+QString practiceAgain();
+// A triangle's row, a field's column heading and what a screen reader
+// names it by, the total's row.
+QString practiceTriangle(const FanTriangle &triangle, int index);
+QString practiceColumn(Practice::Field field);
+QString practiceFieldName(int index, Practice::Field field);
+QString practiceTotal();
+QString practiceCheck();
+QString practiceSolve();
+QString practiceNewTask();
+QString practiceVariant();
+QString practiceOpenVariant();
+QString practiceShowWorking();
+QString practiceVertexCount();
+// The score after a check; once the answers are shown, it no longer counts.
+QString practiceScore(int right, int fields, bool solutionShown);
+QString practiceSolved();
+// A field's verdict, in a screen reader's words and as a hint: the step of
+// the working to look at. `field` is the triangle's field, or
+// FieldsPerTriangle for the total.
+QString practiceVerdict(const Practice::Verdict &verdict, const FanTriangle *triangle, Practice::Field field);
 
 } // namespace Messages

@@ -18,6 +18,8 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -359,6 +361,12 @@ void Worksheet::paintNameLine(QPainter &painter) const
     painter.setFont(m_content.font);
     painter.drawText(lineAt(m_nameLine, m_lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Име: ______________  Клас: ______"));
+    if (!m_content.mark.isEmpty()) {
+        QFont bold = m_content.font;
+        bold.setBold(true);
+        painter.setFont(bold);
+        painter.drawText(lineAt(m_nameLine, m_lineHeight), Qt::AlignRight | Qt::AlignVCenter, m_content.mark);
+    }
 }
 
 // The picture in a thin grey frame just outside it, so that its white shows
@@ -446,6 +454,50 @@ private:
 #endif
 };
 
+// The page between a class set's pupils' sheets and their answers: its
+// heading in large bold type, its lines under it.
+void paintAnswersPage(QPainter &painter, const QPrinter &printer, const QFont &font, const QStringList &page)
+{
+    if (page.isEmpty())
+        return;
+    const QRectF area = textAreaOf(printer);
+    QFont large = font;
+    if (large.pointSizeF() > 0)
+        large.setPointSizeF(large.pointSizeF() * 2);
+    large.setBold(true);
+    painter.setPen(Qt::black);
+    painter.setFont(large);
+    const qreal headingHeight = 2 * QFontMetricsF(large, &printer).lineSpacing();
+    painter.drawText(QRectF(area.topLeft(), QSizeF(area.width(), headingHeight)), Qt::AlignCenter, page.first());
+    painter.setFont(font);
+    painter.drawText(area.adjusted(0, headingHeight, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     page.mid(1).join(u'\n'));
+}
+
+// A PDF file written aside by `print`, then saved whole, so that a sheet
+// cancelled or failed writes nothing.
+template <typename Print>
+WorksheetOutcome savePdfAside(const QString &path, Print print)
+{
+    const QTemporaryDir aside;
+    if (!aside.isValid())
+        return {WorksheetOutcome::Failed, aside.errorString()};
+    QPrinter printer(QPrinter::HighResolution);
+    prepareWorksheetPrinter(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(aside.filePath(QStringLiteral("worksheet.pdf")));
+    const WorksheetOutcome printed = print(printer);
+    if (printed.result == WorksheetOutcome::Cancelled)
+        return printed;
+    // A printer that could not start left no file to open.
+    QFile pdf(printer.outputFileName());
+    if (!pdf.open(QIODevice::ReadOnly))
+        return {WorksheetOutcome::Failed, pdf.errorString()};
+    if (const std::optional<QString> failure = saveWholeFile(path, pdf.readAll()))
+        return {WorksheetOutcome::Failed, *failure};
+    return {};
+}
+
 } // namespace
 
 WorksheetOutcome printWorksheet(QPrinter &printer, const WorksheetContent &content, const WorksheetProgress &progress)
@@ -485,21 +537,58 @@ void prepareWorksheetPrinter(QPrinter &printer)
 WorksheetOutcome saveWorksheetAsPdf(const QString &path, const WorksheetContent &content,
                                     const WorksheetProgress &progress)
 {
-    const QTemporaryDir aside;
-    if (!aside.isValid())
-        return {WorksheetOutcome::Failed, aside.errorString()};
-    QPrinter printer(QPrinter::HighResolution);
-    prepareWorksheetPrinter(printer);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(aside.filePath(QStringLiteral("worksheet.pdf")));
-    const WorksheetOutcome printed = printWorksheet(printer, content, progress);
-    if (printed.result == WorksheetOutcome::Cancelled)
-        return printed;
-    // A printer that could not start left no file to open.
-    QFile pdf(printer.outputFileName());
-    if (!pdf.open(QIODevice::ReadOnly))
-        return {WorksheetOutcome::Failed, pdf.errorString()};
-    if (const std::optional<QString> failure = saveWholeFile(path, pdf.readAll()))
-        return {WorksheetOutcome::Failed, *failure};
+    return savePdfAside(path, [&](QPrinter &printer) { return printWorksheet(printer, content, progress); });
+}
+
+WorksheetOutcome printClassSet(QPrinter &printer, const ClassSet &set, const WorksheetProgress &progress)
+{
+    std::vector<const WorksheetContent *> contents;
+    for (const auto *part : {&set.pupils, &set.answers})
+        for (const WorksheetContent &content : *part)
+            contents.push_back(&content);
+    // Each sheet tells its progress as a share of the whole set's.
+    constexpr int StepsASheet = 1000;
+    const int sheets = int(contents.size());
+    std::vector<WorksheetProgress> shares;
+    shares.reserve(contents.size()); // each sheet keeps a reference to its own
+    std::vector<std::unique_ptr<Worksheet>> laidOut;
+    for (int i = 0; i < sheets; ++i) {
+        shares.push_back([&progress, i, sheets](int done, int total) {
+            return !progress || progress(i * StepsASheet + int(qint64(done) * StepsASheet / std::max(total, 1)),
+                                         sheets * StepsASheet);
+        });
+        laidOut.push_back(std::make_unique<Worksheet>(printer, *contents[size_t(i)], shares.back()));
+        if (!laidOut.back()->layOut())
+            return {WorksheetOutcome::Cancelled};
+    }
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return {WorksheetOutcome::Failed};
+    bool firstPage = true;
+    const auto newPage = [&] { return std::exchange(firstPage, false) || printer.newPage(); };
+    for (int i = 0; i < sheets; ++i) {
+        if (i == int(set.pupils.size()) && !set.answersPage.isEmpty()) {
+            if (!newPage())
+                return {WorksheetOutcome::Failed};
+            paintAnswersPage(painter, printer, contents[size_t(i)]->font, set.answersPage);
+        }
+        const Worksheet &sheet = *laidOut[size_t(i)];
+        for (int page = 0; page < sheet.pageCount(); ++page) {
+            if (!newPage())
+                return {WorksheetOutcome::Failed};
+            if (!sheet.paintPage(painter, page)) {
+                printer.abort();
+                return {WorksheetOutcome::Cancelled};
+            }
+        }
+        sheet.done();
+    }
+    if (!painter.end())
+        return {WorksheetOutcome::Failed};
     return {};
+}
+
+WorksheetOutcome saveClassSetAsPdf(const QString &path, const ClassSet &set, const WorksheetProgress &progress)
+{
+    return savePdfAside(path, [&](QPrinter &printer) { return printClassSet(printer, set, progress); });
 }
