@@ -109,8 +109,9 @@ std::int64_t doubleArea(IntegerVector a, IntegerVector b, IntegerVector c)
 
 // Whether the polygon, in contour order and in pixels, is a task: no three
 // vertices on a line, none too close to another, no thin triangle in the
-// fan from vertex 1.
-bool isTask(const std::vector<IntegerVector> &corners)
+// fan from vertex 1, and no sliver: at least a third of the rectangle round
+// it, `box` square pixels.
+bool isTask(const std::vector<IntegerVector> &corners, std::int64_t box)
 {
     const size_t n = corners.size();
     for (size_t i = 0; i < n; ++i)
@@ -122,10 +123,14 @@ bool isTask(const std::vector<IntegerVector> &corners)
                 if (sideOf(corners[i], corners[j], corners[k]) == 0)
                     return false;
         }
-    for (size_t k = 2; k < n; ++k)
-        if (doubleArea(corners[0], corners[k - 1], corners[k]) < 2 * std::int64_t(SmallestTriangle))
+    std::int64_t doubled = 0;
+    for (size_t k = 2; k < n; ++k) {
+        const std::int64_t triangle = doubleArea(corners[0], corners[k - 1], corners[k]);
+        if (triangle < 2 * std::int64_t(SmallestTriangle))
             return false;
-    return true;
+        doubled += triangle;
+    }
+    return 3 * doubled >= 2 * box;
 }
 
 } // namespace
@@ -173,7 +178,7 @@ std::vector<Point> polygon(int variant, int width, int height)
             pixels.push_back({std::int64_t(ordered.back().x), std::int64_t(ordered.back().y)});
         }
         points = std::move(ordered);
-        if (isTask(pixels))
+        if (isTask(pixels, std::int64_t(wide) * high * Grid * Grid))
             break;
     }
     return points;

@@ -585,7 +585,9 @@ QString determinantTerm(const FanTriangle &t, int term)
     return term == 1 || term == 4 ? QStringLiteral("y%1·x%2").arg(y).arg(x) : QStringLiteral("x%1·y%2").arg(x).arg(y);
 }
 
-QString hint(const Practice::Verdict &v, const FanTriangle *t, Practice::Field field)
+} // namespace
+
+QString practiceHint(const Practice::Verdict &v, const FanTriangle *t, Practice::Field field)
 {
     using Practice::Hint;
     const bool total = field == Practice::FieldsPerTriangle;
@@ -648,8 +650,6 @@ QString hint(const Practice::Verdict &v, const FanTriangle *t, Practice::Field f
     return {};
 }
 
-} // namespace
-
 QString practiceVerdict(const Practice::Verdict &verdict, const FanTriangle *triangle, Practice::Field field)
 {
     switch (verdict.result) {
@@ -657,7 +657,7 @@ QString practiceVerdict(const Practice::Verdict &verdict, const FanTriangle *tri
     case Practice::Verdict::Right: return QStringLiteral("Вярно.");
     case Practice::Verdict::Wrong: break;
     }
-    return QStringLiteral("Грешно. ") + hint(verdict, triangle, field);
+    return QStringLiteral("Грешно. ") + practiceHint(verdict, triangle, field);
 }
 
 } // namespace Messages

@@ -165,5 +165,6 @@ QString practiceSolved();
 // the working to look at. `field` is the triangle's field, or
 // FieldsPerTriangle for the total.
 QString practiceVerdict(const Practice::Verdict &verdict, const FanTriangle *triangle, Practice::Field field);
+QString practiceHint(const Practice::Verdict &verdict, const FanTriangle *triangle, Practice::Field field);
 
 } // namespace Messages

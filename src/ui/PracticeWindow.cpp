@@ -208,6 +208,11 @@ void PracticeWindow::start()
     clearRows();
     if (practised)
         addRows();
+    // Shown now, not when the event loop gets to it: the window is fitted
+    // to them at once.
+    for (QWidget *widget : m_grid->findChildren<QWidget *>())
+        if (!widget->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            widget->show();
     m_check->setEnabled(practised);
     m_solve->setEnabled(practised);
     fitGrid();
@@ -299,7 +304,7 @@ PracticeWindow::Row PracticeWindow::addRow(int gridRow, int block, QLabel *label
     ink.setColor(QPalette::WindowText, HintInk);
     row.hint->setPalette(ink);
     row.hint->hide();
-    m_gridLayout->addWidget(row.hint, gridRow + 1, 1, 1, Practice::FieldsPerTriangle);
+    m_gridLayout->addWidget(row.hint, gridRow + 1, 1, 1, Practice::FieldsPerTriangle + 1);
     return row;
 }
 
@@ -326,13 +331,14 @@ void PracticeWindow::check()
             markField(m_rows[i].fields[f], verdict, triangle, kind);
             if (verdict.result == Practice::Verdict::Wrong)
                 hints << Messages::practiceColumn(kind) + QStringLiteral(": ")
-                             + Messages::practiceVerdict(verdict, triangle, kind);
+                             + Messages::practiceHint(verdict, triangle, kind);
         }
         m_rows[i].hint->setText(hints.join(u'\n'));
         m_rows[i].hint->setVisible(!hints.isEmpty());
         m_rows[i].working->setVisible(!hints.isEmpty());
     }
     m_score->setText(Messages::practiceScore(marks.right, marks.fields, m_solutionShown));
+    fitGrid();
 }
 
 void PracticeWindow::showSolution()
