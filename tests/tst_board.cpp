@@ -25,6 +25,14 @@ QPoint pointOf(const QString &pair)
     return {pair.section(u',', 0, 0).toInt(), pair.section(u',', 1).toInt()};
 }
 
+std::vector<Point> pointsOf(const QString &pairs)
+{
+    std::vector<Point> points;
+    for (const QString &pair : pairs.split(u' ', Qt::SkipEmptyParts))
+        points.push_back(VertexModel::pointAt(pointOf(pair)));
+    return points;
+}
+
 // The figure in words: "nothing", "dots", "dots, 2 red" or "fan of 4".
 QString figureOf(const Board &board)
 {
@@ -49,7 +57,7 @@ QString reportOf(const Board &board)
 // Plays a script of the user's events, separated by ";": "p X,Y" a press,
 // "v X,Y X,Y ..." lines pasted at once, "s R" row R picked, "o" "Контур",
 // "i" "Поред", "c" "Чисти", "d" "Трий 1т", "z" undo, "y" redo, "x R,T" and
-// "h R,T" the X or the Y of row R typed anew as T.
+// "h R,T" the X or the Y of row R typed anew as T, "t X,Y X,Y ..." a task.
 void play(Board &board, const QString &script)
 {
     for (const QString &step : script.split(u';', Qt::SkipEmptyParts)) {
@@ -72,6 +80,8 @@ void play(Board &board, const QString &script)
         else if (event == u"x" || event == u"h")
             board.moveVertex(argument.section(u',', 0, 0).toInt(),
                              event == u"x" ? VertexModel::XColumn : VertexModel::YColumn, argument.section(u',', 1));
+        else if (event == u"t")
+            board.openInContourOrder(pointsOf(argument));
         else if (event == u"z")
             board.history().undo();
         else if (event == u"y")
@@ -239,6 +249,11 @@ void TestBoardDocument::undoAndRedo_data()
                                          << "task";
     QTest::newRow("a move off the canvas") << triangle + "; x 0,400" << "10,10 200,20 30,150" << -1 << false << "dots"
                                            << "task";
+    const QString task = QStringLiteral("Върхове: 123 с координати: 30,150; 10,10; 200,20");
+    QTest::newRow("a task, in contour order") << "p 5,5; t 10,10 200,20 30,150" << "30,150 10,10 200,20" << -1
+                                              << true << "fan of 3" << task;
+    QTest::newRow("a task, one step") << "p 5,5; t 10,10 200,20 30,150; z" << "5,5" << -1 << false << "dots" << "task";
+    QTest::newRow("a task off the canvas") << "p 5,5; t 10,10 500,20" << "5,5" << -1 << false << "dots" << "task";
     QTest::newRow("undone to the start") << triangle + "; o; c; z; z; z; z; z; z" << "" << -1 << false << "dots"
                                          << "task";
 }

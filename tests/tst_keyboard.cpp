@@ -361,7 +361,8 @@ void TestKeyboard::qtTextsInBulgarian()
     QCOMPARE(texts, (QStringList{QStringLiteral("Копирай"), QStringLiteral("Избери всичко"),
                                  QStringLiteral("Покажи изчислението"), QStringLiteral("Запиши като..."),
                                  QStringLiteral("Отпечатай..."), QStringLiteral("Запиши като PDF..."),
-                                 QStringLiteral("Покажи на цял екран"), QStringLiteral("Запиши рисунката като...")}));
+                                 QStringLiteral("Покажи на цял екран"), QStringLiteral("Упражнявай се"),
+                                 QStringLiteral("Запиши рисунката като...")}));
 
     Canvas *canvas = canvasOf(window);
     for (int i = 0; i <= VertexModel::MaxVertices; ++i)

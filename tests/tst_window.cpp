@@ -6,6 +6,7 @@
 // box's lines show on the canvas; the documents saved, opened and printed.
 #include "Documents.h"
 #include "FigurePainter.h"
+#include "PracticeWindow.h"
 #include "WholeFile.h"
 #include "WindowFixture.h"
 #include "Worksheet.h"
@@ -14,6 +15,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProgressDialog>
@@ -126,6 +128,9 @@ private slots:
     void presentationSteps();
     void windowBesideTheWindow_data();
     void windowBesideTheWindow();
+    void practiceChecks_data();
+    void practiceChecks();
+    void classSet();
 
 private:
     QWidget *widget(const char *name) const { return control<QWidget>(*m_window, name); }
@@ -791,6 +796,83 @@ void WindowTest::windowBesideTheWindow()
     QFETCH(QRect, screen);
 
     QTEST(besideWindow(window, QSize(728, 448), screen), "placed");
+}
+
+void WindowTest::practiceChecks_data()
+{
+    QTest::addColumn<QString>("a"); // typed into triangle 1's side a, then b, then Enter
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>("faces"); // of a and b: "g" green, "r" red, "w" white
+    QTest::addColumn<QString>("score");
+    QTest::newRow("a right side with a comma, a wrong one") << "98,489" << "98,49" << "gr" << "1 от 16 верни";
+    QTest::newRow("a right side with a point, one empty") << "98.489" << "" << "gw" << "1 от 16 верни";
+}
+
+// A pentagon after "Контур", F6, and one field right and one wrong: green
+// and red, and the score.
+void WindowTest::practiceChecks()
+{
+    for (QPoint vertex : {QPoint(100, 30), QPoint(200, 20), QPoint(260, 100), QPoint(150, 170), QPoint(60, 120)})
+        pressCanvas(*m_window, vertex);
+    pressButton(*m_window, "contourButton");
+    QTest::keyClick(reportOf(*m_window), Qt::Key_F6);
+    auto *practice = m_window->findChild<PracticeWindow *>();
+    QVERIFY(practice && practice->isVisible());
+    QList<QLineEdit *> sides;
+    for (const QString &name : {QStringLiteral("Триъгълник 1, страна a"), QStringLiteral("Триъгълник 1, страна b")})
+        for (QLineEdit *field : practice->findChildren<QLineEdit *>())
+            if (QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name) == name)
+                sides << field;
+    QCOMPARE(sides.size(), 2);
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QTest::keyClicks(sides[0], a);
+    QTest::keyClicks(sides[1], b);
+    QTest::keyClick(sides[1], Qt::Key_Return);
+    QFETCH(QString, faces);
+    for (int i = 0; i < 2; ++i) {
+        const QColor face = sides[i]->grab().toImage().pixelColor(sides[i]->width() - 5, sides[i]->height() / 2);
+        const QChar shown = face.green() > face.red() ? u'g' : face.red() > face.green() ? u'r' : u'w';
+        QCOMPARE(shown, faces[i]);
+    }
+    QFETCH(QString, score);
+    QStringList texts;
+    for (QLabel *label : practice->findChildren<QLabel *>())
+        texts << label->text();
+    QVERIFY2(texts.contains(score), qPrintable(texts.join(u'|')));
+}
+
+// A class set of 30: 30 different boards, each sheet and each of its 30
+// answers on a page of its own, with its variant.
+void WindowTest::classSet()
+{
+    TestedBoard board;
+    board.setArea(m_window->board().area());
+    Documents documents(board, m_window.get());
+    const std::vector<int> variants = Documents::classSetVariants(30, 5);
+    const ClassSet set = documents.classSet(variants);
+    QCOMPARE(int(set.pupils.size()), 30);
+    QCOMPARE(int(set.answers.size()), 30);
+    std::vector<std::vector<Point>> boards;
+    for (const WorksheetContent &sheet : set.pupils) {
+        QCOMPARE(int(sheet.vertices.size()), 5);
+        QVERIFY(std::find(boards.begin(), boards.end(), sheet.vertices) == boards.end());
+        boards.push_back(sheet.vertices);
+    }
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("комплект.pdf"));
+    QCOMPARE(saveClassSetAsPdf(pdf, set).result, WorksheetOutcome::Written);
+#ifndef Q_OS_WIN
+    const QStringList pages = printedPages(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), pdf);
+    QCOMPARE(pages.size(), 61);
+    QVERIFY(pages[30].startsWith(QStringLiteral("Отговори")));
+    for (int i = 0; i < 30; ++i) {
+        const QString variant = QStringLiteral("Вариант %1").arg(variants[size_t(i)]);
+        QVERIFY2(pages[i].contains(variant) && pages[i].contains(QStringLiteral("Лице ориентирано = ___")), qPrintable(pages[i]));
+        QVERIFY2(pages[31 + i].contains(variant) && pages[31 + i].contains(QStringLiteral("Лице на изпъкналия")),
+                 qPrintable(pages[31 + i]));
+    }
+#endif
 }
 
 QTEST_MAIN(WindowTest)
