@@ -8,6 +8,7 @@
 #include "ContourWarning.h"
 #include "IntegerVector.h"
 #include "RowsChange.h"
+#include "TaskPolygon.h"
 #include "VertexLines.h"
 
 #include <algorithm>
@@ -281,6 +282,14 @@ Placement Board::openInContourOrder(const std::vector<Point> &vertices)
     }
     open(vertices, true);
     return {};
+}
+
+std::vector<Point> Board::taskVertices(int variant) const
+{
+    std::vector<Point> vertices = Task::polygon(variant, m_area.width(), m_area.height());
+    for (Point &p : vertices)
+        p = {p.x + m_area.left(), p.y + m_area.top()};
+    return vertices;
 }
 
 // The vertices in place of the present ones, the last of them where the

@@ -96,6 +96,8 @@ public:
     // history. Nothing changes unless every vertex is a whole pixel of the
     // canvas and the board has room for them all.
     Placement openInContourOrder(const std::vector<Point> &vertices);
+    // The vertices of a numbered task on the board's canvas.
+    std::vector<Point> taskVertices(int variant) const;
     // A vertex moved: one of its coordinates given anew as the user typed
     // it, as a pasted line would give it. Its row and number stay; the
     // polygon goes as after a deletion, the board reopens, the report stays.

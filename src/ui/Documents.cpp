@@ -236,18 +236,16 @@ std::vector<int> Documents::classSetVariants(int sheets, int vertices)
 ClassSet Documents::classSet(const std::vector<int> &variants) const
 {
     ClassSet set;
-    const QRect area = m_board.area();
+    const QSize canvas = m_board.area().size();
     const QFont font = m_sheetFont.value_or(m_window->font());
     const QDate today = QDate::currentDate();
     for (int variant : variants) {
-        std::vector<Point> vertices = Task::polygon(variant, area.width(), area.height());
-        for (Point &p : vertices)
-            p = {p.x + area.left(), p.y + area.top()};
+        const std::vector<Point> vertices = m_board.taskVertices(variant);
         const DrawnFigure figure{DrawnFigure::Base::Fan, int(vertices.size()), -1, nullptr};
         const QString report = areaReport(fanOf(vertices), nullptr, contourWarning(vertices));
-        set.pupils.push_back({area.size(), figure, vertices, pupilsExercise(vertices), font, today,
+        set.pupils.push_back({canvas, figure, vertices, pupilsExercise(vertices), font, today,
                               Messages::variantMark(variant)});
-        set.answers.push_back({area.size(), figure, vertices, report, font, today, Messages::variantMark(variant)});
+        set.answers.push_back({canvas, figure, vertices, report, font, today, Messages::variantMark(variant)});
     }
     set.answersPage = Messages::answersPage(variants);
     return set;

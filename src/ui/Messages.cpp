@@ -428,9 +428,36 @@ QStringList answersPage(const std::vector<int> &variants)
                            "напишете номера на варианта и натиснете „Отвори варианта“.")};
 }
 
-QString practiceCaption()
+QString practiceText(PracticeText text)
 {
-    return QStringLiteral("Zarvelon — упражнение");
+    switch (text) {
+    case PracticeText::Caption:
+        return QStringLiteral("Zarvelon — упражнение");
+    case PracticeText::Nothing:
+        return QStringLiteral("Няма многоъгълник за упражнение: отчетът не описва триъгълници. Поставете поне три "
+                          "върха и натиснете „Контур“ или натиснете „Нова задача...“.");
+    case PracticeText::BoardChanged:
+        return QStringLiteral("Отчетът вече не описва този многоъгълник: отговорите тук са за предишния.");
+    case PracticeText::Again:
+        return QStringLiteral("Започни ново упражнение");
+    case PracticeText::Total:
+        return QStringLiteral("Лице на многоъгълника");
+    case PracticeText::Check:
+        return QStringLiteral("Провери");
+    case PracticeText::Solve:
+        return QStringLiteral("Покажи решението");
+    case PracticeText::NewTask:
+        return QStringLiteral("Нова задача...");
+    case PracticeText::Variant:
+        return QStringLiteral("Номер на варианта:");
+    case PracticeText::OpenVariant:
+        return QStringLiteral("Отвори варианта");
+    case PracticeText::ShowWorking:
+        return QStringLiteral("Покажи изчислението");
+    case PracticeText::VertexCount:
+        return QStringLiteral("Брой върхове (от 3 до 10):");
+    }
+    return {};
 }
 
 QString practiceHeading(int variant, int vertices)
@@ -458,26 +485,10 @@ QString practiceRules()
         .arg(locale.toString(100 * Practice::HeronShare), locale.toString(Practice::HeronTolerance));
 }
 
-QString practiceNothing()
-{
-    return QStringLiteral("Няма многоъгълник за упражнение: отчетът не описва триъгълници. Поставете поне три "
-                          "върха и натиснете „Контур“ или натиснете „Нова задача...“.");
-}
-
 QString practiceTooLarge(int most)
 {
     return QStringLiteral("Многоъгълникът от отчета има повече от %1 върха: упражнението е за по-малки. "
                           "Натиснете „Нова задача...“.").arg(most);
-}
-
-QString practiceBoardChanged()
-{
-    return QStringLiteral("Отчетът вече описва друг многоъгълник. Отговорите тук са за предишния.");
-}
-
-QString practiceAgain()
-{
-    return QStringLiteral("Започни упражнение с новия");
 }
 
 QString practiceTriangle(const FanTriangle &triangle, int index)
@@ -495,7 +506,7 @@ QString practiceColumn(Practice::Field field)
     case Practice::Determinant: return QStringLiteral("|D|");
     case Practice::FieldsPerTriangle: break;
     }
-    return practiceTotal();
+    return practiceText(PracticeText::Total);
 }
 
 QString practiceFieldName(int index, Practice::Field field)
@@ -510,47 +521,7 @@ QString practiceFieldName(int index, Practice::Field field)
         return QStringLiteral("Триъгълник %1, абсолютна стойност на D").arg(index + 1);
     case Practice::FieldsPerTriangle: break;
     }
-    return practiceTotal();
-}
-
-QString practiceTotal()
-{
-    return QStringLiteral("Лице на многоъгълника");
-}
-
-QString practiceCheck()
-{
-    return QStringLiteral("Провери");
-}
-
-QString practiceSolve()
-{
-    return QStringLiteral("Покажи решението");
-}
-
-QString practiceNewTask()
-{
-    return QStringLiteral("Нова задача...");
-}
-
-QString practiceVariant()
-{
-    return QStringLiteral("Номер на варианта:");
-}
-
-QString practiceOpenVariant()
-{
-    return QStringLiteral("Отвори варианта");
-}
-
-QString practiceShowWorking()
-{
-    return QStringLiteral("Покажи изчислението");
-}
-
-QString practiceVertexCount()
-{
-    return QStringLiteral("Брой върхове (от 3 до 10):");
+    return practiceText(PracticeText::Total);
 }
 
 QString practiceScore(int right, int fields, bool solutionShown)

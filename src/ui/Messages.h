@@ -134,30 +134,33 @@ QString classSetVertices();
 QString variantMark(int variant);
 QStringList answersPage(const std::vector<int> &variants);
 
-// The practice window.
-QString practiceCaption();
+// The practice window: its caption, buttons, labels and fixed sentences.
+enum class PracticeText {
+    Caption,
+    Nothing,      // no polygon to practise
+    BoardChanged, // the report no longer describes the polygon practised
+    Again,
+    Total,
+    Check,
+    Solve,
+    NewTask,
+    Variant,
+    OpenVariant,
+    ShowWorking,
+    VertexCount,
+};
+QString practiceText(PracticeText text);
 // Its heading: a numbered task's variant and vertices, or the polygon of
-// the report; none at all.
+// the report.
 QString practiceHeading(int variant, int vertices);
 QString practiceVertices(const std::vector<Point> &vertices);
 QString practiceRules();
-QString practiceNothing();
 QString practiceTooLarge(int most);
-QString practiceBoardChanged();
-QString practiceAgain();
 // A triangle's row, a field's column heading and what a screen reader
-// names it by, the total's row.
+// names it by.
 QString practiceTriangle(const FanTriangle &triangle, int index);
 QString practiceColumn(Practice::Field field);
 QString practiceFieldName(int index, Practice::Field field);
-QString practiceTotal();
-QString practiceCheck();
-QString practiceSolve();
-QString practiceNewTask();
-QString practiceVariant();
-QString practiceOpenVariant();
-QString practiceShowWorking();
-QString practiceVertexCount();
 // The score after a check; once the answers are shown, it no longer counts.
 QString practiceScore(int right, int fields, bool solutionShown);
 QString practiceSolved();

@@ -26,7 +26,14 @@
 
 #include <algorithm>
 
+using Messages::PracticeText;
+
 namespace {
+
+QString words(PracticeText text)
+{
+    return Messages::practiceText(text);
+}
 
 const QColor RightFace(200, 240, 200);
 const QColor WrongFace(255, 200, 200);
@@ -54,7 +61,7 @@ public:
 PracticeWindow::PracticeWindow(Board &board, const QFont &font, QWidget *mainWindow)
     : QWidget(mainWindow, Qt::Window), m_board(board)
 {
-    setWindowTitle(Messages::practiceCaption());
+    setWindowTitle(words(PracticeText::Caption));
     setFont(font);
     auto *layout = new QVBoxLayout(this);
 
@@ -62,6 +69,7 @@ PracticeWindow::PracticeWindow(Board &board, const QFont &font, QWidget *mainWin
     QFont bold = font;
     bold.setBold(true);
     m_heading->setFont(bold);
+    m_heading->setWordWrap(true);
     m_coordinates = new QLabel(this);
     m_coordinates->setWordWrap(true);
     m_coordinates->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -71,9 +79,9 @@ PracticeWindow::PracticeWindow(Board &board, const QFont &font, QWidget *mainWin
         layout->addWidget(label);
 
     auto *notice = new QHBoxLayout;
-    m_notice = new QLabel(Messages::practiceBoardChanged(), this);
+    m_notice = new QLabel(words(PracticeText::BoardChanged), this);
     m_notice->setWordWrap(true);
-    m_again = new QPushButton(Messages::practiceAgain(), this);
+    m_again = new QPushButton(words(PracticeText::Again), this);
     notice->addWidget(m_notice, 1);
     notice->addWidget(m_again);
     layout->addLayout(notice);
@@ -93,17 +101,17 @@ PracticeWindow::PracticeWindow(Board &board, const QFont &font, QWidget *mainWin
     layout->addWidget(m_score);
 
     auto *buttons = new QHBoxLayout;
-    m_check = new QPushButton(Messages::practiceCheck(), this);
-    m_solve = new QPushButton(Messages::practiceSolve(), this);
-    auto *newTask = new QPushButton(Messages::practiceNewTask(), this);
-    auto *variantLabel = new QLabel(Messages::practiceVariant(), this);
+    m_check = new QPushButton(words(PracticeText::Check), this);
+    m_solve = new QPushButton(words(PracticeText::Solve), this);
+    auto *newTask = new QPushButton(words(PracticeText::NewTask), this);
+    auto *variantLabel = new QLabel(words(PracticeText::Variant), this);
     m_variantField = new QLineEdit(this);
     m_variantField->setValidator(new QIntValidator(Task::FirstVariant, Task::LastVariant, m_variantField));
     m_variantField->setMaxLength(4);
-    m_variantField->setAccessibleName(Messages::practiceVariant().chopped(1));
+    m_variantField->setAccessibleName(words(PracticeText::Variant).chopped(1));
     m_variantField->setMaximumWidth(m_variantField->fontMetrics().horizontalAdvance(QStringLiteral("000000")) * 2);
     variantLabel->setBuddy(m_variantField);
-    auto *openTyped = new QPushButton(Messages::practiceOpenVariant(), this);
+    auto *openTyped = new QPushButton(words(PracticeText::OpenVariant), this);
     for (QWidget *widget : std::initializer_list<QWidget *>{m_check, m_solve, newTask})
         buttons->addWidget(widget);
     buttons->addStretch(1);
@@ -141,12 +149,8 @@ void PracticeWindow::open()
 
 void PracticeWindow::openVariant(int variant)
 {
-    const QRect area = m_board.area();
-    std::vector<Point> vertices = Task::polygon(variant, area.width(), area.height());
-    for (Point &p : vertices)
-        p = {p.x + area.left(), p.y + area.top()};
     m_opening = true;
-    const Placement placed = m_board.openInContourOrder(vertices);
+    const Placement placed = m_board.openInContourOrder(m_board.taskVertices(variant));
     m_opening = false;
     if (!placed.placed())
         return;
@@ -186,19 +190,12 @@ void PracticeWindow::start()
     const bool practised = count >= 3 && count <= MostVertices;
     m_fan = practised ? fanOf(*m_vertices) : Fan();
     m_variant = 0;
-    if (m_taskVariant > 0 && practised) {
-        const QRect area = m_board.area();
-        std::vector<Point> task = Task::polygon(m_taskVariant, area.width(), area.height());
-        for (Point &p : task)
-            p = {p.x + area.left(), p.y + area.top()};
-        if (task == *m_vertices)
-            m_variant = m_taskVariant;
-    }
+    if (m_taskVariant > 0 && practised && m_board.taskVertices(m_taskVariant) == *m_vertices)
+        m_variant = m_taskVariant;
     m_solutionShown = false;
     m_heading->setText(practised ? Messages::practiceHeading(m_variant, count)
                                  : count > MostVertices ? Messages::practiceTooLarge(MostVertices)
-                                                        : Messages::practiceNothing());
-    m_heading->setWordWrap(true);
+                                                        : words(PracticeText::Nothing));
     m_coordinates->setText(practised ? Messages::practiceVertices(*m_vertices) : QString());
     m_coordinates->setVisible(practised);
     m_variantField->setText(m_variant > 0 ? QString::number(m_variant) : QString());
@@ -266,11 +263,11 @@ void PracticeWindow::addRows()
         for (int f = 0; f < Practice::FieldsPerTriangle; ++f)
             m_rows.back().fields[size_t(f)]->setAccessibleName(Messages::practiceFieldName(i, Practice::Field(f)));
     }
-    auto *total = new QLabel(Messages::practiceTotal(), m_grid);
+    auto *total = new QLabel(words(PracticeText::Total), m_grid);
     total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_gridLayout->addWidget(total, 1 + 2 * triangles, 0, 1, Practice::Determinant + 1);
     m_rows.push_back(addRow(1 + 2 * triangles, triangles, nullptr, 1 + Practice::Determinant, 1));
-    m_rows.back().fields.front()->setAccessibleName(Messages::practiceTotal());
+    m_rows.back().fields.front()->setAccessibleName(words(PracticeText::Total));
     m_gridLayout->setRowStretch(3 + 2 * triangles, 1);
 }
 
@@ -289,9 +286,9 @@ PracticeWindow::Row PracticeWindow::addRow(int gridRow, int block, QLabel *label
         connect(field, &QLineEdit::textEdited, this, [this, field] { markField(field, {}, nullptr, Practice::SideA); });
         row.fields.push_back(field);
     }
-    row.working = new QPushButton(Messages::practiceShowWorking(), m_grid);
-    row.working->setAccessibleName(label ? Messages::practiceShowWorking() + u' ' + label->text()
-                                         : Messages::practiceShowWorking() + u' ' + Messages::practiceTotal());
+    row.working = new QPushButton(words(PracticeText::ShowWorking), m_grid);
+    row.working->setAccessibleName(words(PracticeText::ShowWorking) + u' '
+                                   + (label ? label->text() : words(PracticeText::Total)));
     QSizePolicy kept = row.working->sizePolicy();
     kept.setRetainSizeWhenHidden(true);
     row.working->setSizePolicy(kept);
@@ -370,11 +367,11 @@ void PracticeWindow::markField(QLineEdit *field, const Practice::Verdict &verdic
 void PracticeWindow::askNewTask()
 {
     QInputDialog dialog(this);
-    dialog.setWindowTitle(Messages::practiceNewTask().chopped(3));
+    dialog.setWindowTitle(words(PracticeText::NewTask).chopped(3));
     dialog.setInputMode(QInputDialog::IntInput);
     dialog.setIntRange(Task::FewestVertices, Task::MostVertices);
     dialog.setIntValue(m_taskVertices);
-    dialog.setLabelText(Messages::practiceVertexCount());
+    dialog.setLabelText(words(PracticeText::VertexCount));
     dialog.setOkButtonText(Messages::ok());
     dialog.setCancelButtonText(Messages::cancel());
     if (dialog.exec() != QDialog::Accepted)
