@@ -6,6 +6,7 @@
 #include "Board.h"
 #include "Messages.h"
 #include "TaskPolygon.h"
+#include "WindowPlacement.h"
 #include "WindowZoom.h"
 #include "WorkingWindow.h"
 
@@ -140,6 +141,10 @@ void PracticeWindow::open()
 {
     if (!practisesReport() || m_rows.empty())
         start();
+    // Beside the main window, where the canvas and the report stay in view;
+    // where the user moved it while open, it stays.
+    if (!isVisible())
+        placeBesideMainWindow(*this, size());
     show();
     raise();
     activateWindow();

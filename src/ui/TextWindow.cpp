@@ -6,7 +6,6 @@
 #include "WindowPlacement.h"
 
 #include <QKeyEvent>
-#include <QScreen>
 
 TextWindow::TextWindow(QWidget *parent, const QString &caption, QSize size)
     : QTextBrowser(parent)
@@ -22,14 +21,8 @@ TextWindow::TextWindow(QWidget *parent, const QString &caption, QSize size)
 void TextWindow::showEvent(QShowEvent *event)
 {
     QTextBrowser::showEvent(event);
-    if (event->spontaneous() || !parentWidget())
-        return;
-    const QWidget *window = parentWidget()->window();
-    // The frame the window manager will add, as the main window has it.
-    const QSize frame = window->frameGeometry().size() - window->geometry().size();
-    const QRect placed = besideWindow(window->frameGeometry(), m_wanted + frame, window->screen()->availableGeometry());
-    setGeometry(QRect(placed.topLeft() + (window->geometry().topLeft() - window->frameGeometry().topLeft()),
-                      placed.size() - frame));
+    if (!event->spontaneous())
+        placeBesideMainWindow(*this, m_wanted);
 }
 
 void TextWindow::keyPressEvent(QKeyEvent *event)

@@ -3,6 +3,9 @@
 
 #include "WindowPlacement.h"
 
+#include <QScreen>
+#include <QWidget>
+
 #include <algorithm>
 #include <iterator>
 
@@ -59,4 +62,16 @@ QRect besideWindow(const QRect &window, QSize size, const QRect &screen)
         return placedIn(most, size, window);
     const QSize onScreen = size.boundedTo(screen.size());
     return QRect(QPoint(screen.right() - onScreen.width() + 1, screen.top()), onScreen);
+}
+
+void placeBesideMainWindow(QWidget &shown, QSize wanted)
+{
+    const QWidget *window = shown.parentWidget() ? shown.parentWidget()->window() : nullptr;
+    if (!window)
+        return;
+    // The frame the window manager will add, as the main window has it.
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    const QRect placed = besideWindow(window->frameGeometry(), wanted + frame, window->screen()->availableGeometry());
+    shown.setGeometry(QRect(placed.topLeft() + (window->geometry().topLeft() - window->frameGeometry().topLeft()),
+                            placed.size() - frame));
 }
