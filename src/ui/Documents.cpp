@@ -161,11 +161,11 @@ std::optional<Document> Documents::chooseSheet() const
     switch (ask(m_window, Messages::whichSheet(),
                 {{QMessageBox::Yes, Messages::sheetName(Document::Worksheet)},
                  {QMessageBox::No, Messages::sheetName(Document::PupilWorksheet)},
-                 {QMessageBox::YesToAll, Messages::sheetName(Document::ClassSet)},
+                 {QMessageBox::NoToAll, Messages::sheetName(Document::ClassSet)},
                  {QMessageBox::Cancel, Messages::cancel()}})) {
     case QMessageBox::Yes: return Document::Worksheet;
     case QMessageBox::No: return Document::PupilWorksheet;
-    case QMessageBox::YesToAll: return Document::ClassSet;
+    case QMessageBox::NoToAll: return Document::ClassSet;
     default: return std::nullopt;
     }
 }
