@@ -6,6 +6,8 @@
 // The geometry's decisions the slow and obvious way, for the fuzz targets to
 // hold the program's fast ones against: a few points of a small grid.
 
+#include "Point.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -14,6 +16,26 @@ struct Spot {
     std::int64_t x, y;
     bool operator==(Spot o) const { return x == o.x && y == o.y; }
 };
+
+// The fuzzer's bytes as points: each byte after the first a point of a
+// 16 x 16 grid, spread by a scale that the first byte picks.
+inline std::vector<Spot> spotsOf(const unsigned char *data, size_t size)
+{
+    const std::int64_t scale[] = {1, 3, 1 << 20, (1 << 24) + 1};
+    std::vector<Spot> spots;
+    for (size_t i = 1; i < size; ++i)
+        spots.push_back({(data[i] & 15) * scale[data[0] & 3], (data[i] >> 4) * scale[data[0] & 3]});
+    return spots;
+}
+
+// The same points as the program takes them.
+inline std::vector<Point> pointsOf(const std::vector<Spot> &spots)
+{
+    std::vector<Point> points;
+    for (Spot s : spots)
+        points.push_back({double(s.x), double(s.y)});
+    return points;
+}
 
 // Which side of the line from a to b the point p lies on: > 0 clockwise on
 // the canvas (Y down), 0 on the line.

@@ -3,8 +3,7 @@
 
 // The contour order, held against the obvious way: the split and sort by
 // repeated scans, and, for points in convex position that it does not take
-// once round, a walk once round clockwise from its start vertex. Each byte
-// is a point of a 16 x 16 grid, spread by a scale that the first byte picks.
+// once round, a walk once round clockwise from its start vertex.
 
 #include "BruteForce.h"
 #include "ContourOrder.h"
@@ -52,13 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
 {
     if (size < 1 || size > 17)
         return 0;
-    const std::int64_t scale[] = {1, 3, 1 << 20, (1 << 24) + 1};
-    std::vector<Spot> spots;
-    std::vector<Point> points;
-    for (size_t i = 1; i < size; ++i) {
-        spots.push_back({(data[i] & 15) * scale[data[0] & 3], (data[i] >> 4) * scale[data[0] & 3]});
-        points.push_back({double(spots.back().x), double(spots.back().y)});
-    }
+    const std::vector<Spot> spots = spotsOf(data, size);
+    const std::vector<Point> points = pointsOf(spots);
     const std::vector<int> splitAndSort = splitAndSortOrder(points);
     if (splitAndSort != scanOrder(spots))
         std::abort();

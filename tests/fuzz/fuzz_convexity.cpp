@@ -4,8 +4,7 @@
 // The convexity decision behind the report's warning, held against the
 // obvious way: no problem for a hull without area or rows that go once round
 // it; else the rows strictly inside the hull, or, with none inside, rows out
-// of order. Each byte is a point of a 16 x 16 grid, spread by a scale that
-// the first byte picks.
+// of order.
 
 #include "BruteForce.h"
 #include "ContourProblem.h"
@@ -16,13 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
 {
     if (size < 1 || size > 17)
         return 0;
-    const std::int64_t scale[] = {1, 3, 1 << 20, (1 << 24) + 1};
-    std::vector<Spot> spots;
-    std::vector<Point> points;
-    for (size_t i = 1; i < size; ++i) {
-        spots.push_back({(data[i] & 15) * scale[data[0] & 3], (data[i] >> 4) * scale[data[0] & 3]});
-        points.push_back({double(spots.back().x), double(spots.back().y)});
-    }
+    const std::vector<Spot> spots = spotsOf(data, size);
+    const std::vector<Point> points = pointsOf(spots);
     ContourProblem expected;
     if (spots.size() >= 3 && hasArea(spots) && !goesOnceRound(spots)) {
         for (size_t i = 0; i < spots.size(); ++i)
