@@ -3,6 +3,7 @@
 
 #include "BoardFixture.h"
 #include "Canvas.h"
+#include "FigurePainter.h"
 #include "Picture.h"
 
 #include <QClipboard>
@@ -101,6 +102,8 @@ private slots:
     void screenShowsPicture();
     void pictureSurvivesResize();
     void pictureAtScreenRatio();
+    void figureAfterZoom_data();
+    void figureAfterZoom();
 
 private:
     Picture m_picture;
@@ -397,6 +400,34 @@ void TestCanvas::pictureAtScreenRatio()
     QCOMPARE(pixelAt(picture, 20, 30), Black);
     const QRect inner((QPointF(m_canvas->contentsRect().topLeft()) * ratio).toPoint(), picture.size());
     QCOMPARE(m_canvas->grab().toImage().copy(inner).convertToFormat(QImage::Format_RGB32), picture);
+}
+
+void TestCanvas::figureAfterZoom_data()
+{
+    QTest::addColumn<QString>("steps"); // "r ROWS" the rows set, "o" "Контур", "z Z" the zoom Z
+    const QString fan = QStringLiteral("r 5,5 70,8 60,35 10,30; o");
+    QTest::newRow("a fan zoomed and back") << fan + "; z 1.5; z 1";
+    QTest::newRow("a fan zoomed, copied there") << fan + "; z 2";
+    QTest::newRow("the fan's rows set anew at a zoom, back") << fan + "; z 1.5; r 40,20 50,30; z 1";
+    QTest::newRow("a new fan at a zoom, back") << fan + "; z 1.25; r 10,10 70,10 40,35; o; z 1";
+    QTest::newRow("a new fan at a zoom, copied there") << fan + "; z 2; r 10,10 70,10 40,35; o";
+}
+
+// Each zoom draws the board's present figure, never one it showed before.
+void TestCanvas::figureAfterZoom()
+{
+    QFETCH(QString, steps);
+    m_canvas->follow(*m_board);
+    for (const QString &step : steps.split(QStringLiteral("; "))) {
+        switch (step.at(0).unicode()) {
+        case u'r': setRows(*m_board, step.mid(2)); break;
+        case u'o': m_board->orderContour(); break;
+        case u'z': m_canvas->setZoom(step.mid(2).toDouble()); break;
+        }
+    }
+    Picture drawn(Small, m_canvas->devicePixelRatioF());
+    FigurePainter(drawn).drawFigure(m_board->figure(), m_board->points());
+    QCOMPARE(copiedPicture(*m_canvas), drawn.image());
 }
 
 QTEST_MAIN(TestCanvas)

@@ -69,31 +69,35 @@ QRect FigurePainter::drawFan(const Fan &fan)
     return changed | drawSide(m_picture, fan.closingFrom, fan.closingTo);
 }
 
-QRect FigurePainter::drawFigure(const DrawnFigure &figure, const std::vector<Point> &vertices)
+// The lines are drawn at 100 % and, at a zoom, their pixels taken over as
+// blocks, which is the same drawing; the dots, round at any ratio, over
+// them.
+QRect FigurePainter::drawFigure(const DrawnFigure &figure, const std::vector<Point> &vertices, const Picture &lines)
 {
-    const QRect cleared = m_picture.clear();
+    const QRect cleared = m_picture.area();
+    const qreal ratio = m_picture.devicePixelRatio();
+    if (lines.image().isNull() || lines.size() != m_picture.size())
+        m_picture.clear();
+    else
+        m_picture = ratio == 1 ? lines : lines.atRatio(ratio);
     // The rows are drawn where they stand, without a copy.
     const int base = std::clamp(figure.baseVertices, 0, int(vertices.size()));
-    switch (figure.base) {
-    case DrawnFigure::Base::Nothing: break;
-    case DrawnFigure::Base::Vertices: drawVertices(vertices.data(), base, figure.marked); break;
-    case DrawnFigure::Base::Fan: {
-        // At a zoom, the lines are drawn at 100 % and their pixels taken
-        // over as blocks, which is the same drawing; the dots, round at
-        // any ratio, over them.
-        const qreal ratio = m_picture.devicePixelRatio();
-        Picture lines = ratio == 1 ? Picture() : Picture(m_picture.size(), 1);
-        FigurePainter painter(ratio == 1 ? m_picture : lines);
-        if (figure.fan)
-            painter.drawFan(*figure.fan);
-        else
-            painter.drawFan(fanOf(std::vector<Point>(vertices.begin(), vertices.begin() + base)));
-        if (ratio != 1)
-            m_picture = lines.atRatio(ratio);
-        drawVertices(vertices.data(), base);
-        break;
-    }
-    }
+    if (figure.base != DrawnFigure::Base::Nothing)
+        drawVertices(vertices.data(), base, figure.base == DrawnFigure::Base::Vertices ? figure.marked : -1);
     drawVertices(vertices.data() + base, qsizetype(vertices.size()) - base);
     return cleared;
+}
+
+Picture FigurePainter::linesOf(const DrawnFigure &figure, const std::vector<Point> &vertices, QSize size)
+{
+    if (figure.base != DrawnFigure::Base::Fan)
+        return {};
+    Picture lines(size, 1);
+    FigurePainter painter(lines);
+    if (figure.fan)
+        painter.drawFan(*figure.fan);
+    else
+        painter.drawFan(fanOf(std::vector<Point>(vertices.begin(),
+                                                 vertices.begin() + std::clamp(figure.baseVertices, 0, int(vertices.size())))));
+    return lines;
 }

@@ -36,7 +36,17 @@ public:
     QRect drawFan(const Fan &fan);
     // The whole picture afresh: cleared, the figure's base from its first
     // rows, a dot for every row after them.
-    QRect drawFigure(const DrawnFigure &figure, const std::vector<Point> &vertices);
+    QRect drawFigure(const DrawnFigure &figure, const std::vector<Point> &vertices)
+    {
+        return drawFigure(figure, vertices, linesOf(figure, vertices, m_picture.size()));
+    }
+    // The same with the figure's lines drawn before by linesOf at this
+    // picture's size: a canvas that keeps them draws its figure at another
+    // zoom without drawing a line again.
+    QRect drawFigure(const DrawnFigure &figure, const std::vector<Point> &vertices, const Picture &lines);
+    // The figure's lines alone, at one device pixel a pixel, on white paper
+    // of `size`: a picture without pixels where the figure has no lines.
+    static Picture linesOf(const DrawnFigure &figure, const std::vector<Point> &vertices, QSize size);
 
 private:
     Picture &m_picture;

@@ -14,6 +14,9 @@ namespace {
 
 const QRgb Paper = qRgb(255, 255, 255);
 
+// How many dot stamps a picture keeps at the most.
+constexpr size_t MostStamps = 64;
+
 // The dash patterns: which pixels along a line are drawn, repeating.
 struct Pattern {
     std::array<bool, 9> on;
@@ -173,7 +176,7 @@ QRect Picture::plotDots(const QPointF *centres, qsizetype count, int width, cons
             continue;
         const int x = int(std::floor(left)), y = int(std::floor(top));
         const QPointF fraction(left - x, top - y);
-        const DotStamp &stamp = m_stamp.fits(width, fraction) ? m_stamp : stampFor(width, fraction);
+        const DotStamp &stamp = stampFor(width, fraction);
         const QRect box(QPoint(x, y), stamp.box);
         if (x >= 0 && y >= 0 && box.right() < frameWidth && box.bottom() < frameHeight) {
             QRgb *origin = bits + y * stride + x;
@@ -193,22 +196,29 @@ QRect Picture::plotDots(const QPointF *centres, qsizetype count, int width, cons
 
 const Picture::DotStamp &Picture::stampFor(int width, QPointF fraction)
 {
+    for (const DotStamp &stamp : m_stamps)
+        if (stamp.fits(width, fraction))
+            return stamp;
+    // Fractions that never repeat, as at a ratio of no simple fraction, are
+    // not kept without bound.
+    if (m_stamps.size() >= MostStamps)
+        m_stamps.clear();
     const qsizetype stride = pixelsPerLine(m_image);
     const double radius = std::max(1, width) * devicePixelRatio() / 2;
     const QPointF centre = fraction + QPointF(radius, radius);
     const QSize box(int(std::ceil(fraction.x() + 2 * radius)) + 1, int(std::ceil(fraction.y() + 2 * radius)) + 1);
-    m_stamp = {width, fraction, box, {}, {}};
+    DotStamp &stamp = m_stamps.emplace_back(DotStamp{width, fraction, box, {}, {}});
     for (int j = 0; j < box.height(); ++j) {
         const double dy = j + 0.5 - centre.y();
         for (int i = 0; i < box.width(); ++i) {
             const double dx = i + 0.5 - centre.x();
             if (dx * dx + dy * dy <= radius * radius) {
-                m_stamp.pixels.append(QPoint(i, j));
-                m_stamp.offsets.append(j * stride + i);
+                stamp.pixels.append(QPoint(i, j));
+                stamp.offsets.append(j * stride + i);
             }
         }
     }
-    return m_stamp;
+    return stamp;
 }
 
 QRect Picture::drawLine(QPointF from, QPointF to, LineStyle style, const QColor &colour)

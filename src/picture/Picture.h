@@ -101,6 +101,8 @@ private:
 
     QSize m_size;
     QImage m_image;
-    DotStamp m_stamp;
+    // The stamps of the fractions met so far: at 125 % a full board's dots
+    // start at sixteen fractions of a device pixel, in turn.
+    std::vector<DotStamp> m_stamps;
     std::shared_ptr<const DeviceGrid> m_grid; // at a ratio other than 1
 };

@@ -56,9 +56,20 @@ void Canvas::follow(const Board &board)
 void Canvas::drawFigure()
 {
     m_numbers.invalidate();
-    damage(FigurePainter(m_picture).drawFigure(m_board->figure(), m_board->points()));
+    m_lines = {};
+    drawFigureAfresh(m_picture);
+    damage(m_picture.area());
     if (m_numbersShown)
         damage(area());
+}
+
+// The board's figure on a picture of the canvas's size, its lines those
+// kept for that size, drawn once.
+void Canvas::drawFigureAfresh(Picture &picture) const
+{
+    if (m_lines.size() != picture.size())
+        m_lines = FigurePainter::linesOf(m_board->figure(), m_board->points(), picture.size());
+    FigurePainter(picture).drawFigure(m_board->figure(), m_board->points(), m_lines);
 }
 
 void Canvas::drawPlaced(int first, int count)
@@ -378,7 +389,7 @@ void Canvas::copyPicture() const
     }
     Picture unzoomed = m_picture.fitted(area().size(), ratio);
     if (m_board)
-        FigurePainter(unzoomed).drawFigure(m_board->figure(), m_board->points());
+        drawFigureAfresh(unzoomed);
     QGuiApplication::clipboard()->setImage(unzoomed.image());
 }
 
@@ -546,7 +557,7 @@ void Canvas::fitPicture()
     const bool sharper = m_board && ratio != m_picture.devicePixelRatio();
     m_picture = sharper ? Picture(size, ratio) : m_picture.fitted(size, ratio);
     if (sharper)
-        FigurePainter(m_picture).drawFigure(m_board->figure(), m_board->points());
+        drawFigureAfresh(m_picture);
     m_numbers.invalidate();
     if (m_crosshairCentred)
         centreCrosshair();

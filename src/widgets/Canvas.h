@@ -117,6 +117,7 @@ private:
     // The picture onto the clipboard, exactly as drawn.
     void copyPicture() const;
     void drawFigure();
+    void drawFigureAfresh(Picture &picture) const;
     void drawPlaced(int first, int count);
     // The crosshair starts at the last vertex placed, or at the centre of an
     // empty board, also when the picture's size changes.
@@ -154,6 +155,9 @@ private:
     // times. The picture's area is the inner area's, at the zoom.
     QPoint m_innerOrigin;
     Picture m_picture;
+    // The board's figure's lines at 100 %, kept for the picture's size so
+    // that a zoom draws the figure afresh without drawing a line again.
+    mutable Picture m_lines;
     qreal m_zoom = 1;
     QSize m_heldSize;
     bool m_sizeHeld = false; // the picture's size kept through a zoom, until a resize at 100 %
