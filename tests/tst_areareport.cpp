@@ -6,6 +6,7 @@
 #include "Fan.h"
 #include "FanWorking.h"
 #include "LinedText.h"
+#include "PupilsExercise.h"
 #include "ReportLayout.h"
 
 #include <QLocale>
@@ -71,6 +72,8 @@ private slots:
     void working();
     void workingWithoutNoise_data();
     void workingWithoutNoise();
+    void pupilsExercise_data();
+    void pupilsExercise();
 };
 
 void TestAreaReport::init()
@@ -451,6 +454,28 @@ void TestAreaReport::workingWithoutNoise()
                 QVERIFY2(report.contains(found.captured()), qPrintable(found.captured()));
         }
     }
+}
+
+// The pupil's exercise from the vertices' list on: each vertex with its
+// coordinates, each triangle with blanks, the total's blank.
+void TestAreaReport::pupilsExercise_data()
+{
+    QTest::addColumn<Points>("points");
+    QTest::addColumn<QString>("expected");
+    const QString blanks = QStringLiteral("Страни: a = __________ ; b = __________ ; c = __________\r\n"
+                                          "Лице по Херон = __________ ; Лице ориентирано = __________\r\n");
+    QTest::newRow("a triangle") << RightTriangle
+        << "Координати на върховете (X; Y):\r\n1: (0; 0)\r\n2: (30; 0)\r\n3: (0; 40)\r\n\r\nВърхове: 1 2 3\r\n"
+               + blanks + "\r\nЛице на многоъгълника = __________\r\n";
+    QTest::newRow("no vertex") << Points{}
+        << QStringLiteral("Координати на върховете (X; Y):\r\n\r\nЛице на многоъгълника = __________\r\n");
+}
+
+void TestAreaReport::pupilsExercise()
+{
+    QFETCH(Points, points);
+    const QString text = ::pupilsExercise(points);
+    QTEST(text.mid(text.indexOf(QStringLiteral("Координати"))), "expected");
 }
 
 QTEST_GUILESS_MAIN(TestAreaReport)

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -29,7 +30,8 @@ size_t diagonalStyleOf(int k)
 
 QPointF FigureLines::dotCentre(Point vertex) const
 {
-    return toPage.map(QPointF(float(vertex.x) + 0.5, float(vertex.y) + 0.5));
+    const QPointF centre = toPage.map(QPointF(float(vertex.x) + 0.5, float(vertex.y) + 0.5));
+    return wholeUnits ? QPointF(std::round(centre.x()), std::round(centre.y())) : centre;
 }
 
 void FigureLines::draw(QPainter &painter, const DrawnFigure &figure, const std::vector<Point> &vertices) const

@@ -34,6 +34,10 @@ struct FigureLines {
     // thousands, their dashes would run together anyway.
     bool dashedDiagonals = true;
     qreal dotWidth = 5;
+    // The dots' centres, and so the lines' ends, on the page's whole units:
+    // at a printer's 1,200 an inch nobody sees it, and a full board's page
+    // goes into the PDF file in half the bytes and half the time.
+    bool wholeUnits = false;
 
     void draw(QPainter &painter, const DrawnFigure &figure, const std::vector<Point> &vertices) const;
     // Where a vertex's dot stands on the page.

@@ -4,7 +4,8 @@
 #include "PupilsExercise.h"
 
 #include "ContourWarning.h"
-#include "NumberText.h"
+#include "NumberWriter.h"
+#include "TextWriter.h"
 
 namespace {
 
@@ -12,25 +13,39 @@ const QString Blank = QStringLiteral("__________");
 
 } // namespace
 
+// A full board's exercise is some 160,000 lines: written in place, as the
+// report is, not a string made for each of them.
 QString pupilsExercise(const std::vector<Point> &vertices)
 {
-    QString text = QStringLiteral(
-        "Разделете многоъгълника на триъгълници с общ връх 1. За всеки триъгълник намерете страните a, b и c "
-        "(a е срещу връх 1, b срещу втория връх, c срещу третия) с три десетични знака, лицето му "
-        "по Херон и ориентираното му лице по координатите на върховете. Накрая намерете лицето на "
-        "многоъгълника.\r\n");
+    TextWriter text(qsizetype(vertices.size()) * 170 + 1024);
+    NumberWriter numbers(text);
+    text.append(u"Разделете многоъгълника на триъгълници с общ връх 1. За всеки триъгълник намерете страните a, b и c "
+                u"(a е срещу връх 1, b срещу втория връх, c срещу третия) с три десетични знака, лицето му "
+                u"по Херон и ориентираното му лице по координатите на върховете. Накрая намерете лицето на "
+                u"многоъгълника.\r\n");
     // What the teacher's sheet says of the sum, the pupil's sheet says too.
-    text += contourWarning(vertices);
-    text += QStringLiteral("\r\nКоординати на върховете (X; Y):\r\n");
-    for (size_t i = 0; i < vertices.size(); ++i)
-        text += QStringLiteral("%1: (%2; %3)\r\n")
-                    .arg(i + 1)
-                    .arg(standardNumberText(vertices[i].x), standardNumberText(vertices[i].y));
-    for (size_t k = 2; k < vertices.size(); ++k)
-        text += QStringLiteral("\r\nВърхове: 1 %1 %2\r\nСтрани: a = %3 ; b = %3 ; c = %3\r\n"
-                               "Лице по Херон = %3 ; Лице ориентирано = %3\r\n")
-                    .arg(k)
-                    .arg(k + 1)
-                    .arg(Blank);
-    return text + QStringLiteral("\r\nЛице на многоъгълника = %1\r\n").arg(Blank);
+    text.append(contourWarning(vertices));
+    text.append(u"\r\nКоординати на върховете (X; Y):\r\n");
+    for (size_t i = 0; i < vertices.size(); ++i) {
+        numbers.writeWhole(qint64(i) + 1);
+        text.append(u": (");
+        numbers.writeStandard(vertices[i].x);
+        text.append(u"; ");
+        numbers.writeStandard(vertices[i].y);
+        text.append(u")\r\n");
+    }
+    const QString blanks =
+        QStringLiteral("\r\nСтрани: a = %1 ; b = %1 ; c = %1\r\nЛице по Херон = %1 ; Лице ориентирано = %1\r\n")
+            .arg(Blank);
+    for (size_t k = 2; k < vertices.size(); ++k) {
+        text.append(u"\r\nВърхове: 1 ");
+        numbers.writeWhole(qint64(k));
+        text.append(u" ");
+        numbers.writeWhole(qint64(k) + 1);
+        text.append(blanks);
+    }
+    text.append(u"\r\nЛице на многоъгълника = ");
+    text.append(Blank);
+    text.append(u"\r\n");
+    return text.take();
 }

@@ -78,18 +78,21 @@ private:
 };
 
 // A sheet's steps as its progress is told them: one for each line
-// measured, PaintSteps for each line painted, and one for the sheet done.
+// measured, one for the picture's lines and one for its numbers,
+// PaintSteps for each line painted, and one for the sheet done.
 class Steps
 {
 public:
     Steps(const WorksheetProgress &progress, qsizetype lines) : m_progress(progress), m_lines(int(lines)) {}
 
     bool measured(qsizetype lines) const { return reach(int(lines)); }
-    bool painted(qsizetype lines) const { return reach(m_lines + PaintSteps * int(lines)); }
+    bool pictured(int part) const { return reach(m_lines + part); }
+    bool painted(qsizetype lines) const { return reach(m_lines + PictureSteps + PaintSteps * int(lines)); }
     bool done() const { return reach(total()); }
 
 private:
-    int total() const { return (1 + PaintSteps) * m_lines + 1; }
+    static constexpr int PictureSteps = 2;
+    int total() const { return (1 + PaintSteps) * m_lines + PictureSteps + 1; }
     bool reach(int step) const { return !m_progress || m_progress(step, total()); }
 
     const WorksheetProgress &m_progress;
@@ -215,7 +218,7 @@ private:
     bool placeText(PageFlow &flow);
     void paintHeading(QPainter &painter) const;
     void paintNameLine(QPainter &painter) const;
-    void paintPicture(QPainter &painter) const;
+    bool paintPicture(QPainter &painter) const;
     void paintVertexNumbers(QPainter &painter, const FigureLines &lines) const;
     void paintFooter(QPainter &painter, int page) const;
     QRectF lineAt(Place place, qreal height) const;
@@ -320,8 +323,8 @@ bool Worksheet::paintPage(QPainter &painter, int page) const
         paintHeading(painter);
     if (page == m_nameLine.page)
         paintNameLine(painter);
-    if (page == m_pictureAt.page)
-        paintPicture(painter);
+    if (page == m_pictureAt.page && !paintPicture(painter))
+        return false;
     const qsizetype end = page + 1 < pageCount() ? m_pageStarts[page + 1] : m_lines.size();
     painter.setFont(m_content.font);
     for (qsizetype i = m_pageStarts[page]; i < end; ++i) {
@@ -372,10 +375,10 @@ void Worksheet::paintNameLine(QPainter &painter) const
 // The picture in a thin grey frame just outside it, so that its white shows
 // on white paper: the figure as lines and dots, as thick as the canvas's
 // one-pixel lines and five-pixel dots at this size, and no image.
-void Worksheet::paintPicture(QPainter &painter) const
+bool Worksheet::paintPicture(QPainter &painter) const
 {
     if (m_content.pictureSize.isEmpty())
-        return;
+        return true;
     const QRectF picture = pictureArea();
     const qreal frame = m_printer.resolution() / ScreenDpi;
     painter.save();
@@ -387,9 +390,15 @@ void Worksheet::paintPicture(QPainter &painter) const
     lines.toPage = QTransform(scale, 0, 0, scale, picture.left(), picture.top());
     lines.sideWidth = lines.diagonalWidth = scale;
     lines.dotWidth = FigurePainter::DotWidth * scale;
+    lines.wholeUnits = true;
     lines.draw(painter, m_content.figure, m_content.vertices);
     painter.restore();
+    // A full board's lines and its numbers take some 50 ms each: the window
+    // repaints between them.
+    if (!m_steps.pictured(1))
+        return false;
     paintVertexNumbers(painter, lines);
+    return m_steps.pictured(2);
 }
 
 // In a smaller face of the window's font, as text on the paper, not in the
