@@ -176,7 +176,7 @@ CanvasMark LessonMarks::markOf(ReportPart part) const
 }
 
 // Once light, twice or more darker: white leaves the picture as it is.
-QImage LessonMarks::shadingOf(const FanCover &cover) const
+QImage LessonMarks::shadingOf(const FanCover &cover)
 {
     QImage counts(cover.width(), cover.height(), QImage::Format_Indexed8);
     QList<QRgb> colours(256, MarkOverlap.rgb());

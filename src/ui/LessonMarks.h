@@ -45,6 +45,9 @@ public:
     // The colour a marked triangle or polygon takes under the figure's
     // lines, on the canvas and on the whole screen alike.
     static QColor fillColour();
+    // The total line's shading of a cover: white where no triangle covers a
+    // pixel, the mark's colour where one does, darker where more overlap.
+    static QImage shadingOf(const FanCover &cover);
 
 private:
     // What the report's line stands in: of the polygon shown, for the marks,
@@ -57,7 +60,6 @@ private:
     void unmark();
     void step(int direction);
     CanvasMark markOf(ReportPart part) const;
-    QImage shadingOf(const FanCover &cover) const;
     const FanCover &cover() const;
     QString toolTipAt(QPoint pixel) const;
 

@@ -4,6 +4,7 @@
 #include "PresentationWindow.h"
 
 #include "Board.h"
+#include "FanCover.h"
 #include "FigureLines.h"
 #include "FigurePainter.h"
 #include "LessonMarks.h"
@@ -84,6 +85,7 @@ void PresentationWindow::restart()
     m_typed.clear();
     m_baseDrawn = false;
     m_runningTotals.clear();
+    m_totalShading = {};
     if (const DrawnFigure &figure = m_board.figure(); figure.base == DrawnFigure::Base::Fan && figure.fan) {
         double total = 0;
         for (const FanTriangle &t : figure.fan->triangles) {
@@ -262,23 +264,21 @@ void PresentationWindow::paintTriangle(QPainter &painter, const FanTriangle &t) 
     painter.restore();
 }
 
-// The whole polygon shaded as the report's total line marks it on the
-// canvas. The one place where the presentation shades the total: where the
-// canvas's mark of the total comes to show the overlap of the fan's
-// triangles, this is the function to give the same shading.
-void PresentationWindow::paintTotal(QPainter &painter) const
+// The fan's triangles shaded as the report's total line marks them on the
+// canvas: darker where two or more overlap, which is where the total
+// counts a pixel more than once.
+void PresentationWindow::paintTotal(QPainter &painter)
 {
-    const DrawnFigure &figure = m_board.figure();
-    const std::vector<Point> &points = m_board.points();
-    QPolygonF polygon;
-    for (int i = 0; i < figure.baseVertices && i < int(points.size()); ++i)
-        polygon << onScreen(QPointF(points[size_t(i)].x + 0.5, points[size_t(i)].y + 0.5));
+    const std::shared_ptr<const Fan> &fan = m_board.figure().fan;
+    if (!fan)
+        return;
+    if (m_totalShading.isNull())
+        m_totalShading = LessonMarks::shadingOf(FanCover(*fan, m_board.area().width(), m_board.area().height()));
     painter.save();
     painter.setClipRect(m_pictureArea);
     painter.setCompositionMode(QPainter::CompositionMode_Multiply);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(LessonMarks::fillColour());
-    painter.drawPolygon(polygon, Qt::WindingFill);
+    painter.drawImage(QRectF(onScreen(QPointF(0, 0)), onScreen(QPointF(m_totalShading.width(), m_totalShading.height()))),
+                      m_totalShading);
     painter.restore();
 }
 

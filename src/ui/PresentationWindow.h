@@ -19,8 +19,9 @@ struct FanTriangle;
 //
 // Step 0 shows the vertices with their coordinates; step k, triangle k
 // marked on the picture with its vertices, sides, areas and the sum of |D|
-// so far; the last step, the report's total and its warning, the polygon
-// shaded as the report's total line marks it on the canvas. Before a
+// so far; the last step, the report's total and its warning, the fan's
+// triangles shaded as the report's total line marks them on the canvas,
+// darker where they overlap. Before a
 // computation there is step 0 alone.
 //
 // The keys are those of presentation programs and presenters' remotes:
@@ -65,7 +66,7 @@ private:
     void layOut();
     void drawBase();
     void paintTriangle(QPainter &painter, const FanTriangle &triangle) const;
-    void paintTotal(QPainter &painter) const;
+    void paintTotal(QPainter &painter);
     void paintText(QPainter &painter, const QStringList &lines) const;
     void paintKeys(QPainter &painter) const;
     QStringList stepText() const;
@@ -85,4 +86,5 @@ private:
     int m_textLines = 7;
     std::vector<QRectF> m_numberPlaces;  // of the vertices' numbers on the picture, null where left out
     std::vector<double> m_runningTotals; // the sum of |D| up to each triangle, as the report adds them
+    QImage m_totalShading; // in the picture's pixels, made when the total is first shown
 };
