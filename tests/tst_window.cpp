@@ -776,26 +776,31 @@ void WindowTest::windowBesideTheWindow_data()
 {
     QTest::addColumn<QRect>("window");
     QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QSize>("least"); // the window's own least size
     QTest::addColumn<QRect>("placed");
 
     const QRect fullHd(0, 0, 1920, 1080), small(0, 0, 1024, 768);
-    QTest::newRow("room on the right") << QRect(0, 0, 481, 447) << fullHd << QRect(481, 0, 728, 448);
+    const QSize any(0, 0);
+    QTest::newRow("room on the right") << QRect(0, 0, 481, 447) << fullHd << any << QRect(481, 0, 728, 448);
     QTest::newRow("narrower, on the right, where no side has room")
-        << QRect(0, 0, 481, 447) << small << QRect(481, 0, 543, 448);
-    QTest::newRow("at the screen's right edge: on the left") << QRect(1400, 100, 481, 447) << fullHd
+        << QRect(0, 0, 481, 447) << small << any << QRect(481, 0, 543, 448);
+    QTest::newRow("no narrower than 600: at the screen's right, whole")
+        << QRect(0, 0, 481, 447) << small << QSize(600, 300) << QRect(296, 0, 728, 448);
+    QTest::newRow("at the screen's right edge: on the left") << QRect(1400, 100, 481, 447) << fullHd << any
                                                             << QRect(672, 100, 728, 448);
-    QTest::newRow("near the bottom: level with it, on the screen") << QRect(100, 900, 481, 147) << fullHd
+    QTest::newRow("near the bottom: level with it, on the screen") << QRect(100, 900, 481, 147) << fullHd << any
                                                                    << QRect(581, 632, 728, 448);
-    QTest::newRow("a wide window: below it") << QRect(0, 0, 1800, 500) << fullHd << QRect(0, 500, 728, 448);
-    QTest::newRow("no room at all: at the screen's right") << small << small << QRect(296, 0, 728, 448);
+    QTest::newRow("a wide window: below it") << QRect(0, 0, 1800, 500) << fullHd << any << QRect(0, 500, 728, 448);
+    QTest::newRow("no room at all: at the screen's right") << small << small << any << QRect(296, 0, 728, 448);
 }
 
 void WindowTest::windowBesideTheWindow()
 {
     QFETCH(QRect, window);
     QFETCH(QRect, screen);
+    QFETCH(QSize, least);
 
-    QTEST(besideWindow(window, QSize(728, 448), screen), "placed");
+    QTEST(besideWindow(window, QSize(728, 448), screen, least), "placed");
 }
 
 void WindowTest::practiceChecks_data()

@@ -402,4 +402,6 @@ void PracticeWindow::fitGrid()
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     m_scroll->setMinimumSize(grid.width() + bar, std::min(grid.height(), most));
     adjustSize();
+    if (isVisible())
+        keepOnScreen(*this);
 }

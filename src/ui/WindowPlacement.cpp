@@ -41,7 +41,7 @@ QRect placedIn(const Room &room, QSize size, const QRect &window)
 
 } // namespace
 
-QRect besideWindow(const QRect &window, QSize size, const QRect &screen)
+QRect besideWindow(const QRect &window, QSize size, const QRect &screen, QSize least)
 {
     const Room rooms[] = {
         {Side::Right, QRect(QPoint(window.right() + 1, screen.top()), screen.bottomRight())},
@@ -58,7 +58,8 @@ QRect besideWindow(const QRect &window, QSize size, const QRect &screen)
         return areaOf(size.boundedTo(a.area.size())) < areaOf(size.boundedTo(b.area.size()));
     });
     const QSize fits = size.boundedTo(most.area.size());
-    if (fits.width() >= size.width() / 2 && fits.height() >= size.height() / 3)
+    if (fits.width() >= std::max(size.width() / 2, least.width())
+        && fits.height() >= std::max(size.height() / 3, least.height()))
         return placedIn(most, size, window);
     const QSize onScreen = size.boundedTo(screen.size());
     return QRect(QPoint(screen.right() - onScreen.width() + 1, screen.top()), onScreen);
@@ -71,7 +72,20 @@ void placeBesideMainWindow(QWidget &shown, QSize wanted)
         return;
     // The frame the window manager will add, as the main window has it.
     const QSize frame = window->frameGeometry().size() - window->geometry().size();
-    const QRect placed = besideWindow(window->frameGeometry(), wanted + frame, window->screen()->availableGeometry());
+    // A window that cannot be made smaller than its least size, as the
+    // practice's at a large zoom, stays whole on the screen.
+    const QRect placed = besideWindow(window->frameGeometry(), wanted + frame, window->screen()->availableGeometry(),
+                                      shown.minimumSizeHint() + frame);
     shown.setGeometry(QRect(placed.topLeft() + (window->geometry().topLeft() - window->frameGeometry().topLeft()),
                             placed.size() - frame));
+}
+
+void keepOnScreen(QWidget &shown)
+{
+    const QRect screen = shown.screen()->availableGeometry();
+    const QRect frame = shown.frameGeometry();
+    const QPoint inside(std::max(std::min(frame.left(), screen.right() - frame.width() + 1), screen.left()),
+                        std::max(std::min(frame.top(), screen.bottom() - frame.height() + 1), screen.top()));
+    if (inside != frame.topLeft())
+        shown.move(shown.pos() + (inside - frame.topLeft()));
 }
