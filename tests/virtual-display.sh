@@ -126,8 +126,11 @@ locate_ui_controls() { # window id, .ui file, file to write
 # The Linux program started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 shows
 # its accessible tree on the accessibility bus, which needs a session bus.
 at_spi_launcher=/usr/libexec/at-spi-bus-launcher
-# Debian's pyatspi is for Debian's own Python.
+# Debian's pyatspi is for Debian's own Python. The scripts leave the source
+# tree as they found it: no __pycache__ beside them for the licence check to
+# find.
 accessibility_python=/usr/bin/python3
+export PYTHONDONTWRITEBYTECODE=1
 
 # Prints what is missing to read the accessibility tree; fails when nothing is.
 missing_accessibility_tool() {
