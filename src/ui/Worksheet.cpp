@@ -5,6 +5,7 @@
 
 #include "FigureLines.h"
 #include "FigurePainter.h"
+#include "PairShaper.h"
 #include "VertexLabels.h"
 #include "WholeFile.h"
 
@@ -205,7 +206,10 @@ QRectF textAreaOf(const QPrinter &printer)
 class Worksheet
 {
 public:
-    Worksheet(QPrinter &printer, const WorksheetContent &content, const WorksheetProgress &progress);
+    // `shaper` in the content's font on the printer, shared by a class set's
+    // sheets.
+    Worksheet(QPrinter &printer, const WorksheetContent &content, const PairShaper &shaper,
+              const WorksheetProgress &progress);
 
     // False when the progress stopped it.
     bool layOut();
@@ -238,8 +242,10 @@ private:
     QList<QStringView> m_lines; // into the content's text
     // A line sure to fit on one row is measured by the advances of its
     // characters, and drawn without a layout of its own, its baseline where
-    // a layout's would be.
+    // a layout's would be, its glyphs put together from its pairs.
     QuickWidths m_widths;
+    std::vector<bool> m_oneRow; // of each line
+    const PairShaper &m_shaper;
     qreal m_rowHeight;
     qreal m_rowAscent;
     QList<Place> m_linePlaces;
@@ -247,7 +253,8 @@ private:
     Steps m_steps;
 };
 
-Worksheet::Worksheet(QPrinter &printer, const WorksheetContent &content, const WorksheetProgress &progress)
+Worksheet::Worksheet(QPrinter &printer, const WorksheetContent &content, const PairShaper &shaper,
+                     const WorksheetProgress &progress)
     : m_printer(printer)
     , m_content(content)
     , m_area(textAreaOf(printer))
@@ -255,6 +262,7 @@ Worksheet::Worksheet(QPrinter &printer, const WorksheetContent &content, const W
     , m_pageHeight(std::max(m_area.height() - 2 * m_lineHeight, m_lineHeight))
     , m_lines(linesOf(content.text))
     , m_widths(content.font, &printer)
+    , m_shaper(shaper)
     , m_steps(progress, m_lines.size())
 {
     QTextLayout row(QStringLiteral("0"), m_content.font, &m_printer);
@@ -292,8 +300,10 @@ bool Worksheet::placeText(PageFlow &flow)
 {
     QList<qreal> heights;
     heights.reserve(m_lines.size());
+    m_oneRow.reserve(size_t(m_lines.size()));
     for (const QStringView line : std::as_const(m_lines)) {
-        if (m_widths.fitOnOneRow(line, m_area.width())) {
+        m_oneRow.push_back(m_widths.fitOnOneRow(line, m_area.width()));
+        if (m_oneRow.back()) {
             heights.append(m_rowHeight);
         } else {
             QTextLayout layout(stringOf(line), m_content.font, &m_printer);
@@ -329,8 +339,12 @@ bool Worksheet::paintPage(QPainter &painter, int page) const
     painter.setFont(m_content.font);
     for (qsizetype i = m_pageStarts[page]; i < end; ++i) {
         const QPointF at = lineAt(m_linePlaces[i], 0).topLeft();
-        if (m_widths.fitOnOneRow(m_lines[i], m_area.width())) {
-            painter.drawText(at + QPointF(0, m_rowAscent), stringOf(m_lines[i]));
+        if (m_oneRow[size_t(i)]) {
+            const QPointF baseline = at + QPointF(0, m_rowAscent);
+            if (const std::optional<QGlyphRun> glyphs = m_shaper.glyphsOf(m_lines[i]))
+                painter.drawGlyphRun(baseline, *glyphs);
+            else
+                painter.drawText(baseline, stringOf(m_lines[i]));
             continue;
         }
         QTextLayout layout(stringOf(m_lines[i]), m_content.font, &m_printer);
@@ -514,7 +528,8 @@ WorksheetOutcome printWorksheet(QPrinter &printer, const WorksheetContent &conte
     const MemoryKeptWhilePrinting memory;
     // Laid out whole before the printer starts: a sheet cancelled by then
     // sends it nothing.
-    Worksheet sheet(printer, content, progress);
+    const PairShaper shaper(content.font, &printer);
+    Worksheet sheet(printer, content, shaper, progress);
     if (!sheet.layOut())
         return {WorksheetOutcome::Cancelled};
     QPainter painter;
@@ -561,12 +576,14 @@ WorksheetOutcome printClassSet(QPrinter &printer, const ClassSet &set, const Wor
     std::vector<WorksheetProgress> shares;
     shares.reserve(contents.size()); // each sheet keeps a reference to its own
     std::vector<std::unique_ptr<Worksheet>> laidOut;
+    // Every sheet of a set is in the window's font: its pairs are shaped once.
+    const PairShaper shaper(contents.empty() ? QFont() : contents.front()->font, &printer);
     for (int i = 0; i < sheets; ++i) {
         shares.push_back([&progress, i, sheets](int done, int total) {
             return !progress || progress(i * StepsASheet + int(qint64(done) * StepsASheet / std::max(total, 1)),
                                          sheets * StepsASheet);
         });
-        laidOut.push_back(std::make_unique<Worksheet>(printer, *contents[size_t(i)], shares.back()));
+        laidOut.push_back(std::make_unique<Worksheet>(printer, *contents[size_t(i)], shaper, shares.back()));
         if (!laidOut.back()->layOut())
             return {WorksheetOutcome::Cancelled};
     }
