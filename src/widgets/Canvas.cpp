@@ -189,6 +189,12 @@ void Canvas::setNote(const CanvasNote &note)
 {
     if (note == m_note)
         return;
+    // A hidden canvas is painted whole when shown: the window's first note
+    // is not measured before the window is on the screen.
+    if (!isVisible()) {
+        m_note = note;
+        return;
+    }
     const QRect before = m_note.placeIn(area(), pictureFont());
     m_note = note;
     update(onWidget(before | m_note.placeIn(area(), pictureFont())));
