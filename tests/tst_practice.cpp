@@ -46,7 +46,9 @@ private slots:
     void checked();
     void solutionIsRight_data();
     void solutionIsRight();
+    void sameVariantSameBoard_data();
     void sameVariantSameBoard();
+    void everyVariantIsATask_data();
     void everyVariantIsATask();
 };
 
@@ -134,21 +136,57 @@ void TestPractice::solutionIsRight()
     QCOMPARE(marks.right, marks.fields);
 }
 
-void TestPractice::sameVariantSameBoard()
+// A variant of each count of vertices, with its board on the pupils' sheets.
+void TestPractice::sameVariantSameBoard_data()
 {
-    const std::vector<Point> board = Task::polygon(1234, CanvasWidth, CanvasHeight);
-    QVERIFY(board == Task::polygon(1234, CanvasWidth, CanvasHeight));
-    // A change of the generator shows here: the variant's board on every
-    // computer with this version.
-    QVERIFY(board == pointsOf(QStringLiteral("140,130 30,40 300,50 410,70 380,120")));
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("board");
+    QTest::newRow("3 vertices") << 8 << "300,170 150,100 440,20";
+    QTest::newRow("4 vertices") << 2097 << "390,160 140,110 40,40 440,50";
+    QTest::newRow("5 vertices") << 1234 << "140,130 30,40 300,50 410,70 380,120";
+    QTest::newRow("6 vertices") << 6235 << "130,150 20,130 150,40 270,70 370,100 400,130";
+    QTest::newRow("7 vertices") << 44 << "320,160 160,140 40,100 30,40 290,60 350,70 390,100";
+    QTest::newRow("8 vertices") << 45 << "70,160 40,120 60,60 220,20 330,30 420,40 300,110 210,150";
+    QTest::newRow("9 vertices") << 6 << "260,170 200,160 110,120 70,100 20,40 100,50 250,80 310,110 290,150";
+    QTest::newRow("10 vertices") << 9999 << "100,170 30,100 100,50 130,40 250,30 310,40 440,70 410,100 370,130 190,160";
 }
 
-// Every variant: its count of vertices, in contour order, convex, on the
-// grid inside the canvas, no three on a line, none too close, no thin
-// triangle in the fan.
+void TestPractice::sameVariantSameBoard()
+{
+    QFETCH(int, variant);
+    QFETCH(QString, board);
+    QVERIFY(Task::polygon(variant, CanvasWidth, CanvasHeight) == Task::polygon(variant, CanvasWidth, CanvasHeight));
+    // A change of the generator shows here: the variant's board on every
+    // computer, and on the sheets already printed.
+    QVERIFY(Task::polygon(variant, CanvasWidth, CanvasHeight) == pointsOf(board));
+}
+
+void TestPractice::everyVariantIsATask_data()
+{
+    QTest::addColumn<int>("vertices");
+    for (int count = Task::FewestVertices; count <= Task::MostVertices; ++count)
+        QTest::addRow("%d vertices", count) << count;
+}
+
+// Heron's area of sides in whole thousandths, as a pupil works it: with p
+// from them, or with p rounded to three decimals, half up, and its factors
+// from it.
+static double heronByHand(std::int64_t a, std::int64_t b, std::int64_t c, bool roundP)
+{
+    const std::int64_t p = roundP ? (a + b + c + 1) / 2 * 2 : a + b + c; // twice p
+    return std::sqrt(double(p) * double(p - 2 * a) * double(p - 2 * b) * double(p - 2 * c)) / 4e6;
+}
+
+// Every variant of this many vertices: in contour order, convex, on the
+// grid inside the canvas, no three on a line, none too close, no small
+// triangle in the fan and none that Heron's formula on three-decimal sides
+// gets more than 0.1 % wrong, at least a third of the rectangle round it.
 void TestPractice::everyVariantIsATask()
 {
+    QFETCH(int, vertices);
     for (int variant = Task::FirstVariant; variant <= Task::LastVariant; ++variant) {
+        if (Task::vertexCount(variant) != vertices)
+            continue;
         const std::vector<Point> points = Task::polygon(variant, CanvasWidth, CanvasHeight);
         const QByteArray which = QByteArray::number(variant);
         QCOMPARE(int(points.size()), 3 + variant % 8);
@@ -170,8 +208,19 @@ void TestPractice::everyVariantIsATask()
                     QVERIFY2(cross(v[j] - v[i], v[k] - v[i]) != 0, which);
             }
         }
-        for (size_t k = 2; k < n; ++k)
-            QVERIFY2(std::abs(cross(v[k - 1] - v[0], v[k] - v[0])) >= 800, which);
+        std::int64_t doubled = 0;
+        const auto thousandths = [](IntegerVector d) { return std::llround(std::sqrt(double(dot(d, d))) * 1000); };
+        for (size_t k = 2; k < n; ++k) {
+            const std::int64_t twice = std::abs(cross(v[k - 1] - v[0], v[k] - v[0]));
+            QVERIFY2(twice >= 800, which);
+            const std::int64_t a = thousandths(v[k] - v[k - 1]), b = thousandths(v[k] - v[0]), c = thousandths(v[k - 1] - v[0]);
+            for (bool roundP : {false, true})
+                QVERIFY2(std::fabs(heronByHand(a, b, c, roundP) - twice / 2.0) <= twice / 2000.0, which);
+            doubled += twice;
+        }
+        const auto [left, right] = std::minmax_element(v.begin(), v.end(), [](auto p, auto q) { return p.x < q.x; });
+        const auto [top, bottom] = std::minmax_element(v.begin(), v.end(), [](auto p, auto q) { return p.y < q.y; });
+        QVERIFY2(3 * doubled >= 2 * (right->x - left->x) * (bottom->y - top->y), which);
     }
 }
 
