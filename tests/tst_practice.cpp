@@ -136,19 +136,24 @@ void TestPractice::solutionIsRight_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("polygon");
-    QTest::newRow("a point") << "C" << Pentagon;
-    QTest::newRow("a comma") << "bg_BG" << Pentagon;
-    QTest::newRow("a nearly flat triangle") << "bg_BG" << "0,0 1000,1 2000,3";
+    QTest::addColumn<QString>("first"); // triangle's answers: a|b|c|S|D
+    QTest::newRow("a point") << "C" << Pentagon << "98.489|148.661|102.956|5050.000|5050";
+    QTest::newRow("a comma") << "bg_BG" << Pentagon << "98,489|148,661|102,956|5050,000|5050";
+    QTest::newRow("a nearly flat triangle") << "bg_BG" << "0,0 1000,1 2000,3" << "1000,002|2000,002|1000,000|500,000|500";
+    QTest::newRow("a thin triangle") << "C" << Thin << "251.794|110.454|362.215|400.000|400";
 }
 
-// "Покажи решението" fills in the report's numbers: every one right.
+// "Покажи решението" fills in the answers as a pupil writes them: every one
+// right.
 void TestPractice::solutionIsRight()
 {
     QFETCH(QString, locale);
     QFETCH(QString, polygon);
     QLocale::setDefault(QLocale(locale));
     const Fan fan = fanOf(pointsOf(polygon));
-    const Practice::Marks marks = Practice::check(fan, Practice::solution(fan));
+    const Practice::Answers solution = Practice::solution(fan);
+    QTEST(QStringList(solution.triangles[0].begin(), solution.triangles[0].end()).join(u'|'), "first");
+    const Practice::Marks marks = Practice::check(fan, solution);
     QLocale::setDefault(QLocale::c());
     QCOMPARE(marks.right, marks.fields);
 }

@@ -131,6 +131,8 @@ private slots:
     void practiceChecks_data();
     void practiceChecks();
     void classSet();
+    void classSetVariants_data();
+    void classSetVariants();
 
 private:
     QWidget *widget(const char *name) const { return control<QWidget>(*m_window, name); }
@@ -807,10 +809,14 @@ void WindowTest::practiceChecks_data()
 {
     QTest::addColumn<QString>("a"); // typed into triangle 1's side a, then b, then Enter
     QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("tabs"); // pressed before Enter, which the widget then focused takes
     QTest::addColumn<QString>("faces"); // of a and b: "g" green, "r" red, "w" white
     QTest::addColumn<QString>("score");
-    QTest::newRow("a right side with a comma, a wrong one") << "98,489" << "98,49" << "gr" << "1 от 16 верни";
-    QTest::newRow("a right side with a point, one empty") << "98.489" << "" << "gw" << "1 от 16 верни";
+    QTest::newRow("a right side with a comma, a wrong one") << "98,489" << "98,49" << 0 << "gr" << "1 от 16 верни";
+    QTest::newRow("a right side with a point, one empty") << "98.489" << "" << 0 << "gw" << "1 от 16 верни";
+    // From side a, which has the focus, past 14 fields and the total to
+    // "Провери", each stop one that shows its focus.
+    QTest::newRow("Enter on the focused button") << "98.489" << "" << 16 << "gw" << "1 от 16 верни";
 }
 
 // A pentagon after "Контур", F6, and one field right and one wrong: green
@@ -833,7 +839,10 @@ void WindowTest::practiceChecks()
     QFETCH(QString, b);
     QTest::keyClicks(sides[0], a);
     QTest::keyClicks(sides[1], b);
-    QTest::keyClick(sides[1], Qt::Key_Return);
+    QFETCH(int, tabs);
+    for (int i = 0; i < tabs; ++i)
+        QTest::keyClick(practice->focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(tabs > 0 ? practice->focusWidget() : sides[1], Qt::Key_Return);
     QFETCH(QString, faces);
     for (int i = 0; i < 2; ++i) {
         const QColor face = sides[i]->grab().toImage().pixelColor(sides[i]->width() - 5, sides[i]->height() / 2);
@@ -845,6 +854,25 @@ void WindowTest::practiceChecks()
     for (QLabel *label : practice->findChildren<QLabel *>())
         texts << label->text();
     QVERIFY2(texts.contains(score), qPrintable(texts.join(u'|')));
+    // The working open beside follows the practice to a new task.
+    for (QPushButton *button : practice->findChildren<QPushButton *>())
+        if (button->isVisible() && button->text() == QStringLiteral("Покажи изчислението")) {
+            button->click();
+            practice->openVariant(8); // a triangle
+            QVERIFY(practice->findChild<WorkingWindow *>()->toPlainText().startsWith(QStringLiteral("Триъгълник 1 от 1")));
+            break;
+        }
+    // The solution at the largest zoom: every answer whole in its field.
+    practice->setZoomPercent(300);
+    for (QPushButton *button : practice->findChildren<QPushButton *>())
+        if (button->text() == QStringLiteral("Покажи решението"))
+            button->click();
+    QCoreApplication::processEvents();
+    for (QLineEdit *field : practice->findChildren<QLineEdit *>()) {
+        field->setCursorPosition(0);
+        field->grab(); // scrolled as painted
+        QCOMPARE(field->cursorPositionAt(QPoint(field->width() - 1, field->height() / 2)), field->text().size());
+    }
 }
 
 // A class set of 30: 30 different boards, each sheet and each of its 30
@@ -878,6 +906,23 @@ void WindowTest::classSet()
                  qPrintable(pages[31 + i]));
     }
 #endif
+}
+
+void WindowTest::classSetVariants_data()
+{
+    QTest::addColumn<QList<quint64>>("numbers"); // drawn in turn, then again from the first
+    QTest::newRow("a number drawn twice") << QList<quint64>{7, 7, 8};
+    QTest::newRow("one variant of two numbers") << QList<quint64>{7, 7 + 1250, 9};
+}
+
+// Two sheets of five vertices: two variants, never one twice.
+void WindowTest::classSetVariants()
+{
+    QFETCH(QList<quint64>, numbers);
+    int drawn = 0;
+    const std::vector<int> variants = Documents::classSetVariants(2, 5, [&] { return numbers[drawn++ % numbers.size()]; });
+    QCOMPARE(int(variants.size()), 2);
+    QVERIFY(variants[0] != variants[1]);
 }
 
 QTEST_MAIN(WindowTest)

@@ -221,12 +221,17 @@ ClassSet Documents::chosenClassSet() const
     return classSet(classSetVariants(m_classSheets, m_classVertices));
 }
 
-std::vector<int> Documents::classSetVariants(int sheets, int vertices)
+std::uint64_t Documents::systemRandom()
+{
+    return QRandomGenerator::global()->generate64();
+}
+
+std::vector<int> Documents::classSetVariants(int sheets, int vertices, const RandomNumbers &random)
 {
     std::vector<int> variants;
     std::set<int> chosen;
     while (int(variants.size()) < std::clamp(sheets, 0, MostClassSheets)) {
-        const int variant = Task::variantWith(vertices, QRandomGenerator::global()->generate64());
+        const int variant = Task::variantWith(vertices, random());
         if (chosen.insert(variant).second)
             variants.push_back(variant);
     }
