@@ -121,6 +121,7 @@ private:
     qsizetype m_at = 0;
     bool m_read = true;
 };
+
 const Points NotConvex{{0, 0}, {10, 0}, {10, 10}, {5, 2}, {0, 10}};
 
 } // namespace
@@ -584,11 +585,15 @@ void TestAreaReport::pupilsExercise_data()
 {
     QTest::addColumn<Points>("points");
     QTest::addColumn<QString>("expected");
-    const QString blanks = QStringLiteral("Страни: a = __________ ; b = __________ ; c = __________\r\n"
-                                          "Лице по Херон = __________ ; Лице ориентирано = __________\r\n");
+    const QString blanks = QStringLiteral(". Страни: a = __________ ; b = __________ ; c = __________\r\n"
+                                          "Лице по Херон S = __________ ; |D| = __________\r\n");
     QTest::newRow("a triangle") << RightTriangle
-        << "Координати на върховете (X; Y):\r\n1: (0; 0)\r\n2: (30; 0)\r\n3: (0; 40)\r\n\r\nВърхове: 1 2 3\r\n"
+        << "Координати на върховете (X; Y):\r\n1:\u00A0(0;\u00A00)   2:\u00A0(30;\u00A00)   3:\u00A0(0;\u00A040)\r\n\r\nВърхове: 1 2 3"
                + blanks + "\r\nЛице на многоъгълника = __________\r\n";
+    QTest::newRow("five vertices a line") << Points{{0, 0}, {9, 0}, {9, 1}, {8, 2}, {7, 3}, {0, 1}}
+        << "Координати на върховете (X; Y):\r\n1:\u00A0(0;\u00A00)   2:\u00A0(9;\u00A00)   3:\u00A0(9;\u00A01)   4:\u00A0(8;\u00A02)   "
+           "5:\u00A0(7;\u00A03)\r\n6:\u00A0(0;\u00A01)\r\n\r\nВърхове: 1 2 3" + blanks + "\r\nВърхове: 1 3 4" + blanks
+               + "\r\nВърхове: 1 4 5" + blanks + "\r\nВърхове: 1 5 6" + blanks + "\r\nЛице на многоъгълника = __________\r\n";
     QTest::newRow("no vertex") << Points{}
         << QStringLiteral("Координати на върховете (X; Y):\r\n\r\nЛице на многоъгълника = __________\r\n");
 }

@@ -642,7 +642,7 @@ void WindowTest::printedOnNumberedPages()
     const QString all = pages.join(u' ');
     if (pupils) {
         QVERIFY2(!all.contains(QRegularExpression(QStringLiteral("= *[0-9]"))), qPrintable(all));
-        QCOMPARE(int(all.count(QStringLiteral("Лице ориентирано = ___"))), std::max(vertices - 2, 0));
+        QCOMPARE(int(all.count(QStringLiteral("|D| = ___"))), std::max(vertices - 2, 0));
     }
 
     // The picture is drawn as lines and dots: no image on any page.
@@ -901,7 +901,7 @@ void WindowTest::classSet()
     QVERIFY(pages[30].startsWith(QStringLiteral("Отговори")));
     for (int i = 0; i < 30; ++i) {
         const QString variant = QStringLiteral("Вариант %1").arg(variants[size_t(i)]);
-        QVERIFY2(pages[i].contains(variant) && pages[i].contains(QStringLiteral("Лице ориентирано = ___")), qPrintable(pages[i]));
+        QVERIFY2(pages[i].contains(variant) && pages[i].contains(QStringLiteral("|D| = ___")), qPrintable(pages[i]));
         QVERIFY2(pages[31 + i].contains(variant) && pages[31 + i].contains(QStringLiteral("Лице на изпъкналия")),
                  qPrintable(pages[31 + i]));
     }
