@@ -4,6 +4,7 @@
 // The window as the user sees it: every control's place, colours, captions,
 // the menu, the keyboard order and the task description; what the report
 // box's lines show on the canvas; the documents saved, opened and printed.
+#include "ClassSet.h"
 #include "Documents.h"
 #include "FigurePainter.h"
 #include "PracticeWindow.h"

@@ -8,6 +8,7 @@
 #include "ContourWarning.h"
 #include "FigurePainter.h"
 #include "PupilsExercise.h"
+#include "SheetMessages.h"
 #include "TaskPolygon.h"
 #include "Warning.h"
 #include "WholeFile.h"

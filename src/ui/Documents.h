@@ -6,7 +6,7 @@
 #include "FileChooser.h"
 #include "Messages.h"
 #include "Picture.h"
-#include "Worksheet.h"
+#include "ClassSet.h"
 
 #include <QFont>
 #include <QString>

@@ -4,22 +4,20 @@
 #pragma once
 
 #include "Placement.h"
-#include "PracticeCheck.h"
+#include "Point.h"
 #include "VertexModel.h"
+
+#include <QRect>
+#include <QString>
 
 class Board;
 struct FanTriangle;
 
-#include "Point.h"
-
-#include <QRect>
-#include <QString>
-#include <QStringList>
-
-#include <vector>
-
-// The words of every message, dialog caption and file kind the window shows,
-// in one place: plain functions of what happened, in Bulgarian.
+// The words of every message, dialog caption and file kind the window shows:
+// plain functions of what happened, in Bulgarian. Here the main window's
+// and the files'; the words of printing and of each window of its own are
+// in a header of their own subject (SheetMessages.h, PresentationMessages.h,
+// PracticeMessages.h), in the same namespace.
 namespace Messages {
 
 // Where vertices came from, as a message names it.
@@ -69,15 +67,6 @@ QString whereMoreIs();
 // whole number on the canvas of `area`.
 QString notMoved(VertexModel::Column column, const QRect &area);
 
-// Printing, and the worksheets.
-QString whichSheet();
-QString sheetName(Document sheet);
-QString preparingSheet();
-QString noPrinter();
-QString savePdfInstead();
-QString printDialogCaption();
-QString printerFailed(const QString &printer);
-
 // Buttons of the program's own message boxes, in Bulgarian also where Qt's
 // catalogue is not installed.
 QString ok();
@@ -111,63 +100,8 @@ QString overlapping(int count);
 // the pointer and the crosshair.
 QString pixelCoordinates(QPoint pixel);
 
-// The presentation view: its caption, the keys it takes, and the text of
-// each of its steps, line by line, the numbers in the report's forms.
-QString presentationCaption();
-QString presentationKeys();
-// Step 0: the vertices with their coordinates, as many as `room` lines hold
-// in `columns` columns, the rest counted; and which way Y grows.
-QStringList verticesStep(const std::vector<Point> &vertices, int room, int columns);
-// Before a computation, below the vertices: how to get the steps.
-QString notComputed();
-// Triangle `index` of `count`: its vertices and their coordinates, its
-// sides, its two areas and the sum of |D| up to it, `runningTotal`.
-QStringList triangleStep(const FanTriangle &triangle, int index, int count, double runningTotal);
-// The last step: the report's total line and its warning, if any.
-QStringList totalStep(const Board &board);
-
-// The class set: how many sheets and of how many vertices, the progress,
-// the mark on each sheet and the page before the answers.
-QString classSetCaption();
-QString classSetSheets();
-QString classSetVertices();
-QString variantMark(int variant);
-QStringList answersPage(const std::vector<int> &variants);
-
-// The practice window: its caption, buttons, labels and fixed sentences.
-enum class PracticeText {
-    Caption,
-    Nothing,      // no polygon to practise
-    BoardChanged, // the report no longer describes the polygon practised
-    Again,
-    Total,
-    Check,
-    Solve,
-    NewTask,
-    Variant,
-    OpenVariant,
-    ShowWorking,
-    VertexCount,
-};
-QString practiceText(PracticeText text);
-// Its heading: a numbered task's variant and vertices, or the polygon of
-// the report.
-QString practiceHeading(int variant, int vertices);
-QString practiceVertices(const std::vector<Point> &vertices);
-QString practiceRules();
-QString practiceTooLarge(int most);
-// A triangle's row, a field's column heading and what a screen reader
-// names it by.
-QString practiceTriangle(const FanTriangle &triangle, int index);
-QString practiceColumn(Practice::Field field);
-QString practiceFieldName(int index, Practice::Field field);
-// The score after a check; once the answers are shown, it no longer counts.
-QString practiceScore(int right, int fields, bool solutionShown);
-QString practiceSolved();
-// A field's verdict, in a screen reader's words and as a hint: the step of
-// the working to look at. `field` is the triangle's field, or
-// FieldsPerTriangle for the total.
-QString practiceVerdict(const Practice::Verdict &verdict, const FanTriangle *triangle, Practice::Field field);
-QString practiceHint(const Practice::Verdict &verdict, const FanTriangle *triangle, Practice::Field field);
+// A vertex's number and its coordinates, in the report's number form, as
+// the presentation and the practice list them.
+QString vertexWithCoordinates(int number, Point p);
 
 } // namespace Messages

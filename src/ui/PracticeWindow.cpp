@@ -5,6 +5,7 @@
 
 #include "Board.h"
 #include "Messages.h"
+#include "PracticeMessages.h"
 #include "TaskPolygon.h"
 #include "WindowPlacement.h"
 #include "WindowZoom.h"

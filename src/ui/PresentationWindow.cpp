@@ -8,7 +8,7 @@
 #include "FigureLines.h"
 #include "FigurePainter.h"
 #include "LessonMarks.h"
-#include "Messages.h"
+#include "PresentationMessages.h"
 #include "VertexLabels.h"
 
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 
 #include "WorksheetProgressDialog.h"
 
-#include "Messages.h"
+#include "SheetMessages.h"
 
 #include <QCoreApplication>
 

@@ -4,168 +4,70 @@
 #include "Canvas.h"
 
 #include "Board.h"
-#include "FigurePainter.h"
 
 #include <QClipboard>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QMetaObject>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
-#include <algorithm>
-#include <cmath>
-
-namespace {
-
-// Half the length of the crosshair's arms.
-constexpr int CrosshairReach = 7;
-
-// A ring's radius round a vertex, and how far a number stands from it.
-constexpr int MarkReach = 6;
-
-// How far the coordinates stand from the pixel they tell, right and below.
-constexpr int CoordinatesOffset = 12;
-
-} // namespace
-
 Canvas::Canvas(QWidget *parent)
-    : QFrame(parent)
+    : PictureFrame(parent)
 {
-    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
     setMouseTracking(true); // the pointer's coordinates
-    fitPicture();
+    pictureFitted();        // by the frame, before the canvas was made
 }
 
 void Canvas::follow(const Board &board)
 {
     m_board = &board;
-    connect(&board, &Board::figureChanged, this, &Canvas::drawFigure);
-    connect(&board, &Board::verticesPlaced, this, &Canvas::drawPlaced);
+    picture().follow(board);
+    connect(&board, &Board::figureChanged, this, [this] { showDrawn(picture().drawFigure()); });
+    connect(&board, &Board::verticesPlaced, this,
+            [this](int first, int count) { showDrawn(picture().drawPlaced(first, count)); });
     connect(&board, &Board::lastPlacedChanged, this, &Canvas::placeCrosshair);
-    drawFigure();
+    showDrawn(picture().drawFigure());
     placeCrosshair();
 }
 
-void Canvas::drawFigure()
+void Canvas::showDrawn(const QRect &changed)
 {
     m_numbers.invalidate();
-    m_lines = {};
-    drawFigureAfresh(m_picture);
-    damage(m_picture.area());
-    if (m_numbersShown)
-        damage(area());
-}
-
-// The board's figure on a picture of the canvas's size, its lines those
-// kept for that size, drawn once.
-void Canvas::drawFigureAfresh(Picture &picture) const
-{
-    if (m_lines.size() != picture.size())
-        m_lines = FigurePainter::linesOf(m_board->figure(), m_board->points(), picture.size());
-    FigurePainter(picture).drawFigure(m_board->figure(), m_board->points(), m_lines);
-}
-
-void Canvas::drawPlaced(int first, int count)
-{
-    m_numbers.invalidate();
-    damage(FigurePainter(m_picture).drawVertices(m_board->points().data() + first, count));
+    damage(changed);
     if (m_numbersShown)
         damage(area());
 }
 
 void Canvas::placeCrosshair()
 {
-    if (const std::optional<QPoint> last = m_board->lastPlaced())
-        setCrosshair(*last);
-    else
-        centreCrosshair();
+    const std::optional<QPoint> last = m_board->lastPlaced();
+    moveCrosshair(last.value_or(pictureCentre()), !last);
 }
 
-void Canvas::paintEvent(QPaintEvent *event)
+void Canvas::pictureFitted()
 {
-    if (devicePixelRatioF() * m_zoom != m_picture.devicePixelRatio())
-        fitPicture();
-    QFrame::paintEvent(event);
+    m_numbers.invalidate();
+    moveCrosshair(m_crosshair.isCentred() ? pictureCentre() : m_crosshair.position(), m_crosshair.isCentred());
+}
 
-    const QRect target = event->rect() & contentsRect();
-    if (target.isEmpty())
-        return;
-    QPainter painter(this);
-    painter.setClipRect(target);
-    paintPicture(painter, target);
-    // The marks in the picture's coordinates.
-    painter.setTransform(pictureToWidget());
+void Canvas::paintOver(QPainter &painter, const QRect &target)
+{
+    const QFont font = pictureFont();
     if (!m_mark.isEmpty())
-        paintMark(painter);
+        m_mark.paint(painter, font);
     if (m_numbersShown && m_board) {
-        const QRectF exposed = pictureToWidget().inverted().mapRect(QRectF(target));
-        m_numbers.paint(painter, m_board->points(), area(), pictureFont(), exposed);
+        const QRectF exposed = picture().toWidget().inverted().mapRect(QRectF(target));
+        m_numbers.paint(painter, m_board->points(), area(), font, exposed);
     }
-    paintCoordinates(painter);
-    m_note.paint(painter, area(), pictureFont(), palette());
+    m_coordinates.paint(painter, coordinatedPixels(), area(), font, palette());
+    m_note.paint(painter, area(), font, palette());
     painter.resetTransform();
     if (showsKeyboardMarks())
         paintFocus(painter);
-}
-
-// Only the damaged part of the inner area is copied from the picture, its
-// device pixels the screen's. Where the inner area is a fraction of a
-// pixel larger than the zoomed picture, it is white.
-void Canvas::paintPicture(QPainter &painter, const QRect &target)
-{
-    const QRectF shown = pictureToWidget().mapRect(QRectF(area()));
-    const QRectF part = shown & QRectF(target);
-    const qreal ratio = devicePixelRatioF();
-    if (!part.isEmpty())
-        painter.drawImage(part, m_picture.image(), QRectF((part.topLeft() - shown.topLeft()) * ratio, part.size() * ratio));
-    const QRectF inner(contentsRect());
-    painter.fillRect(QRectF(QPointF(shown.right(), inner.top()), inner.bottomRight()), Qt::white);
-    painter.fillRect(QRectF(QPointF(inner.left(), shown.bottom()), inner.bottomRight()), Qt::white);
-}
-
-QTransform Canvas::pictureToWidget() const
-{
-    return QTransform(m_zoom, 0, 0, m_zoom, m_innerOrigin.x(), m_innerOrigin.y());
-}
-
-QRect Canvas::onWidget(const QRectF &pictureArea) const
-{
-    return pictureToWidget().mapRect(pictureArea).toAlignedRect();
-}
-
-QPoint Canvas::pixelAt(QPointF position) const
-{
-    const QPointF inner = (position - QPointF(m_innerOrigin)) / m_zoom;
-    return QPoint(int(std::floor(inner.x())), int(std::floor(inner.y())));
-}
-
-QFont Canvas::pictureFont() const
-{
-    QFont unzoomed = font();
-    if (unzoomed.pointSizeF() > 0)
-        unzoomed.setPointSizeF(unzoomed.pointSizeF() / m_zoom);
-    else
-        unzoomed.setPixelSize(std::max(1, qRound(unzoomed.pixelSize() / m_zoom)));
-    return unzoomed;
-}
-
-void Canvas::setZoom(qreal zoom)
-{
-    if (zoom == m_zoom || !(zoom > 0))
-        return;
-    m_heldSize = pictureSize();
-    m_sizeHeld = true;
-    m_zoom = zoom;
-    m_numbers.invalidate();
-    fitPicture();
-    update();
 }
 
 void Canvas::setVertexNumbersShown(bool shown)
@@ -200,66 +102,11 @@ void Canvas::setNote(const CanvasNote &note)
     update(onWidget(before | m_note.placeIn(area(), pictureFont())));
 }
 
-// Where the mark is drawn, in widget coordinates, its labels' room included.
-QRect Canvas::markArea() const
-{
-    QPolygonF points = m_mark.area;
-    for (const CanvasMark::Label &label : m_mark.labels)
-        points << label.vertex;
-    for (QPointF ring : m_mark.rings)
-        points << ring;
-    if (!m_mark.shading.isNull())
-        points << QPointF(0, 0) << QPointF(m_mark.shading.size().width(), m_mark.shading.size().height());
-    if (points.isEmpty())
-        return {};
-    const QFontMetrics metrics(pictureFont());
-    const int reach = MarkReach + metrics.height() + metrics.horizontalAdvance(QStringLiteral("32767"));
-    return onWidget(points.boundingRect().adjusted(-reach, -reach, reach, reach)) & contentsRect();
-}
-
-// The area and the shading are multiplied into the picture, so that its
-// white takes the mark's colour and its black lines stay black over it; the
-// numbers stand on a pale ground beside their dots.
-void Canvas::paintMark(QPainter &painter)
-{
-    painter.save();
-    if (!m_mark.shading.isNull()) {
-        painter.setCompositionMode(QPainter::CompositionMode_Multiply);
-        painter.drawImage(QPointF(0, 0), m_mark.shading);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    }
-    painter.translate(0.5, 0.5);
-    // The area's edge needs no smoothing, under the figure's own lines: a
-    // polygon of 32,767 corners fills twenty times as fast without.
-    if (!m_mark.area.isEmpty()) {
-        painter.setCompositionMode(QPainter::CompositionMode_Multiply);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(m_mark.fill);
-        painter.drawPolygon(m_mark.area, Qt::WindingFill);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    }
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(m_mark.ink, 2));
-    for (QPointF ring : m_mark.rings)
-        painter.drawEllipse(ring, MarkReach, MarkReach);
-    painter.setFont(pictureFont());
-    const QFontMetrics metrics(pictureFont());
-    for (const CanvasMark::Label &label : m_mark.labels) {
-        QRect box = metrics.boundingRect(label.text).adjusted(-1, 0, 1, 0);
-        box.moveBottomLeft((label.vertex + QPointF(MarkReach - 2, -(MarkReach - 2))).toPoint());
-        painter.fillRect(box, m_mark.ground);
-        painter.setPen(m_mark.ink);
-        painter.drawText(box, Qt::AlignCenter, label.text);
-    }
-    painter.restore();
-}
-
 bool Canvas::event(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip && m_toolTipAt) {
         auto *help = static_cast<QHelpEvent *>(event);
-        const QPoint at = pixelAt(help->pos());
+        const QPoint at = picture().pixelAt(help->pos());
         const QString text = area().contains(at) ? m_toolTipAt(at) : QString();
         if (text.isEmpty())
             QToolTip::showText(help->globalPos(), toolTip(), this);
@@ -267,112 +114,54 @@ bool Canvas::event(QEvent *event)
             QToolTip::showText(help->globalPos(), text, this, QRect(help->pos(), QSize(1, 1)));
         return true;
     }
-    return QFrame::event(event);
+    return PictureFrame::event(event);
 }
 
-// The focus frame just inside the border, and the crosshair: a cross with an
-// open centre, so that the pixel under it stays visible. The style's own
-// focus frame would tint the whole picture.
-void Canvas::paintFocus(QPainter &painter)
+// The focus frame just inside the border, and the crosshair. The style's
+// own focus frame would tint the whole picture.
+void Canvas::paintFocus(QPainter &painter) const
 {
     painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
     painter.drawRect(contentsRect().adjusted(0, 0, -1, -1));
-
-    // The arms grow with the zoom, as the pixels do.
-    const QPointF centre = pictureToWidget().map(QPointF(m_crosshair) + QPointF(0.5, 0.5));
-    painter.setPen(QPen(palette().color(QPalette::Highlight), std::max(1.0, std::floor(m_zoom))));
-    for (const QPointF direction : {QPointF(1, 0), QPointF(-1, 0), QPointF(0, 1), QPointF(0, -1)})
-        painter.drawLine(centre + 2 * m_zoom * direction, centre + CrosshairReach * m_zoom * direction);
+    m_crosshair.paint(painter, picture().toWidget(), palette().color(QPalette::Highlight));
 }
 
-// The coordinates of the pixel under the pointer, and of the crosshair while
-// it shows, each on a pale ground below and right of its pixel, or where
-// that would leave the picture, on the other side.
-QRectF Canvas::coordinatesBox(QPoint pixel) const
+// The coordinates of the pixel under the pointer, and of the crosshair
+// while it shows.
+std::vector<QPoint> Canvas::coordinatedPixels() const
 {
-    const QFontMetricsF metrics(pictureFont());
-    const QSizeF size(metrics.horizontalAdvance(m_coordinatesText(pixel)) + 4, metrics.height());
-    const QRectF inside(area());
-    QPointF corner = QPointF(pixel) + QPointF(CoordinatesOffset, CoordinatesOffset);
-    if (corner.x() + size.width() > inside.right())
-        corner.rx() = pixel.x() - CoordinatesOffset - size.width();
-    if (corner.y() + size.height() > inside.bottom())
-        corner.ry() = pixel.y() - CoordinatesOffset - size.height();
-    return QRectF(corner, size);
-}
-
-void Canvas::paintCoordinates(QPainter &painter)
-{
-    if (!m_coordinatesText)
-        return;
     std::vector<QPoint> pixels;
     if (m_pointer)
         pixels.push_back(*m_pointer);
     if (showsKeyboardMarks())
-        pixels.push_back(m_crosshair);
-    if (pixels.empty())
-        return;
-    painter.save();
-    painter.setFont(pictureFont());
-    QColor ground = palette().color(QPalette::ToolTipBase);
-    ground.setAlpha(230);
-    for (QPoint pixel : pixels) {
-        const QRectF box = coordinatesBox(pixel);
-        painter.fillRect(box, ground);
-        painter.setPen(palette().color(QPalette::ToolTipText));
-        painter.drawText(box, Qt::AlignCenter, m_coordinatesText(pixel));
-    }
-    painter.restore();
+        pixels.push_back(m_crosshair.position());
+    return pixels;
 }
 
 void Canvas::setPointer(std::optional<QPoint> pixel)
 {
     if (pixel == m_pointer)
         return;
-    if (m_pointer && m_coordinatesText)
-        update(onWidget(coordinatesBox(*m_pointer)));
+    if (m_pointer)
+        update(coordinatesArea(*m_pointer));
     m_pointer = pixel;
-    if (m_pointer && m_coordinatesText)
-        update(onWidget(coordinatesBox(*m_pointer)));
+    if (m_pointer)
+        update(coordinatesArea(*m_pointer));
 }
 
-void Canvas::setCrosshair(QPoint position)
+// Hidden, it moves with every press: its area, whose coordinates are a text
+// to measure, only when it shows.
+void Canvas::moveCrosshair(QPoint position, bool centred)
 {
-    m_crosshairCentred = false;
-    moveCrosshair(position);
+    m_crosshair.setCentred(centred);
+    const QRect before = showsKeyboardMarks() ? crosshairShownArea() : QRect();
+    if (m_crosshair.moveTo(position, picture().area()) && showsKeyboardMarks())
+        update(before | crosshairShownArea());
 }
 
-void Canvas::centreCrosshair()
+QRect Canvas::crosshairShownArea() const
 {
-    m_crosshairCentred = true;
-    moveCrosshair(QPoint(area().width() / 2, area().height() / 2));
-}
-
-void Canvas::moveCrosshair(QPoint position)
-{
-    const QRect inside = m_picture.area();
-    if (inside.isEmpty())
-        return;
-    const QPoint kept(std::clamp(position.x(), inside.left(), inside.right()),
-                      std::clamp(position.y(), inside.top(), inside.bottom()));
-    if (kept == m_crosshair)
-        return;
-    // Hidden, it moves with every press: its area, whose coordinates are a
-    // text to measure, only when it shows.
-    const auto shownArea = [this] {
-        return crosshairArea() | (m_coordinatesText ? onWidget(coordinatesBox(m_crosshair)) : QRect());
-    };
-    const QRect before = showsKeyboardMarks() ? shownArea() : QRect();
-    m_crosshair = kept;
-    if (showsKeyboardMarks())
-        update(before | shownArea());
-}
-
-// Where the crosshair is drawn, in widget coordinates.
-QRect Canvas::crosshairArea() const
-{
-    return onWidget(QRectF(QRect(m_crosshair, QSize(1, 1))
-                               .adjusted(-CrosshairReach - 1, -CrosshairReach - 1, CrosshairReach + 1, CrosshairReach + 1)));
+    return crosshairArea() | coordinatesArea(m_crosshair.position());
 }
 
 // Shows or hides the focus frame and the crosshair.
@@ -384,50 +173,29 @@ void Canvas::setKeyboardInUse(bool inUse)
     update();
 }
 
-// At 100 % the picture shown is the one copied; at another zoom it is
-// drawn once more at the screen's own ratio, as 100 % shows it.
-void Canvas::copyPicture() const
-{
-    const qreal ratio = devicePixelRatioF();
-    if (m_picture.devicePixelRatio() == ratio) {
-        QGuiApplication::clipboard()->setImage(m_picture.image());
-        return;
-    }
-    Picture unzoomed = m_picture.fitted(area().size(), ratio);
-    if (m_board)
-        drawFigureAfresh(unzoomed);
-    QGuiApplication::clipboard()->setImage(unzoomed.image());
-}
-
 void Canvas::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Copy)) {
-        copyPicture();
+        QGuiApplication::clipboard()->setImage(picture().imageAt100(devicePixelRatioF()));
         return;
     }
     if (event->matches(QKeySequence::Paste)) {
         emit pasteRequested();
         return;
     }
-    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
-    const QPoint arrow = event->key() == Qt::Key_Left    ? QPoint(-step, 0)
-                         : event->key() == Qt::Key_Right ? QPoint(step, 0)
-                         : event->key() == Qt::Key_Up    ? QPoint(0, -step)
-                         : event->key() == Qt::Key_Down  ? QPoint(0, step)
-                                                         : QPoint();
-    if (!arrow.isNull()) {
+    if (const QPoint step = KeyboardCrosshair::stepOf(*event); !step.isNull()) {
         setKeyboardInUse(true);
-        setCrosshair(m_crosshair + arrow);
+        moveCrosshair(m_crosshair.position() + step, false);
         return;
     }
     switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        emit pressed(m_crosshair, Qt::LeftButton);
+        emit pressed(m_crosshair.position(), Qt::LeftButton);
         break;
     default:
-        QFrame::keyPressEvent(event);
+        PictureFrame::keyPressEvent(event);
         return;
     }
     event->accept();
@@ -438,7 +206,7 @@ void Canvas::keyPressEvent(QKeyEvent *event)
 // menu or the menu bar keeps them as they were.
 void Canvas::focusInEvent(QFocusEvent *event)
 {
-    QFrame::focusInEvent(event);
+    PictureFrame::focusInEvent(event);
     switch (event->reason()) {
     case Qt::TabFocusReason:
     case Qt::BacktabFocusReason: setKeyboardInUse(true); break;
@@ -452,31 +220,31 @@ void Canvas::focusInEvent(QFocusEvent *event)
 
 void Canvas::focusOutEvent(QFocusEvent *event)
 {
-    QFrame::focusOutEvent(event);
+    PictureFrame::focusOutEvent(event);
     update();
 }
 
 void Canvas::mousePressEvent(QMouseEvent *event)
 {
-    const QPoint at = pixelAt(event->position());
+    const QPoint at = picture().pixelAt(event->position());
     setKeyboardInUse(false);
     setPointer(std::nullopt); // the new dot in sight, until the pointer moves on
-    if (!m_picture.area().contains(at))
+    if (!picture().area().contains(at))
         return; // a press on the border is not on the board
     emit pressed(at, event->button());
 }
 
 void Canvas::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPoint at = pixelAt(event->position());
+    const QPoint at = picture().pixelAt(event->position());
     setPointer(area().contains(at) ? std::optional<QPoint>(at) : std::nullopt);
-    QFrame::mouseMoveEvent(event);
+    PictureFrame::mouseMoveEvent(event);
 }
 
 void Canvas::leaveEvent(QEvent *event)
 {
     setPointer(std::nullopt);
-    QFrame::leaveEvent(event);
+    PictureFrame::leaveEvent(event);
 }
 
 // Not a press: QWidget's own would make it one.
@@ -502,7 +270,7 @@ QVariant Canvas::inputMethodQuery(Qt::InputMethodQuery query) const
 {
     if (query == Qt::ImCursorRectangle)
         return crosshairArea();
-    return QFrame::inputMethodQuery(query);
+    return PictureFrame::inputMethodQuery(query);
 }
 
 namespace {
@@ -533,59 +301,4 @@ void Canvas::dropEvent(QDropEvent *event)
     else
         return;
     event->acceptProposedAction();
-}
-
-void Canvas::resizeEvent(QResizeEvent *event)
-{
-    QFrame::resizeEvent(event);
-    if (m_zoom == 1)
-        m_sizeHeld = false;
-    fitPicture();
-}
-
-void Canvas::changeEvent(QEvent *event)
-{
-    QFrame::changeEvent(event);
-    if (event->type() == QEvent::ContentsRectChange)
-        fitPicture();
-}
-
-// The picture follows the inner area's size at 100 % and the screen's
-// pixel ratio times the zoom; what was drawn stays, and at another ratio it
-// is drawn afresh, sharp.
-void Canvas::fitPicture()
-{
-    m_innerOrigin = contentsRect().topLeft();
-    const QSize size = pictureSize();
-    const qreal ratio = devicePixelRatioF() * m_zoom;
-    if (size == m_picture.size() && ratio == m_picture.devicePixelRatio() && !m_picture.image().isNull())
-        return;
-    const bool sharper = m_board && ratio != m_picture.devicePixelRatio();
-    m_picture = sharper ? Picture(size, ratio) : m_picture.fitted(size, ratio);
-    if (sharper)
-        drawFigureAfresh(m_picture);
-    m_numbers.invalidate();
-    if (m_crosshairCentred)
-        centreCrosshair();
-    else
-        moveCrosshair(m_crosshair);
-    damage(area());
-}
-
-// Damage is gathered into one rectangle and shown once control returns to
-// the event loop, so a long drawing command schedules a single repaint.
-void Canvas::damage(const QRect &area)
-{
-    const QRect clipped = area & m_picture.area();
-    if (clipped.isEmpty())
-        return;
-    if (m_damage.isEmpty())
-        QMetaObject::invokeMethod(this, &Canvas::showDamage, Qt::QueuedConnection);
-    m_damage |= clipped;
-}
-
-void Canvas::showDamage()
-{
-    update(onWidget(QRectF(m_damage)) & contentsRect());
-    m_damage = QRect();
 }

@@ -10,6 +10,9 @@
 #include <QPolygonF>
 #include <QString>
 
+class QFont;
+class QPainter;
+
 // What the canvas marks over its picture for the user, never in it: an
 // area shown in a light colour under the figure's lines (a triangle of the
 // fan), a shading of the picture's size under them (how often the fan's
@@ -31,4 +34,9 @@ struct CanvasMark {
     QColor ground; // behind the numbers
 
     bool isEmpty() const { return area.isEmpty() && shading.isNull() && labels.isEmpty() && rings.isEmpty(); }
+
+    // In the picture's coordinates, the labels in `font`.
+    void paint(QPainter &painter, const QFont &font) const;
+    // Where it is painted, its labels' room included; empty for no mark.
+    QRectF reach(const QFont &font) const;
 };

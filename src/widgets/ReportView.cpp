@@ -8,35 +8,19 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDrag>
 #include <QHelpEvent>
-#include <QLabel>
-#include <QMimeData>
 #include <QPainter>
-#include <QScrollBar>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleHints>
 #include <QToolTip>
 
 #include <algorithm>
 
-namespace {
-
-constexpr qreal Margin = LineLayouts::Margin;
-constexpr int AutoScrollInterval = 50; // ms, one row each while dragging beyond the box
-
-} // namespace
-
 ReportView::ReportView(QWidget *parent)
-    : QAbstractScrollArea(parent)
+    : LinedTextView(parent)
 {
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setMouseTracking(true);
-    m_lines.setFont(font());
-    layOut();
 }
 
 ReportView::~ReportView() = default;
@@ -50,13 +34,9 @@ void ReportView::setText(const LinedText &text)
 {
     emit textAboutToBeReplaced();
     m_lineFeedOffsets.reset();
-    m_lines.setText(text);
     m_caret.reset();
-    m_rows.setTop({});
-    m_selecting = m_mightDrag = false;
-    m_autoScrolling.stop();
-    m_tripleClick.stop();
-    layOut();
+    m_mouse.stop();
+    showText(text);
     restartBlinking();
     emit textReplaced();
     emit cursorPositionChanged();
@@ -71,28 +51,9 @@ const LineFeedOffsets &ReportView::lineFeedOffsets() const
     return *m_lineFeedOffsets;
 }
 
-// --- where lines and positions are shown ----------------------------------------
-
-int ReportView::lineAt(QPoint viewportPosition) const
-{
-    const std::optional<ShownRows::Line> shown = m_rows.lineAt(viewportPosition.y());
-    return shown ? shown->line : -1;
-}
-
-qsizetype ReportView::positionAt(QPoint viewportPosition) const
-{
-    return m_rows.positionAt(viewportPosition, QTextLine::CursorBetweenCharacters);
-}
-
-QRect ReportView::characterRect(qsizetype position) const
-{
-    const std::optional<QRectF> place = m_rows.placeOf(position);
-    return place ? place->toAlignedRect() : QRect();
-}
-
 QRect ReportView::caretRect(qsizetype position) const
 {
-    const std::optional<QRectF> place = m_rows.placeOf(position);
+    const std::optional<QRectF> place = rows().placeOf(position);
     if (!place)
         return {};
     const int width = style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this);
@@ -102,119 +63,11 @@ QRect ReportView::caretRect(qsizetype position) const
 QVariant ReportView::inputMethodQuery(Qt::InputMethodQuery query) const
 {
     if (query != Qt::ImCursorRectangle)
-        return QAbstractScrollArea::inputMethodQuery(query);
+        return LinedTextView::inputMethodQuery(query);
     QRect caret = caretRect(cursorPosition());
     if (caret.isNull()) // scrolled out of view: the top of the text instead
-        caret = QRect(int(Margin), int(Margin), 1, fontMetrics().height());
+        caret = QRect(int(LineLayouts::Margin), int(LineLayouts::Margin), 1, fontMetrics().height());
     return caret.translated(viewport()->geometry().topLeft());
-}
-
-// --- scrolling ------------------------------------------------------------------
-
-int ReportView::rowsInView() const
-{
-    return std::max(1, int(m_rows.textHeight() / QFontMetricsF(font()).lineSpacing()));
-}
-
-// The rows wrap at the viewport's width; the scroll bar counts lines, and
-// its end shows the last line at the bottom.
-void ReportView::layOut()
-{
-    m_lines.setWidth(viewport()->width() - 2 * Margin);
-    m_rows.layOut(viewport()->height());
-    QScrollBar *bar = verticalScrollBar();
-    const QSignalBlocker quiet(bar);
-    bar->setRange(0, m_rows.lastTop().line);
-    bar->setPageStep(rowsInView());
-    bar->setValue(m_rows.top().line);
-    viewport()->update();
-}
-
-void ReportView::setTop(TextRow top)
-{
-    if (!m_rows.setTop(top))
-        return;
-    {
-        const QSignalBlocker quiet(verticalScrollBar());
-        verticalScrollBar()->setValue(m_rows.top().line);
-    }
-    viewport()->update();
-    if (viewport()->underMouse())
-        hoverAt(viewport()->mapFromGlobal(QCursor::pos()));
-}
-
-// The scroll bar moved: its line at the top, or the last page at its end.
-void ReportView::scrollContentsBy(int, int)
-{
-    const int line = verticalScrollBar()->value();
-    if (line != m_rows.top().line)
-        setTop(line == m_rows.lastTop().line ? m_rows.lastTop() : TextRow{line, 0});
-}
-
-void ReportView::revealCursor()
-{
-    setTop(m_rows.topShowing(m_lines.rowOf(cursorPosition())));
-}
-
-void ReportView::resizeEvent(QResizeEvent *event)
-{
-    QAbstractScrollArea::resizeEvent(event);
-    placeNotice();
-    layOut();
-}
-
-void ReportView::setNotice(const QString &notice)
-{
-    if (!m_notice) {
-        m_notice = new QLabel(this);
-        m_notice->setAutoFillBackground(true);
-        m_notice->setBackgroundRole(QPalette::ToolTipBase);
-        m_notice->setForegroundRole(QPalette::ToolTipText);
-        m_notice->setIndent(int(Margin));
-    }
-    m_notice->setText(notice);
-    m_notice->setVisible(!notice.isEmpty());
-    placeNotice();
-}
-
-// The strip above the viewport, which gives up its height.
-void ReportView::placeNotice()
-{
-    const bool shown = m_notice && !m_notice->text().isEmpty();
-    const int height = shown ? m_notice->sizeHint().height() : 0;
-    setViewportMargins(0, height, 0, 0);
-    if (shown)
-        m_notice->setGeometry(QRect(contentsRect().topLeft(), QSize(contentsRect().width(), height)));
-}
-
-void ReportView::changeEvent(QEvent *event)
-{
-    QAbstractScrollArea::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
-        m_lines.setFont(font());
-        layOut();
-    }
-}
-
-// Rows by the wheel, so that no row of a long line is skipped; Ctrl with
-// the wheel enlarges or shrinks the text, as in Qt's own read-only boxes.
-void ReportView::wheelEvent(QWheelEvent *event)
-{
-    const int angle = event->angleDelta().y();
-    if (event->modifiers() & Qt::ControlModifier) {
-        QFont larger = font();
-        const qreal size = larger.pointSizeF() + angle / 120.0; // a point a notch
-        if (size > 0) {
-            larger.setPointSizeF(size);
-            setFont(larger);
-        }
-    } else {
-        m_wheelUnits += angle * QApplication::wheelScrollLines();
-        const int rows = m_wheelUnits / 120;
-        m_wheelUnits -= rows * 120;
-        setTop(m_lines.moved(m_rows.top(), -rows));
-    }
-    event->accept();
 }
 
 // --- painting -------------------------------------------------------------------
@@ -231,10 +84,10 @@ void ReportView::paintEvent(QPaintEvent *event)
     const auto [from, to] = selectionRange();
     const qsizetype cursor = cursorPosition();
     const int caretLine = lineOf(cursor);
-    for (const ShownRows::Line &shown : m_rows.lines()) {
-        if (!QRectF(0, shown.top, viewport()->width(), m_lines.heightOf(shown.line)).intersects(damaged))
+    for (const ShownRows::Line &shown : rows().lines()) {
+        if (!QRectF(0, shown.top, viewport()->width(), lines().heightOf(shown.line)).intersects(damaged))
             continue;
-        const QTextLayout &layout = m_lines.layout(shown.line);
+        const QTextLayout &layout = lines().layout(shown.line);
         const qsizetype start = lineStart(shown.line);
         const qsizetype end = linedText().lineEnd(shown.line);
         selected.start = int(std::clamp(from, start, end) - start);
@@ -270,7 +123,7 @@ void ReportView::restartBlinking()
 
 void ReportView::focusInEvent(QFocusEvent *event)
 {
-    QAbstractScrollArea::focusInEvent(event);
+    LinedTextView::focusInEvent(event);
     restartBlinking();
     viewport()->update(); // the selection in the colours of the focus
 }
@@ -278,7 +131,7 @@ void ReportView::focusInEvent(QFocusEvent *event)
 void ReportView::focusOutEvent(QFocusEvent *event)
 {
     emit focusLost();
-    QAbstractScrollArea::focusOutEvent(event);
+    LinedTextView::focusOutEvent(event);
     m_blinking.stop();
     m_caretOn = false;
     viewport()->update();
@@ -289,13 +142,8 @@ void ReportView::timerEvent(QTimerEvent *event)
     if (event->timerId() == m_blinking.timerId()) {
         m_caretOn = !m_caretOn;
         updateCaret();
-    } else if (event->timerId() == m_autoScrolling.timerId()) {
-        setTop(m_lines.moved(m_rows.top(), m_draggedTo.y() < 0 ? -1 : 1));
-        extendSelectionTo(m_draggedTo);
-    } else if (event->timerId() == m_tripleClick.timerId()) {
-        m_tripleClick.stop();
     } else {
-        QAbstractScrollArea::timerEvent(event);
+        LinedTextView::timerEvent(event);
     }
 }
 
@@ -309,12 +157,17 @@ QString ReportView::selectedText() const
 
 void ReportView::setCursorPosition(qsizetype position, bool keepAnchor)
 {
-    select(keepAnchor ? m_caret.anchor() : position, position, true);
+    select(keepAnchor ? m_caret.anchor() : position, position);
+}
+
+void ReportView::select(qsizetype anchor, qsizetype position)
+{
+    showChange(m_caret.select(anchor, position), true);
 }
 
 void ReportView::selectAll()
 {
-    select(0, text().size(), false);
+    showChange(m_caret.select(0, text().size()), false);
 }
 
 void ReportView::copy() const
@@ -323,17 +176,11 @@ void ReportView::copy() const
         QGuiApplication::clipboard()->setText(selectedText());
 }
 
-// Where the mouse's middle button pastes on X11: what was last selected.
 void ReportView::offerSelection() const
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (hasSelection() && clipboard->supportsSelection())
         clipboard->setText(selectedText(), QClipboard::Selection);
-}
-
-void ReportView::select(qsizetype anchor, qsizetype position, bool reveal)
-{
-    showChange(m_caret.select(anchor, position), reveal);
 }
 
 void ReportView::showChange(TextCaret::Change change, bool reveal)
@@ -373,11 +220,11 @@ void ReportView::keyPressEvent(QKeyEvent *event)
         copy();
     } else if (event->key() == Qt::Key_Space && (event->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier) {
         // A page on, or back with Shift, as in Qt's own read-only boxes.
-        setTop(m_lines.moved(m_rows.top(), event->modifiers() ? -rowsInView() : rowsInView()));
+        scrollRows(event->modifiers() ? -rowsInView() : rowsInView());
     } else if (const std::optional<TextCaret::KeyMove> keyMove = TextCaret::moveOf(*event)) {
         // The view scrolls a page, and the caret goes along with it.
         if (const int pages = TextCaret::pagesOf(keyMove->move))
-            setTop(m_lines.moved(m_rows.top(), pages * rowsInView()));
+            scrollRows(pages * rowsInView());
         showChange(m_caret.move(*keyMove, rowsInView()), true);
         if (keyMove->selecting)
             offerSelection();
@@ -396,52 +243,15 @@ void ReportView::mousePressEvent(QMouseEvent *event)
         event->ignore();
         return;
     }
-    const QPoint at = event->position().toPoint();
-    const bool thirdClick = m_tripleClick.isActive()
-                            && (at - m_doubleClickedAt).manhattanLength() < QApplication::startDragDistance();
-    m_tripleClick.stop();
-    const qsizetype position = positionAt(at);
-    if (thirdClick) {
-        const int line = lineOf(position);
-        select(lineStart(line), linedText().lineEnd(line), true);
-        offerSelection();
-        return;
-    }
-    const bool extending = event->modifiers() & Qt::ShiftModifier;
-    const auto [from, to] = selectionRange();
-    // A press on the selection may start dragging it out of the box.
-    m_mightDrag = !extending && position >= from && position < to;
-    m_pressedAt = at;
-    if (m_mightDrag)
-        return;
-    select(extending ? m_caret.anchor() : position, position, true);
-    m_selecting = true;
-    m_draggedTo = at;
+    m_mouse.press(event->position().toPoint(), event->modifiers() & Qt::ShiftModifier);
 }
 
 void ReportView::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
     hoverAt(at);
-    if (!(event->buttons() & Qt::LeftButton))
-        return;
-    if (m_mightDrag) {
-        if ((at - m_pressedAt).manhattanLength() >= QApplication::startDragDistance()) {
-            m_mightDrag = false;
-            dragSelection();
-        }
-        return;
-    }
-    if (!m_selecting)
-        return;
-    m_draggedTo = at;
-    extendSelectionTo(at);
-    if (at.y() < 0 || at.y() >= viewport()->height()) {
-        if (!m_autoScrolling.isActive())
-            m_autoScrolling.start(AutoScrollInterval, this);
-    } else {
-        m_autoScrolling.stop();
-    }
+    if (event->buttons() & Qt::LeftButton)
+        m_mouse.move(at);
 }
 
 void ReportView::mouseReleaseEvent(QMouseEvent *event)
@@ -450,12 +260,7 @@ void ReportView::mouseReleaseEvent(QMouseEvent *event)
         event->ignore();
         return;
     }
-    m_autoScrolling.stop();
-    if (m_mightDrag) // a click on the selection, without dragging
-        setCursorPosition(positionAt(event->position().toPoint()));
-    else if (m_selecting)
-        offerSelection();
-    m_mightDrag = m_selecting = false;
+    m_mouse.release(event->position().toPoint());
 }
 
 void ReportView::mouseDoubleClickEvent(QMouseEvent *event)
@@ -466,28 +271,7 @@ void ReportView::mouseDoubleClickEvent(QMouseEvent *event)
         event->ignore();
         return;
     }
-    const auto [from, to] =
-        linedText().segmentAround(m_rows.positionAt(at, QTextLine::CursorOnCharacter), QTextBoundaryFinder::Word);
-    select(from, to, true);
-    offerSelection();
-    m_mightDrag = false;
-    m_doubleClickedAt = at;
-    m_tripleClick.start(QApplication::doubleClickInterval(), this);
-}
-
-void ReportView::extendSelectionTo(QPoint viewportPosition)
-{
-    const QPoint inside(viewportPosition.x(), std::clamp(viewportPosition.y(), 0, viewport()->height() - 1));
-    select(m_caret.anchor(), positionAt(inside), true);
-}
-
-void ReportView::dragSelection()
-{
-    auto *drag = new QDrag(this);
-    auto *data = new QMimeData;
-    data->setText(selectedText());
-    drag->setMimeData(data);
-    drag->exec(Qt::CopyAction);
+    m_mouse.doubleClick(at);
 }
 
 bool ReportView::viewportEvent(QEvent *event)
@@ -498,7 +282,7 @@ bool ReportView::viewportEvent(QEvent *event)
         showToolTip(*static_cast<QHelpEvent *>(event));
         return true;
     }
-    return QAbstractScrollArea::viewportEvent(event);
+    return LinedTextView::viewportEvent(event);
 }
 
 // Below the rows of the line under the pointer, which stays readable; it
@@ -514,6 +298,13 @@ void ReportView::showToolTip(const QHelpEvent &event)
     }
     // Qt puts the tip a pointer's height below the point it is given.
     QToolTip::showText(viewport()->mapToGlobal(QPoint(event.pos().x(), rows.bottom())), toolTip(), viewport(), rows);
+}
+
+// The line under the pointer, after the view scrolled under it.
+void ReportView::scrolled()
+{
+    if (viewport()->underMouse())
+        hoverAt(viewport()->mapFromGlobal(QCursor::pos()));
 }
 
 void ReportView::hoverAt(QPoint viewportPosition)

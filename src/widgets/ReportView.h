@@ -4,17 +4,14 @@
 #pragma once
 
 #include "LineFeedOffsets.h"
-#include "LineLayouts.h"
-#include "LinedText.h"
-#include "ShownRows.h"
+#include "LinedTextView.h"
+#include "MouseSelection.h"
 #include "TextCaret.h"
 
-#include <QAbstractScrollArea>
 #include <QBasicTimer>
 #include <QString>
 
 class QHelpEvent;
-class QLabel;
 
 #include <optional>
 #include <utility>
@@ -22,20 +19,22 @@ class QLabel;
 // The read-only box that shows the task and the area report.
 //
 // It holds the text once, shared with whoever set it, with where its lines
-// start, and lays out only the lines in view: a report of a hundred thousand
-// lines shows as fast as one of ten. text() returns exactly what was set, CR
-// LF included; each line end (CR LF, CR or LF) shows as a line break, and
-// each line wraps at the box's width. After every setText the box shows the
-// top of its text with the caret at the start.
+// start, and lays out only the lines in view (LinedTextView): a report of a
+// hundred thousand lines shows as fast as one of ten. text() returns
+// exactly what was set, CR LF included; each line end (CR LF, CR or LF)
+// shows as a line break, and each line wraps at the box's width. After
+// every setText the box shows the top of its text with the caret at the
+// start.
 //
 // Positions are indices into text(). The caret and the selection move by
 // keyboard and mouse as in any text box that cannot be edited: the arrow,
 // Home, End and Page keys (Shift extends the selection), Ctrl+A, double- and
-// triple-click, dragging; Ctrl+C copies the selection with every line end as
-// LF. Typing and the keys that edit change nothing and pass on to the
-// window. Ctrl+Down and Ctrl+Up ask for the next or the previous block of
-// the report, Enter and a double-click for the working of a line: the box
-// only says so, and whoever knows the report's blocks answers.
+// triple-click, dragging (MouseSelection); Ctrl+C copies the selection with
+// every line end as LF. Typing and the keys that edit change nothing and
+// pass on to the window. Ctrl+Down and Ctrl+Up ask for the next or the
+// previous block of the report, Enter and a double-click for the working of
+// a line: the box only says so, and whoever knows the report's blocks
+// answers.
 //
 // Its context menu holds the text box's own items (copy, select all), in
 // the words the window gives, then the actions added to the box: the
@@ -45,7 +44,7 @@ class QLabel;
 // tooltip shows below the line under the pointer, never over it. A screen
 // reader reads the box through AccessibleReportView, which its signals keep
 // up to date.
-class ReportView : public QAbstractScrollArea
+class ReportView : public LinedTextView
 {
     Q_OBJECT
 
@@ -53,36 +52,26 @@ public:
     explicit ReportView(QWidget *parent = nullptr);
     ~ReportView() override;
 
-    const QString &text() const { return m_lines.text().text; }
-    const LinedText &linedText() const { return m_lines.text(); }
     // Finds where the lines start.
     void setText(const QString &text);
     // Takes the line starts as they are: they must be those of the text.
     void setText(const LinedText &text);
 
-    int lineCount() const { return linedText().lineCount(); }
-    qsizetype lineStart(int line) const { return linedText().lineStart(line); }
-    int lineOf(qsizetype position) const { return linedText().lineOf(position); }
-    // The line shown at a point of the viewport; -1 below the last line.
-    int lineAt(QPoint viewportPosition) const;
-    // The position nearest to a point of the viewport, as a click places it.
-    qsizetype positionAt(QPoint viewportPosition) const;
-    // Where the character at the position is drawn in the viewport; empty
-    // when its line is not in view.
-    QRect characterRect(qsizetype position) const;
-
     qsizetype cursorPosition() const { return m_caret.position(); }
+    qsizetype anchorPosition() const { return m_caret.anchor(); }
     // Moves the caret, selecting from the anchor with `keepAnchor`, and
     // scrolls it into view.
     void setCursorPosition(qsizetype position, bool keepAnchor = false);
+    // Selects from `anchor` to `position`, the caret at `position`, and
+    // scrolls it into view.
+    void select(qsizetype anchor, qsizetype position);
     bool hasSelection() const { return m_caret.hasSelection(); }
     // Where the selection starts and ends, in the text's order.
     std::pair<qsizetype, qsizetype> selectionRange() const { return m_caret.selectionRange(); }
-    // Where the row that shows the position starts and ends, before the
-    // blank at which a wrapped row breaks.
-    std::pair<qsizetype, qsizetype> rowAround(qsizetype position) const { return m_lines.rowAround(position); }
     // The selected text with every line end as LF, as Ctrl+C copies it.
     QString selectedText() const;
+    // Where the mouse's middle button pastes on X11: what was last selected.
+    void offerSelection() const;
 
     // Offsets into the text as a screen reader counts them, each line end
     // one character (built when first asked for).
@@ -90,8 +79,6 @@ public:
 
     // The words of the text box's own items of the context menu.
     void setTextBoxCaptions(const QString &copy, const QString &selectAll);
-    // What is said of the text as a whole, above it; none when empty.
-    void setNotice(const QString &notice);
 
     // The caret's rectangle, in the box's coordinates, for
     // Qt::ImCursorRectangle: where the keyboard opens the context menu.
@@ -122,58 +109,36 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void scrollContentsBy(int dx, int dy) override;
+    void scrolled() override;
     bool viewportEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
-    void select(qsizetype anchor, qsizetype position, bool reveal);
     void showChange(TextCaret::Change change, bool reveal);
-
-    int rowsInView() const;
-    void layOut();
-    void setTop(TextRow top);
-    void revealCursor();
+    void revealCursor() { reveal(cursorPosition()); }
 
     QRect caretRect(qsizetype position) const;
     void updateCaret();
     void restartBlinking();
     void setHoveredLine(int line);
     void hoverAt(QPoint viewportPosition);
-    void extendSelectionTo(QPoint viewportPosition);
-    void offerSelection() const;
-    void dragSelection();
-    void placeNotice();
     void showToolTip(const QHelpEvent &event);
 
-    LineLayouts m_lines;
     mutable std::optional<LineFeedOffsets> m_lineFeedOffsets;
-    TextCaret m_caret{m_lines};
-    ShownRows m_rows{m_lines};
+    TextCaret m_caret{lines()};
+    MouseSelection m_mouse{*this};
 
     bool m_caretOn = false;
     QBasicTimer m_blinking;
-    bool m_selecting = false;     // the left button drags out a selection
-    bool m_mightDrag = false;     // pressed inside the selection
-    QPoint m_pressedAt;
-    QPoint m_draggedTo;           // where the pointer is while selecting
-    QBasicTimer m_autoScrolling;  // while the pointer is above or below
-    QBasicTimer m_tripleClick;    // a press now selects the line
-    QPoint m_doubleClickedAt;
     int m_hoveredLine = -1;
-    int m_wheelUnits = 0;         // rows times 120 not yet scrolled
     QString m_copyCaption;
     QString m_selectAllCaption;
-    QLabel *m_notice = nullptr;
 };

@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 Zarvelon developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ClassSet.h"
+
+#include "PairShaper.h"
+#include "PdfAside.h"
+#include "WorksheetPages.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+
+namespace {
+
+// The page between a class set's pupils' sheets and their answers: its
+// heading in large bold type, its lines under it.
+void paintAnswersPage(QPainter &painter, const QPrinter &printer, const QFont &font, const QStringList &page)
+{
+    if (page.isEmpty())
+        return;
+    const QRectF area = WorksheetPages::textArea(printer);
+    QFont large = font;
+    if (large.pointSizeF() > 0)
+        large.setPointSizeF(large.pointSizeF() * 2);
+    large.setBold(true);
+    painter.setPen(Qt::black);
+    painter.setFont(large);
+    const qreal headingHeight = 2 * QFontMetricsF(large, &printer).lineSpacing();
+    painter.drawText(QRectF(area.topLeft(), QSizeF(area.width(), headingHeight)), Qt::AlignCenter, page.first());
+    painter.setFont(font);
+    painter.drawText(area.adjusted(0, headingHeight, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     page.mid(1).join(u'\n'));
+}
+
+} // namespace
+
+WorksheetOutcome printClassSet(QPrinter &printer, const ClassSet &set, const WorksheetProgress &progress)
+{
+    std::vector<const WorksheetContent *> contents;
+    for (const auto *part : {&set.pupils, &set.answers})
+        for (const WorksheetContent &content : *part)
+            contents.push_back(&content);
+    // Each sheet tells its progress as a share of the whole set's.
+    constexpr int StepsASheet = 1000;
+    const int sheets = int(contents.size());
+    std::vector<WorksheetProgress> shares;
+    shares.reserve(contents.size()); // each sheet keeps a reference to its own
+    std::vector<std::unique_ptr<WorksheetPages>> laidOut;
+    // Every sheet of a set is in the window's font: its pairs are shaped once.
+    const PairShaper shaper(contents.empty() ? QFont() : contents.front()->font, &printer);
+    for (int i = 0; i < sheets; ++i) {
+        shares.push_back([&progress, i, sheets](int done, int total) {
+            return !progress || progress(i * StepsASheet + int(qint64(done) * StepsASheet / std::max(total, 1)),
+                                         sheets * StepsASheet);
+        });
+        laidOut.push_back(std::make_unique<WorksheetPages>(printer, *contents[size_t(i)], shaper, shares.back()));
+        if (!laidOut.back()->layOut())
+            return {WorksheetOutcome::Cancelled};
+    }
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return {WorksheetOutcome::Failed};
+    bool firstPage = true;
+    const auto newPage = [&] { return std::exchange(firstPage, false) || printer.newPage(); };
+    for (int i = 0; i < sheets; ++i) {
+        if (i == int(set.pupils.size()) && !set.answersPage.isEmpty()) {
+            if (!newPage())
+                return {WorksheetOutcome::Failed};
+            paintAnswersPage(painter, printer, contents[size_t(i)]->font, set.answersPage);
+        }
+        const WorksheetPages &sheet = *laidOut[size_t(i)];
+        for (int page = 0; page < sheet.pageCount(); ++page) {
+            if (!newPage())
+                return {WorksheetOutcome::Failed};
+            if (!sheet.paintPage(painter, page)) {
+                printer.abort();
+                return {WorksheetOutcome::Cancelled};
+            }
+        }
+        sheet.done();
+    }
+    if (!painter.end())
+        return {WorksheetOutcome::Failed};
+    return {};
+}
+
+WorksheetOutcome saveClassSetAsPdf(const QString &path, const ClassSet &set, const WorksheetProgress &progress)
+{
+    return savePdfAside(path, [&](QPrinter &printer) { return printClassSet(printer, set, progress); });
+}
