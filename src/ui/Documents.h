@@ -44,8 +44,9 @@ public:
     // PDF instead.
     void printWorksheet();
     // A class set of the numbered tasks of these variants, on the board's
-    // canvas: the pupils' sheets, then the answers.
-    ClassSet classSet(const std::vector<int> &variants) const;
+    // canvas: the pupils' sheets, the answers' table and, if asked for, the
+    // teacher's sheets.
+    ClassSet classSet(const std::vector<int> &variants, bool teachersSheets = false) const;
     // As many different variants of that many vertices, chosen by numbers
     // from `random`: the system's random numbers, or a test's own.
     using RandomNumbers = std::function<std::uint64_t()>;
@@ -79,4 +80,5 @@ private:
     std::optional<QFont> m_sheetFont;
     int m_classSheets = 30;  // of the class set asked for last
     int m_classVertices = 5;
+    bool m_classTeachers = false;
 };
