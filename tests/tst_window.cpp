@@ -869,11 +869,12 @@ void WindowTest::practiceChecks()
     for (QPushButton *button : practice->findChildren<QPushButton *>())
         if (button->isVisible() && button->text() == QStringLiteral("Покажи изчислението")) {
             button->click();
-            practice->openVariant(8); // a triangle
-            QVERIFY(practice->findChild<WorkingWindow *>()->toPlainText().startsWith(QStringLiteral("Триъгълник 1 от 1")));
+            practice->openVariant(9999); // ten vertices
+            QVERIFY(practice->findChild<WorkingWindow *>()->toPlainText().startsWith(QStringLiteral("Триъгълник 1 от 8")));
             break;
         }
-    // The solution at the largest zoom: every answer whole in its field.
+    // The solution at the largest zoom: every answer whole in its field, and
+    // the window as high as its parts need.
     practice->setZoomPercent(300);
     for (QPushButton *button : practice->findChildren<QPushButton *>())
         if (button->text() == QStringLiteral("Покажи решението"))
@@ -884,6 +885,7 @@ void WindowTest::practiceChecks()
         field->grab(); // scrolled as painted
         QCOMPARE(field->cursorPositionAt(QPoint(field->width() - 1, field->height() / 2)), field->text().size());
     }
+    QVERIFY(practice->height() >= practice->sizeHint().height());
 }
 
 void WindowTest::classSet_data()

@@ -434,7 +434,10 @@ void PracticeWindow::fitGrid()
     const int most = shown ? int(shown->availableGeometry().height() * MostOfScreen) : grid.height();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     m_scroll->setMinimumSize(grid.width() + bar, std::min(grid.height(), most));
-    adjustSize();
+    // Not adjustSize(), which stops a window at two thirds of the screen and
+    // squeezed the score over the fields at a large zoom.
+    layout()->activate();
+    resize(shown ? sizeHint().boundedTo(shown->availableGeometry().size()) : sizeHint());
     if (isVisible())
         keepOnScreen(*this);
 }
