@@ -12,7 +12,7 @@ QString whichSheet()
     return QStringLiteral("Изберете лист.\n„Лист на учителя“ е с целия отчет. „Лист на ученика“ е със задача: "
                           "рисунката и координатите на върховете, с празни места за страните и лицата.\n"
                           "„Комплект за класа“ е по един лист на ученика с различна задача за всеки, "
-                          "а след тях — листът на учителя на всяка задача.");
+                          "а след тях — таблица с отговорите.");
 }
 
 QString sheetName(Document sheet)
@@ -73,7 +73,7 @@ QString variantMark(int variant)
 
 QString classSetTeachersSheets()
 {
-    return QStringLiteral("След отговорите и листа на учителя на всеки вариант");
+    return QStringLiteral("Добави след отговорите и листа на учителя на всеки вариант");
 }
 
 QString answersHeading()
