@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -49,25 +50,48 @@ QList<qsizetype> startsOfLines(const QString &text)
 const Points RightTriangle{{0, 0}, {30, 0}, {0, 40}};
 
 // The value of a formula as the working writes it, with a decimal point:
-// numbers, + − · / ( ) √ ² ½ and a number before √ as a factor; none for
-// anything else, such as a letter. Read afresh, as a pupil with a
-// calculator would.
-class Formula
+// numbers, + − · / ( ) √ ² ½, a number before √ its factor; none for
+// anything else, such as a letter. Read afresh, as with a calculator.
+std::optional<double> valueOf(QString text)
 {
-public:
-    static std::optional<double> valueOf(QString text)
-    {
-        Formula formula{text.remove(u' ')};
-        const double value = formula.sum();
-        return formula.m_read && formula.m_at == formula.m_text.size() ? std::optional(value) : std::nullopt;
-    }
-
-private:
-    explicit Formula(const QString &text) : m_text(text) {}
-    bool next(QChar c) const { return m_at < m_text.size() && m_text[m_at] == c; }
-    bool take(QChar c) { return next(c) && ++m_at; }
-    double sum()
-    {
+    text.remove(u' ');
+    qsizetype at = 0;
+    bool read = true;
+    const auto next = [&](QChar c) { return at < text.size() && text[at] == c; };
+    const auto take = [&](QChar c) { return next(c) && ++at; };
+    std::function<double()> sum, product, atom;
+    atom = [&]() -> double {
+        if (take(u'−'))
+            return -atom();
+        if (take(u'√'))
+            return std::sqrt(atom());
+        double value = take(u'½') ? 0.5 : 0;
+        if (take(u'(')) {
+            value = sum();
+            read &= take(u')');
+        } else if (value == 0) {
+            const qsizetype from = at;
+            while (at < text.size() && (text[at].isDigit() || text[at] == u'.'))
+                ++at;
+            bool number = false;
+            value = text.mid(from, at - from).toDouble(&number);
+            read &= number;
+        }
+        while (take(u'²'))
+            value *= value;
+        return value;
+    };
+    product = [&] {
+        for (double value = atom();;) {
+            if (take(u'·') || next(u'√'))
+                value *= atom();
+            else if (take(u'/'))
+                value /= atom();
+            else
+                return value;
+        }
+    };
+    sum = [&] {
         for (double value = product();;) {
             if (take(u'+'))
                 value += product();
@@ -76,51 +100,28 @@ private:
             else
                 return value;
         }
-    }
-    double product()
-    {
-        for (double value = power();;) {
-            if (take(u'·') || next(u'√'))
-                value *= power();
-            else if (take(u'/'))
-                value /= power();
-            else
-                return value;
-        }
-    }
-    double power()
-    {
-        double value = atom();
-        while (take(u'²'))
-            value *= value;
-        return value;
-    }
-    double atom()
-    {
-        if (take(u'−'))
-            return -atom();
-        if (take(u'√'))
-            return std::sqrt(atom());
-        if (take(u'½'))
-            return 0.5;
-        if (take(u'(')) {
-            const double value = sum();
-            m_read &= take(u')');
-            return value;
-        }
-        const qsizetype from = m_at;
-        while (m_at < m_text.size() && (m_text[m_at].isDigit() || m_text[m_at] == u'.'))
-            ++m_at;
-        bool read = false;
-        const double value = m_text.mid(from, m_at - from).toDouble(&read);
-        m_read &= read;
-        return value;
-    }
+    };
+    const double value = sum();
+    return read && at == text.size() ? std::optional(value) : std::nullopt;
+}
 
-    QString m_text;
-    qsizetype m_at = 0;
-    bool m_read = true;
-};
+// Every "=" between two formulas of numbers holds for the numbers as
+// written, every "≈" comes within 0.1 %.
+void verifyRelations(const QString &working)
+{
+    const QRegularExpression relation(QStringLiteral(" [=≈] "));
+    for (const QString &line : working.split(u'\n')) {
+        const QStringList parts = line.split(relation);
+        for (qsizetype i = 0, at = 0; i + 1 < parts.size(); ++i) {
+            at += parts[i].size() + 3;
+            // The formulas beside the sign, without the words round them.
+            const std::optional<double> left = valueOf(parts[i].section(QStringLiteral(": "), -1));
+            const std::optional<double> right = valueOf(parts[i + 1].section(u',', 0, 0).section(u':', 0, 0));
+            const double size = left && right ? std::max(std::fabs(*left), 1.0) : 0;
+            QVERIFY2(!size || std::fabs(*left - *right) <= (line[at - 2] == u'=' ? 1e-15 : 0.001) * size, qPrintable(line));
+        }
+    }
+}
 
 const Points NotConvex{{0, 0}, {10, 0}, {10, 10}, {5, 2}, {0, 10}};
 
@@ -146,8 +147,6 @@ private slots:
     void measures();
     void working_data();
     void working();
-    void equalitiesHold_data();
-    void equalitiesHold();
     void workingWithoutNoise_data();
     void workingWithoutNoise();
     void pupilsExercise_data();
@@ -488,7 +487,8 @@ void TestAreaReport::working_data()
                        "Проверка: |D| = 0, а S е почти 0 само от закръглянето при корените: двете формули дават лице 0."};
 }
 
-// The working of a block, line by line, in each decimal convention.
+// The working of a block, line by line, in each decimal convention; with
+// a decimal point, its every "=" and "≈" read back.
 void TestAreaReport::working()
 {
     QFETCH(QString, locale);
@@ -500,50 +500,13 @@ void TestAreaReport::working()
     const QString text = block < int(fan.triangles.size()) ? triangleWorking(fan, block) : totalWorking(fan);
 
     QVERIFY(text.endsWith(u'\n'));
+    if (locale == QLatin1String("en_US"))
+        verifyRelations(text);
     QFETCH(QStringList, lines);
     if (lines.size() > 2)
         QCOMPARE(text.chopped(1).split(u'\n'), lines);
     for (const QString &line : lines) // the short rows: parts of lines
         QVERIFY2(text.contains(line), qPrintable(text));
-}
-
-void TestAreaReport::equalitiesHold_data()
-{
-    QTest::addColumn<Points>("points");
-    QTest::addColumn<int>("block");
-    QTest::newRow("a thin triangle") << Points{{80, 170}, {100, 70}, {120, 20}, {230, 40}, {440, 130}, {190, 160}} << 3;
-    QTest::newRow("whole sides") << RightTriangle << 0;
-    QTest::newRow("D negative") << NotConvex << 1;
-    QTest::newRow("Heron's last digit") << Points{{170, 107}, {300, 147}, {249, 153}} << 0;
-    QTest::newRow("a half") << Points{{0, 0}, {7, 2}, {3, 9}} << 0;
-}
-
-// Every "=" between two formulas of numbers holds for the numbers as
-// written, every "≈" comes within 0.1 %.
-void TestAreaReport::equalitiesHold()
-{
-    QFETCH(Points, points);
-    QFETCH(int, block);
-    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-    const QRegularExpression relation(QStringLiteral(" [=≈] "));
-    int equalities = 0;
-    for (const QString &line : triangleWorking(fanOf(points), block).split(u'\n')) {
-        const QStringList parts = line.split(relation);
-        qsizetype at = 0;
-        for (int i = 0; i + 1 < parts.size(); ++i) {
-            at += parts[i].size() + 3;
-            // The formulas beside the sign, without the words round them.
-            const std::optional<double> left = Formula::valueOf(parts[i].section(QStringLiteral(": "), -1));
-            const std::optional<double> right = Formula::valueOf(parts[i + 1].section(u',', 0, 0).section(u':', 0, 0));
-            if (!left || !right)
-                continue;
-            const double difference = std::fabs(*left - *right), size = std::max(std::fabs(*left), 1.0);
-            const bool equal = line[at - 2] == u'=';
-            QVERIFY2(difference <= (equal ? 1e-15 : 0.001) * size, qPrintable(line));
-            equalities += equal;
-        }
-    }
-    QVERIFY(equalities >= 8);
 }
 
 void TestAreaReport::workingWithoutNoise_data()
@@ -590,10 +553,6 @@ void TestAreaReport::pupilsExercise_data()
     QTest::newRow("a triangle") << RightTriangle
         << "Координати на върховете (X; Y):\r\n1:\u00A0(0;\u00A00)   2:\u00A0(30;\u00A00)   3:\u00A0(0;\u00A040)\r\n\r\nВърхове: 1 2 3"
                + blanks + "\r\nЛице на многоъгълника = __________\r\n";
-    QTest::newRow("five vertices a line") << Points{{0, 0}, {9, 0}, {9, 1}, {8, 2}, {7, 3}, {0, 1}}
-        << "Координати на върховете (X; Y):\r\n1:\u00A0(0;\u00A00)   2:\u00A0(9;\u00A00)   3:\u00A0(9;\u00A01)   4:\u00A0(8;\u00A02)   "
-           "5:\u00A0(7;\u00A03)\r\n6:\u00A0(0;\u00A01)\r\n\r\nВърхове: 1 2 3" + blanks + "\r\nВърхове: 1 3 4" + blanks
-               + "\r\nВърхове: 1 4 5" + blanks + "\r\nВърхове: 1 5 6" + blanks + "\r\nЛице на многоъгълника = __________\r\n";
     QTest::newRow("no vertex") << Points{}
         << QStringLiteral("Координати на върховете (X; Y):\r\n\r\nЛице на многоъгълника = __________\r\n");
 }

@@ -824,8 +824,7 @@ void WindowTest::practiceChecks_data()
     QTest::addColumn<QString>("score"); // or a hint
     QTest::newRow("a right side with a comma, a wrong one") << "98,489" << "98,49" << 0 << "gr" << "1 от 16 верни";
     QTest::newRow("a right side with a point, one empty") << "98.489" << "" << 0 << "gw" << "1 от 16 верни";
-    // From side a, which has the focus, past 14 fields and the total to
-    // "Провери", each stop one that shows its focus.
+    // From side a past 14 fields and the total to "Провери", each showing its focus.
     QTest::newRow("Enter on the focused button") << "98.489" << "" << 16 << "gw" << "1 от 16 верни";
     QTest::newRow("a hint naming X") << "94,868" << "" << 0 << "rw" << "a: Проверете разликата на координатите X на";
 }
@@ -873,8 +872,7 @@ void WindowTest::practiceChecks()
             QVERIFY(practice->findChild<WorkingWindow *>()->toPlainText().startsWith(QStringLiteral("Триъгълник 1 от 8")));
             break;
         }
-    // The solution at the largest zoom: every answer whole in its field, and
-    // the window as high as its parts need.
+    // The solution at the largest zoom: every answer whole in its field.
     practice->setZoomPercent(300);
     for (QPushButton *button : practice->findChildren<QPushButton *>())
         if (button->text() == QStringLiteral("Покажи решението"))
@@ -937,8 +935,7 @@ void WindowTest::classSet()
     QCOMPARE(saveClassSetAsPdf(pdf, set).result, WorksheetOutcome::Written);
 #ifndef Q_OS_WIN
     const QStringList pages = printedPages(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), pdf);
-    // Each sheet one page, then the answers' pages.
-    const int keyPages = int(pages.size()) - sheets * (teachers ? 2 : 1);
+    const int keyPages = int(pages.size()) - sheets * (teachers ? 2 : 1); // each sheet one page
     QFETCH(int, answerPages);
     QVERIFY2(keyPages >= 1 && keyPages <= answerPages, qPrintable(QString::number(pages.size())));
     for (int i = 0; i < sheets; ++i) {
@@ -967,8 +964,7 @@ void WindowTest::classSetVariants()
     QFETCH(QList<quint64>, numbers);
     int drawn = 0;
     const std::vector<int> variants = Documents::classSetVariants(2, 5, [&] { return numbers[drawn++ % numbers.size()]; });
-    QCOMPARE(int(variants.size()), 2);
-    QVERIFY(variants[0] != variants[1]);
+    QVERIFY(variants.size() == 2 && variants[0] != variants[1]);
 }
 
 QTEST_MAIN(WindowTest)
