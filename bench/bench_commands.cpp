@@ -11,20 +11,24 @@
 // the vertices pasted back, the report saved, both worksheets printed; the
 // working of a triangle opened; the report box's own part in "Контур",
 // against a plain text box; a zoom step of the window and a step of the
-// presentation view on a full board.
+// presentation view on a full board; the practice's checker on a task, and
+// a class set with its answers.
 //
-// Given names of parts (commands, transfers, history, zoom, presentation),
-// it runs those alone.
+// Given names of parts (commands, transfers, history, zoom, presentation,
+// practice), it runs those alone.
 #include "AreaReport.h"
+#include "Board.h"
 #include "Canvas.h"
 #include "ContourOrder.h"
 #include "ContourWarning.h"
 #include "Documents.h"
 #include "MainWindow.h"
+#include "PracticeCheck.h"
 #include "PresentationWindow.h"
 #include "ReportLayout.h"
 #include "WholeFile.h"
 #include "ReportView.h"
+#include "TaskPolygon.h"
 #include "VertexModel.h"
 #include "WorkingWindow.h"
 
@@ -448,6 +452,29 @@ void presentationSteps()
                 shown->width(), shown->height(), opened, median(steps), last);
 }
 
+// The practice's checker on a ten-vertex task, every field filled; and a
+// class set of 40 ten-vertex sheets with its answers saved as PDF.
+void practice()
+{
+    MainWindow window;
+    Board board;
+    board.setArea(window.board().area());
+    const Fan fan = fanOf(board.taskVertices(Task::variantWith(10, 1)));
+    const Practice::Answers answers = Practice::solution(fan);
+    std::vector<double> checks;
+    for (int run = 0; run < 101; ++run)
+        checks.push_back(millisecondsOf([&] { Practice::check(fan, answers); }));
+    Documents documents(board, &window);
+    const QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("class.pdf"));
+    const double classSet = millisecondsOf([&] {
+        saveClassSetAsPdf(pdf, documents.classSet(Documents::classSetVariants(40, 10)));
+    });
+    std::printf("A ten-vertex task checked, every field filled: median %.3f ms (target at most 1); a class set of 40 "
+                "ten-vertex sheets with its answers saved as PDF (%lld KB): %.0f ms (target at most 3000)\n",
+                median(checks), static_cast<long long>(QFileInfo(pdf).size() >> 10), classSet);
+}
+
 // "Контур" at several sizes, presses, the report alone, its box, selection
 // and deletion.
 int commands()
@@ -525,6 +552,8 @@ int main(int argc, char *argv[])
             zoomSteps(n);
     if (runs("presentation"))
         presentationSteps();
+    if (runs("practice"))
+        practice();
 
     if (runs("commands") && commands() != 0)
         return 1;

@@ -33,6 +33,9 @@ std::vector<Point> pointsOf(const QString &rows)
 const QString Pentagon = QStringLiteral("150,170 60,120 100,30 200,20 260,100");
 // Triangles of 200 square pixels, below which 0.1 % is less than 0.5.
 const QString Square = QStringLiteral("0,0 20,0 20,20 0,20");
+// A thin triangle, 400 square pixels: its sides with three decimals,
+// 251.794, 110.454 and 362.215, give 407.663 by Heron's formula.
+const QString Thin = QStringLiteral("80,170 440,130 190,160");
 
 } // namespace
 
@@ -46,6 +49,7 @@ private slots:
     void checked();
     void solutionIsRight_data();
     void solutionIsRight();
+    void sameVariantSameBoard_data();
     void sameVariantSameBoard();
     void everyVariantIsATask();
 };
@@ -58,12 +62,13 @@ void TestPractice::checked_data()
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("hint");
     QTest::addColumn<int>("detail");
+    QTest::addColumn<QString>("sides"); // typed beside it, if any
     const int right = Verdict::Right, wrong = Verdict::Wrong;
     const int a = Practice::SideA, heron = Practice::Heron, d = Practice::Determinant;
     const int total = Practice::FieldsPerTriangle;
     const auto row = [&](const char *name, const QString &polygon, int field, const QString &typed, int result,
-                         Hint hint = Hint::None, int detail = -1) {
-        QTest::newRow(name) << polygon << field << typed << result << int(hint) << detail;
+                         Hint hint = Hint::None, int detail = -1, const QString &sides = {}) {
+        QTest::newRow(name) << polygon << field << typed << result << int(hint) << detail << sides;
     };
     row("a side, three decimals and a point", Pentagon, a, "98.489", right);
     row("a side, three decimals and a comma", Pentagon, a, "98,489", right);
@@ -91,6 +96,14 @@ void TestPractice::checked_data()
     row("the total", Pentagon, total, "18800", right);
     row("the total off by ½", Pentagon, total, "18799.5", wrong, Hint::Sum);
     row("the total without triangle 1", Pentagon, total, "13750", wrong, Hint::TriangleOnceEach, 0);
+    row("the total with triangle 1 twice", Pentagon, total, "23850", wrong, Hint::TriangleOnceEach, 0);
+    row("the total rounded", Pentagon, total, "18800,2", wrong, Hint::NotHalf);
+    row("a plus sign", Pentagon, d, "+5050", right);
+    row("a side with the working's minus", Pentagon, a, "−98,489", wrong, Hint::Sign);
+    row("Heron's area negative", Pentagon, heron, "-5050", wrong, Hint::Sign);
+    row("Heron from one wrong side", Pentagon, heron, "4843,449", wrong, Hint::FromWrongSides, -1, "94,868 148,661 102,956");
+    row("a thin triangle from rounded sides", Thin, heron, "407,663", right);
+    row("a thin triangle's area off", Thin, heron, "420", wrong, Hint::HeronFactors);
 }
 
 void TestPractice::checked()
@@ -101,6 +114,9 @@ void TestPractice::checked()
     const Fan fan = fanOf(pointsOf(polygon));
     Practice::Answers answers;
     answers.triangles.resize(fan.triangles.size());
+    QFETCH(QString, sides);
+    for (int side = 0; side < 3 && !sides.isEmpty(); ++side)
+        answers.triangles[0][size_t(side)] = sides.section(u' ', side, side);
     (field == Practice::FieldsPerTriangle ? answers.total : answers.triangles[0][size_t(field)]) = typed;
 
     const Practice::Marks marks = Practice::check(fan, answers);
@@ -110,42 +126,65 @@ void TestPractice::checked()
     QTEST(int(verdict.hint), "hint");
     QTEST(verdict.detail, "detail");
     QCOMPARE(marks.fields, 5 * int(fan.triangles.size()) + 1);
-    QCOMPARE(marks.right, int(verdict.result == Verdict::Right));
+    if (sides.isEmpty())
+        QCOMPARE(marks.right, int(verdict.result == Verdict::Right));
 }
 
 void TestPractice::solutionIsRight_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("polygon");
-    QTest::newRow("a point") << "C" << Pentagon;
-    QTest::newRow("a comma") << "bg_BG" << Pentagon;
-    QTest::newRow("a nearly flat triangle") << "bg_BG" << "0,0 1000,1 2000,3";
+    QTest::addColumn<QString>("first"); // triangle's answers: a|b|c|S|D
+    QTest::newRow("a point") << "C" << Pentagon << "98.489|148.661|102.956|5050.000|5050";
+    QTest::newRow("a comma") << "bg_BG" << Pentagon << "98,489|148,661|102,956|5050,000|5050";
+    QTest::newRow("a nearly flat triangle") << "bg_BG" << "0,0 1000,1 2000,3" << "1000,002|2000,002|1000,000|500,000|500";
+    QTest::newRow("a thin triangle") << "C" << Thin << "251.794|110.454|362.215|400.000|400";
 }
 
-// "Покажи решението" fills in the report's numbers: every one right.
+// "Покажи решението" fills in the answers as a pupil writes them: every one
+// right.
 void TestPractice::solutionIsRight()
 {
     QFETCH(QString, locale);
     QFETCH(QString, polygon);
     QLocale::setDefault(QLocale(locale));
     const Fan fan = fanOf(pointsOf(polygon));
-    const Practice::Marks marks = Practice::check(fan, Practice::solution(fan));
+    const Practice::Answers solution = Practice::solution(fan);
+    QTEST(QStringList(solution.triangles[0].begin(), solution.triangles[0].end()).join(u'|'), "first");
+    const Practice::Marks marks = Practice::check(fan, solution);
     QLocale::setDefault(QLocale::c());
     QCOMPARE(marks.right, marks.fields);
 }
 
+// A variant of each count of vertices, with its board on the pupils' sheets.
+void TestPractice::sameVariantSameBoard_data()
+{
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("board");
+    QTest::newRow("3 vertices") << 8 << "300,170 150,100 440,20";
+    QTest::newRow("4 vertices") << 2097 << "390,160 140,110 40,40 440,50";
+    QTest::newRow("5 vertices") << 1234 << "140,130 30,40 300,50 410,70 380,120";
+    QTest::newRow("6 vertices") << 6235 << "130,150 20,130 150,40 270,70 370,100 400,130";
+    QTest::newRow("7 vertices") << 44 << "320,160 160,140 40,100 30,40 290,60 350,70 390,100";
+    QTest::newRow("8 vertices") << 45 << "70,160 40,120 60,60 220,20 330,30 420,40 300,110 210,150";
+    QTest::newRow("9 vertices") << 6 << "260,170 200,160 110,120 70,100 20,40 100,50 250,80 310,110 290,150";
+    QTest::newRow("10 vertices") << 9999 << "100,170 30,100 100,50 130,40 250,30 310,40 440,70 410,100 370,130 190,160";
+}
+
 void TestPractice::sameVariantSameBoard()
 {
-    const std::vector<Point> board = Task::polygon(1234, CanvasWidth, CanvasHeight);
-    QVERIFY(board == Task::polygon(1234, CanvasWidth, CanvasHeight));
+    QFETCH(int, variant);
+    QFETCH(QString, board);
+    QVERIFY(Task::polygon(variant, CanvasWidth, CanvasHeight) == Task::polygon(variant, CanvasWidth, CanvasHeight));
     // A change of the generator shows here: the variant's board on every
-    // computer with this version.
-    QVERIFY(board == pointsOf(QStringLiteral("140,130 30,40 300,50 410,70 380,120")));
+    // computer, and on the sheets already printed.
+    QVERIFY(Task::polygon(variant, CanvasWidth, CanvasHeight) == pointsOf(board));
 }
 
 // Every variant: its count of vertices, in contour order, convex, on the
-// grid inside the canvas, no three on a line, none too close, no thin
-// triangle in the fan.
+// grid inside the canvas, no three on a line, none too close, no small
+// triangle in the fan and none that Heron's formula on three-decimal sides
+// gets more than 0.1 % wrong, at least a third of the rectangle round it.
 void TestPractice::everyVariantIsATask()
 {
     for (int variant = Task::FirstVariant; variant <= Task::LastVariant; ++variant) {
@@ -170,8 +209,22 @@ void TestPractice::everyVariantIsATask()
                     QVERIFY2(cross(v[j] - v[i], v[k] - v[i]) != 0, which);
             }
         }
-        for (size_t k = 2; k < n; ++k)
-            QVERIFY2(std::abs(cross(v[k - 1] - v[0], v[k] - v[0])) >= 800, which);
+        std::int64_t doubled = 0;
+        const auto thousandths = [](IntegerVector d) { return std::llround(std::sqrt(double(dot(d, d))) * 1000); };
+        for (size_t k = 2; k < n; ++k) {
+            const std::int64_t twice = std::abs(cross(v[k - 1] - v[0], v[k] - v[0]));
+            QVERIFY2(twice >= 800, which);
+            const std::int64_t a = thousandths(v[k] - v[k - 1]), b = thousandths(v[k] - v[0]), c = thousandths(v[k - 1] - v[0]);
+            // Heron's area as a pupil works it in thousandths: with p from
+            // the sides, and with p rounded, half up, and its factors from it.
+            for (std::int64_t p : {a + b + c, (a + b + c + 1) / 2 * 2}) // twice p
+                QVERIFY2(std::fabs(std::sqrt(double(p) * double(p - 2 * a) * double(p - 2 * b) * double(p - 2 * c)) / 4e6
+                                   - twice / 2.0) <= twice / 2000.0, which);
+            doubled += twice;
+        }
+        const auto [left, right] = std::minmax_element(v.begin(), v.end(), [](auto p, auto q) { return p.x < q.x; });
+        const auto [top, bottom] = std::minmax_element(v.begin(), v.end(), [](auto p, auto q) { return p.y < q.y; });
+        QVERIFY2(3 * doubled >= 2 * (right->x - left->x) * (bottom->y - top->y), which);
     }
 }
 

@@ -131,7 +131,10 @@ private slots:
     void windowBesideTheWindow();
     void practiceChecks_data();
     void practiceChecks();
+    void classSet_data();
     void classSet();
+    void classSetVariants_data();
+    void classSetVariants();
 
 private:
     QWidget *widget(const char *name) const { return control<QWidget>(*m_window, name); }
@@ -529,15 +532,19 @@ void WindowTest::printedOnNumberedPages_data()
     QTest::addColumn<bool>("pupils");  // the pupil's sheet, else the teacher's
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("date"); // as the heading shows 8 December 2026; none: "Отказ" when the progress shows
-    QTest::newRow("a triangle, numbered") << 3 << "" << false << "en_US" << "12/8/2026";
-    QTest::newRow("60 vertices, numbered") << 60 << "" << false << "C" << "8 Dec 2026";
-    QTest::newRow("300 vertices on many pages") << 300 << "" << false << "C" << "8 Dec 2026";
-    QTest::newRow("the task description") << -1 << "" << false << "C" << "8 Dec 2026";
-    QTest::newRow("an empty report") << 0 << "" << false << "C" << "8 Dec 2026";
-    QTest::newRow("after a pick: the report's polygon") << 5 << "pick" << false << "C" << "8 Dec 2026";
-    QTest::newRow("after a deletion: the report's five vertices") << 5 << "delete" << false << "C" << "8 Dec 2026";
-    QTest::newRow("the pupil's, decimal comma") << 6 << "" << true << "bg_BG" << "8.12.2026 г.";
-    QTest::newRow("the pupil's of a cleared board") << 0 << "" << true << "C" << "8 Dec 2026";
+    const QString date = QStringLiteral("8.12.2026 г."); // in Bulgarian under every locale
+    QTest::newRow("a triangle, numbered") << 3 << "" << false << "en_US" << date;
+    QTest::newRow("60 vertices, numbered") << 60 << "" << false << "C" << date;
+    QTest::newRow("300 vertices on many pages") << 300 << "" << false << "C" << date;
+    QTest::newRow("the task description") << -1 << "" << false << "C" << date;
+    QTest::newRow("an empty report") << 0 << "" << false << "C" << date;
+    QTest::newRow("after a pick: the report's polygon") << 5 << "pick" << false << "C" << date;
+    QTest::newRow("after a deletion: the report's five vertices") << 5 << "delete" << false << "C" << date;
+    QTest::newRow("the pupil's, decimal comma") << 6 << "" << true << "bg_BG" << date;
+    QTest::newRow("the pupil's of a cleared board") << 0 << "" << true << "C" << date;
+    QTest::newRow("the pupil's of 9 vertices, a smaller picture") << 9 << "" << true << "C" << date;
+    // The last triangle's block would end page 9, the total alone on page 10.
+    QTest::newRow("79 vertices: the total with a triangle") << 79 << "" << false << "C" << date;
     QTest::newRow("cancelled: nothing written") << 32767 << "" << true << "C" << "";
 }
 
@@ -638,10 +645,14 @@ void WindowTest::printedOnNumberedPages()
         paragraphPage = page;
         at += printed.size();
     }
+    QVERIFY(pages.size() == 1 || vertices < 3 || pages.last().contains(QStringLiteral("Върхове")));
+    // One page, the picture smaller where needed: on this canvas, higher than
+    // the window's, up to 9 vertices.
+    QVERIFY(!pupils || vertices > 9 || pages.size() == 1);
     const QString all = pages.join(u' ');
     if (pupils) {
         QVERIFY2(!all.contains(QRegularExpression(QStringLiteral("= *[0-9]"))), qPrintable(all));
-        QCOMPARE(int(all.count(QStringLiteral("Лице ориентирано = ___"))), std::max(vertices - 2, 0));
+        QCOMPARE(int(all.count(QStringLiteral("|D| = ___"))), std::max(vertices - 2, 0));
     }
 
     // The picture is drawn as lines and dots: no image on any page.
@@ -808,10 +819,14 @@ void WindowTest::practiceChecks_data()
 {
     QTest::addColumn<QString>("a"); // typed into triangle 1's side a, then b, then Enter
     QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("tabs"); // pressed before Enter, which the widget then focused takes
     QTest::addColumn<QString>("faces"); // of a and b: "g" green, "r" red, "w" white
-    QTest::addColumn<QString>("score");
-    QTest::newRow("a right side with a comma, a wrong one") << "98,489" << "98,49" << "gr" << "1 от 16 верни";
-    QTest::newRow("a right side with a point, one empty") << "98.489" << "" << "gw" << "1 от 16 верни";
+    QTest::addColumn<QString>("score"); // or a hint
+    QTest::newRow("a right side with a comma, a wrong one") << "98,489" << "98,49" << 0 << "gr" << "1 от 16 верни";
+    QTest::newRow("a right side with a point, one empty") << "98.489" << "" << 0 << "gw" << "1 от 16 верни";
+    // From side a past 14 fields and the total to "Провери", each showing its focus.
+    QTest::newRow("Enter on the focused button") << "98.489" << "" << 16 << "gw" << "1 от 16 верни";
+    QTest::newRow("a hint naming X") << "94,868" << "" << 0 << "rw" << "a: Проверете разликата на координатите X на";
 }
 
 // A pentagon after "Контур", F6, and one field right and one wrong: green
@@ -834,7 +849,10 @@ void WindowTest::practiceChecks()
     QFETCH(QString, b);
     QTest::keyClicks(sides[0], a);
     QTest::keyClicks(sides[1], b);
-    QTest::keyClick(sides[1], Qt::Key_Return);
+    QFETCH(int, tabs);
+    for (int i = 0; i < tabs; ++i)
+        QTest::keyClick(practice->focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(tabs > 0 ? practice->focusWidget() : sides[1], Qt::Key_Return);
     QFETCH(QString, faces);
     for (int i = 0; i < 2; ++i) {
         const QColor face = sides[i]->grab().toImage().pixelColor(sides[i]->width() - 5, sides[i]->height() / 2);
@@ -845,40 +863,108 @@ void WindowTest::practiceChecks()
     QStringList texts;
     for (QLabel *label : practice->findChildren<QLabel *>())
         texts << label->text();
-    QVERIFY2(texts.contains(score), qPrintable(texts.join(u'|')));
+    QVERIFY2(texts.join(u'|').contains(score), qPrintable(texts.join(u'|')));
+    // The working open beside follows the practice to a new task.
+    for (QPushButton *button : practice->findChildren<QPushButton *>())
+        if (button->isVisible() && button->text() == QStringLiteral("Покажи изчислението")) {
+            button->click();
+            practice->openVariant(9999); // ten vertices
+            QVERIFY(practice->findChild<WorkingWindow *>()->toPlainText().startsWith(QStringLiteral("Триъгълник 1 от 8")));
+            break;
+        }
+    // The solution at the largest zoom: every answer whole in its field.
+    practice->setZoomPercent(300);
+    for (QPushButton *button : practice->findChildren<QPushButton *>())
+        if (button->text() == QStringLiteral("Покажи решението"))
+            button->click();
+    QCoreApplication::processEvents();
+    for (QLineEdit *field : practice->findChildren<QLineEdit *>()) {
+        field->setCursorPosition(0);
+        field->grab(); // scrolled as painted
+        QCOMPARE(field->cursorPositionAt(QPoint(field->width() - 1, field->height() / 2)), field->text().size());
+    }
+    QVERIFY(practice->height() >= practice->sizeHint().height());
 }
 
-// A class set of 30: 30 different boards, each sheet and each of its 30
-// answers on a page of its own, with its variant.
+void WindowTest::classSet_data()
+{
+    QTest::addColumn<int>("sheets");
+    QTest::addColumn<int>("vertices");
+    QTest::addColumn<bool>("teachers"); // their sheets after the answers
+    QTest::addColumn<int>("answerPages"); // at most
+    QTest::newRow("30 of five vertices") << 30 << 5 << false << 3;
+    QTest::newRow("30 of seven vertices") << 30 << 7 << false << 5;
+    QTest::newRow("with the teacher's sheets") << 4 << 10 << true << 1;
+}
+
+// A class set: different boards, each pupil's sheet one page with its
+// variant, then the answers' table on pages of its own, numbered, its rows
+// the fan's values as the practice takes them; the teacher's sheets after
+// it when asked for.
 void WindowTest::classSet()
 {
+    QFETCH(int, sheets);
+    QFETCH(int, vertices);
+    QFETCH(bool, teachers);
     TestedBoard board;
     board.setArea(m_window->board().area());
     Documents documents(board, m_window.get());
-    const std::vector<int> variants = Documents::classSetVariants(30, 5);
-    const ClassSet set = documents.classSet(variants);
-    QCOMPARE(int(set.pupils.size()), 30);
-    QCOMPARE(int(set.answers.size()), 30);
+    const std::vector<int> variants = Documents::classSetVariants(sheets, vertices);
+    const ClassSet set = documents.classSet(variants, teachers);
+    QCOMPARE(int(set.pupils.size()), sheets);
+    QCOMPARE(int(set.teachers.size()), teachers ? sheets : 0);
     std::vector<std::vector<Point>> boards;
-    for (const WorksheetContent &sheet : set.pupils) {
-        QCOMPARE(int(sheet.vertices.size()), 5);
-        QVERIFY(std::find(boards.begin(), boards.end(), sheet.vertices) == boards.end());
-        boards.push_back(sheet.vertices);
+    for (size_t i = 0; i < set.pupils.size(); ++i) {
+        QCOMPARE(int(set.pupils[i].vertices.size()), vertices);
+        QVERIFY(std::find(boards.begin(), boards.end(), set.pupils[i].vertices) == boards.end());
+        boards.push_back(set.pupils[i].vertices);
+        const Fan fan = fanOf(boards.back());
+        const std::vector<QStringList> &rows = set.answers.variants[i];
+        QCOMPARE(rows.size(), fan.triangles.size() + 1);
+        QCOMPARE(rows.front().front(), QString::number(variants[i]));
+        for (size_t t = 0; t < fan.triangles.size(); ++t) {
+            const TriangleMeasures &m = fan.triangles[t].measures;
+            const double exact[] = {m.a, m.b, m.c, std::fabs(m.determinant), std::fabs(m.determinant)};
+            for (int f = 0; f < 5; ++f) // the sides and S rounded to three decimals, |D| exact
+                QVERIFY2(std::fabs(QLocale().toDouble(rows[t][2 + f]) - exact[f]) <= (f < 4 ? 0.0005 : 0), qPrintable(rows[t].join(u' ')));
+        }
+        QCOMPARE(QLocale().toDouble(rows.back().back()), fan.total);
     }
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("комплект.pdf"));
     QCOMPARE(saveClassSetAsPdf(pdf, set).result, WorksheetOutcome::Written);
 #ifndef Q_OS_WIN
     const QStringList pages = printedPages(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), pdf);
-    QCOMPARE(pages.size(), 61);
-    QVERIFY(pages[30].startsWith(QStringLiteral("Отговори")));
-    for (int i = 0; i < 30; ++i) {
+    const int keyPages = int(pages.size()) - sheets * (teachers ? 2 : 1); // each sheet one page
+    QFETCH(int, answerPages);
+    QVERIFY2(keyPages >= 1 && keyPages <= answerPages, qPrintable(QString::number(pages.size())));
+    for (int i = 0; i < sheets; ++i) {
         const QString variant = QStringLiteral("Вариант %1").arg(variants[size_t(i)]);
-        QVERIFY2(pages[i].contains(variant) && pages[i].contains(QStringLiteral("Лице ориентирано = ___")), qPrintable(pages[i]));
-        QVERIFY2(pages[31 + i].contains(variant) && pages[31 + i].contains(QStringLiteral("Лице на изпъкналия")),
-                 qPrintable(pages[31 + i]));
+        QVERIFY2(pages[i].contains(variant) && pages[i].contains(QStringLiteral("|D| = ___")), qPrintable(pages[i]));
+        if (teachers)
+            QVERIFY2(pages[sheets + keyPages + i].contains(variant), qPrintable(pages[sheets + keyPages + i]));
     }
+    for (int page = 0; page < keyPages; ++page)
+        QVERIFY2(pages[sheets + page].startsWith(QStringLiteral("Отговори"))
+                     && pages[sheets + page].endsWith(QStringLiteral("стр. %1 от %2").arg(page + 1).arg(keyPages)),
+                 qPrintable(pages[sheets + page]));
 #endif
+}
+
+void WindowTest::classSetVariants_data()
+{
+    QTest::addColumn<QList<quint64>>("numbers"); // drawn in turn, then again from the first
+    QTest::newRow("a number drawn twice") << QList<quint64>{7, 7, 8};
+    QTest::newRow("one variant of two numbers") << QList<quint64>{7, 7 + 1250, 9};
+}
+
+// Two sheets of five vertices: two variants, never one twice.
+void WindowTest::classSetVariants()
+{
+    QFETCH(QList<quint64>, numbers);
+    int drawn = 0;
+    const std::vector<int> variants = Documents::classSetVariants(2, 5, [&] { return numbers[drawn++ % numbers.size()]; });
+    QVERIFY(variants.size() == 2 && variants[0] != variants[1]);
 }
 
 QTEST_MAIN(WindowTest)

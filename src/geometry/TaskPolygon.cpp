@@ -4,9 +4,11 @@
 #include "TaskPolygon.h"
 
 #include "ContourOrder.h"
+#include "HeronByHand.h"
 #include "IntegerVector.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace Task {
 
@@ -107,10 +109,26 @@ std::int64_t doubleArea(IntegerVector a, IntegerVector b, IntegerVector c)
     return d < 0 ? -d : d;
 }
 
+// The length between two corners: the root of a whole number, which IEEE
+// arithmetic rounds alike everywhere.
+double lengthOf(IntegerVector from, IntegerVector to)
+{
+    const IntegerVector d = to - from;
+    return std::sqrt(double(dot(d, d)));
+}
+
+// Whether Heron's formula worked by hand on the triangle's three-decimal
+// sides gives its area within the share a pupil is promised.
+bool computableByHand(IntegerVector A, IntegerVector B, IntegerVector C, std::int64_t doubled)
+{
+    return HeronByHand::computableByHand(lengthOf(B, C), lengthOf(A, C), lengthOf(A, B), double(doubled) / 2);
+}
+
 // Whether the polygon, in contour order and in pixels, is a task: no three
-// vertices on a line, none too close to another, no thin triangle in the
-// fan from vertex 1, and no sliver: at least a third of the rectangle round
-// it, `box` square pixels.
+// vertices on a line, none too close to another, no small triangle in the
+// fan from vertex 1 and none that Heron's formula on rounded sides gets
+// wrong, and no sliver: at least a third of the rectangle round it, `box`
+// square pixels.
 bool isTask(const std::vector<IntegerVector> &corners, std::int64_t box)
 {
     const size_t n = corners.size();
@@ -126,7 +144,8 @@ bool isTask(const std::vector<IntegerVector> &corners, std::int64_t box)
     std::int64_t doubled = 0;
     for (size_t k = 2; k < n; ++k) {
         const std::int64_t triangle = doubleArea(corners[0], corners[k - 1], corners[k]);
-        if (triangle < 2 * std::int64_t(SmallestTriangle))
+        if (triangle < 2 * std::int64_t(SmallestTriangle)
+            || !computableByHand(corners[0], corners[k - 1], corners[k], triangle))
             return false;
         doubled += triangle;
     }

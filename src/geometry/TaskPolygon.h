@@ -9,15 +9,20 @@
 #include <vector>
 
 // Numbered tasks: a convex polygon for each variant number, the same on any
-// computer with this version, made by a pseudo-random generator written out
-// in this library and in whole numbers alone (no library's random engine or
-// sine, whose results differ between C++ libraries).
+// computer, made by a pseudo-random generator written out in this library,
+// in whole numbers and the square roots and products that IEEE arithmetic
+// rounds alike everywhere (no library's random engine or sine, whose
+// results differ between C++ libraries). A variant's board is a promise to
+// the sheets in pupils' hands: a change of the generator changes no board.
 //
 // A task's vertices stand on a 10-pixel grid inside the canvas, at least
 // 20 pixels from its edges; no three lie on a line, no two are closer than
-// 30 pixels, and each triangle of the fan from vertex 1, in contour order,
-// has at least 400 square pixels. The variant number says how many
-// vertices: 3 + variant mod 8.
+// 30 pixels, and the polygon covers at least a third of the rectangle round
+// it. Each triangle of the fan from vertex 1, in contour order, has at least
+// 400 square pixels, and Heron's formula on its sides written with three
+// decimals (with p and its factors written so too, or not) gives its area
+// within 0.1 %: every task can be worked by hand. The variant number says
+// how many vertices: 3 + variant mod 8.
 namespace Task {
 
 constexpr int FirstVariant = 1;

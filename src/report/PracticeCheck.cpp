@@ -3,7 +3,10 @@
 
 #include "PracticeCheck.h"
 
+#include "HeronByHand.h"
 #include "NumberText.h"
+
+#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -61,6 +64,8 @@ Verdict sideVerdict(const FanTriangle &t, Field side, double typed)
 {
     const TriangleMeasures &m = t.measures;
     const double length = lengthOf(m, side);
+    if (typed < 0)
+        return {Verdict::Wrong, Hint::Sign};
     if (near(typed, length, SideTolerance))
         return {Verdict::Right};
     if (std::fabs(typed - length) < 0.01)
@@ -89,8 +94,10 @@ Verdict heronVerdict(const FanTriangle &t, double typed, const std::array<std::o
     const TriangleMeasures &m = t.measures;
     const double area = std::fabs(m.determinant);
     const double tolerance = heronTolerance(area);
-    if (near(typed, area, tolerance))
+    if (near(typed, area, tolerance) || HeronByHand::reachableAreas(m.a, m.b, m.c).contains(typed))
         return {Verdict::Right};
+    if (typed < 0)
+        return {Verdict::Wrong, Hint::Sign};
     if (sidesWrong && typedSides[0] && typedSides[1] && typedSides[2]
         && near(typed, heronOf(*typedSides[0], *typedSides[1], *typedSides[2]), tolerance))
         return {Verdict::Wrong, Hint::FromWrongSides};
@@ -158,6 +165,13 @@ Verdict judged(const QString &typed, Judge judge)
     return number ? judge(*number) : Verdict{Verdict::Wrong, Hint::NotANumber};
 }
 
+// A side or Heron's area as a pupil writes it: three decimals, no grouping
+// of the thousands, which the checker would not read as one number.
+QString written(double value)
+{
+    return fixedDecimalsText(value, 3).remove(QLocale().groupSeparator());
+}
+
 void count(Marks &marks, const Verdict &verdict)
 {
     ++marks.fields;
@@ -174,8 +188,8 @@ std::optional<double> readNumber(QStringView typed)
         const QChar c = typed[i];
         if (c.isSpace())
             continue;
-        if ((c == u'-' || c == QChar(0x2212)) && plain.isEmpty()) {
-            plain += u'-';
+        if ((c == u'-' || c == QChar(0x2212) || c == u'+') && plain.isEmpty()) {
+            plain += c == u'+' ? u'+' : u'-';
         } else if ((c == u',' || c == u'.') && !separator) {
             separator = true;
             plain += u'.';
@@ -223,11 +237,8 @@ Answers solution(const Fan &fan)
     Answers answers;
     for (const FanTriangle &t : fan.triangles) {
         const TriangleMeasures &m = t.measures;
-        QString heron = standardNumberText(m.heron);
-        if (!readNumber(heron)) // an exponent form of a nearly flat triangle
-            heron = fixedDecimalsText(m.heron, 3);
-        answers.triangles.push_back({fixedDecimalsText(m.a, 3), fixedDecimalsText(m.b, 3), fixedDecimalsText(m.c, 3),
-                                     heron, standardNumberText(std::fabs(m.determinant))});
+        answers.triangles.push_back({written(m.a), written(m.b), written(m.c), written(m.heron),
+                                     standardNumberText(std::fabs(m.determinant))});
     }
     answers.total = standardNumberText(fan.total);
     return answers;

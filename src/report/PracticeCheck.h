@@ -19,10 +19,13 @@
 //   0.0005 from the exact length;
 // - |D| and the total are right when exact (whole coordinates make them
 //   whole numbers or halves);
-// - Heron's area is right within 0.1 % of the exact area or 0.5, whichever
-//   is larger: the pupil works from rounded sides.
-// A wrong field comes with a hint: the step of the working to look at. The
-// window words it.
+// - Heron's area is right when Heron's formula can give it from sides that
+//   are right, with p, its factors and the area written with three decimals
+//   (HeronByHand's range: a thin triangle's is percents wide), or within
+//   0.1 % of the exact area or 0.5, whichever is larger.
+// A negative length or area is told it cannot be negative. A wrong field
+// comes with a hint: the step of the working to look at. The window words
+// it.
 namespace Practice {
 
 constexpr double SideTolerance = 0.0005;
@@ -83,15 +86,15 @@ struct Marks {
 };
 
 // A number as a pupil types it: a comma or a point before the decimals, a
-// minus sign ("-" or "−"), blanks anywhere; none for anything else
-// (letters, two separators, an exponent).
+// sign before it ("+", "-" or "−", as the working writes a minus), blanks
+// anywhere; none for anything else (letters, two separators, an exponent).
 std::optional<double> readNumber(QStringView typed);
 
 // Every field checked; answers missing count as empty.
 Marks check(const Fan &fan, const Answers &answers);
 
-// The report's own numbers: the sides with three decimals, the areas and
-// the total in the standard form, in the user's regional settings.
+// The answers as a pupil writes them: the sides and Heron's area with three
+// decimals, |D| and the total exact, in the user's regional settings.
 Answers solution(const Fan &fan);
 
 } // namespace Practice

@@ -10,6 +10,9 @@
 namespace {
 
 const QString Blank = QStringLiteral("__________");
+// The vertices' coordinates this many to a line, so that a sheet of ten
+// vertices leaves room for its picture.
+constexpr size_t VerticesALine = 5;
 
 } // namespace
 
@@ -20,23 +23,23 @@ QString pupilsExercise(const std::vector<Point> &vertices)
     TextWriter text(qsizetype(vertices.size()) * 170 + 1024);
     NumberWriter numbers(text);
     text.append(u"Разделете многоъгълника на триъгълници с общ връх 1. За всеки триъгълник намерете страните a, b и c "
-                u"(a е срещу връх 1, b срещу втория връх, c срещу третия) с три десетични знака, лицето му "
-                u"по Херон и ориентираното му лице по координатите на върховете. Накрая намерете лицето на "
-                u"многоъгълника.\r\n");
+                u"(a е срещу връх 1, b срещу втория връх, c срещу третия) с три десетични знака, лицето му S "
+                u"по Херон и |D| — абсолютната стойност на ориентираното му лице D по координатите на върховете. "
+                u"Накрая намерете лицето на многоъгълника.\r\n");
     // What the teacher's sheet says of the sum, the pupil's sheet says too.
     text.append(contourWarning(vertices));
     text.append(u"\r\nКоординати на върховете (X; Y):\r\n");
+    // A vertex and its coordinates are never parted at the end of a row.
     for (size_t i = 0; i < vertices.size(); ++i) {
         numbers.writeWhole(qint64(i) + 1);
-        text.append(u": (");
+        text.append(u":\u00A0(");
         numbers.writeStandard(vertices[i].x);
-        text.append(u"; ");
+        text.append(u";\u00A0");
         numbers.writeStandard(vertices[i].y);
-        text.append(u")\r\n");
+        text.append(i + 1 == vertices.size() || (i + 1) % VerticesALine == 0 ? u")\r\n" : u")   ");
     }
     const QString blanks =
-        QStringLiteral("\r\nСтрани: a = %1 ; b = %1 ; c = %1\r\nЛице по Херон = %1 ; Лице ориентирано = %1\r\n")
-            .arg(Blank);
+        QStringLiteral(". Страни: a = %1 ; b = %1 ; c = %1\r\nЛице по Херон S = %1 ; |D| = %1\r\n").arg(Blank);
     for (size_t k = 2; k < vertices.size(); ++k) {
         text.append(u"\r\nВърхове: 1 ");
         numbers.writeWhole(qint64(k));

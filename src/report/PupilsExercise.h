@@ -11,7 +11,9 @@
 
 // The pupil's exercise on the polygon of these vertices: what to work out,
 // and under it the report's warning when the vertices in their order are
-// not a convex polygon taken once round; the vertices' coordinates, and for each triangle of the fan from vertex 1
-// the line of its vertices and lines with blanks for its sides and its two
-// areas; then a blank for the polygon's area. No length or area is in it.
+// not a convex polygon taken once round; the vertices' coordinates, five to
+// a line; for each triangle of the fan from vertex 1 its vertices with
+// blanks for its sides, and a line of blanks for Heron's S and |D|, as the
+// answers give them; then a blank for the polygon's area. No length or area
+// is in it.
 QString pupilsExercise(const std::vector<Point> &vertices);

@@ -7,7 +7,6 @@
 #include "PdfAside.h"
 #include "WorksheetPages.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 
@@ -15,34 +14,10 @@
 #include <memory>
 #include <utility>
 
-namespace {
-
-// The page between a class set's pupils' sheets and their answers: its
-// heading in large bold type, its lines under it.
-void paintAnswersPage(QPainter &painter, const QPrinter &printer, const QFont &font, const QStringList &page)
-{
-    if (page.isEmpty())
-        return;
-    const QRectF area = WorksheetPages::textArea(printer);
-    QFont large = font;
-    if (large.pointSizeF() > 0)
-        large.setPointSizeF(large.pointSizeF() * 2);
-    large.setBold(true);
-    painter.setPen(Qt::black);
-    painter.setFont(large);
-    const qreal headingHeight = 2 * QFontMetricsF(large, &printer).lineSpacing();
-    painter.drawText(QRectF(area.topLeft(), QSizeF(area.width(), headingHeight)), Qt::AlignCenter, page.first());
-    painter.setFont(font);
-    painter.drawText(area.adjusted(0, headingHeight, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     page.mid(1).join(u'\n'));
-}
-
-} // namespace
-
 WorksheetOutcome printClassSet(QPrinter &printer, const ClassSet &set, const WorksheetProgress &progress)
 {
     std::vector<const WorksheetContent *> contents;
-    for (const auto *part : {&set.pupils, &set.answers})
+    for (const auto *part : {&set.pupils, &set.teachers})
         for (const WorksheetContent &content : *part)
             contents.push_back(&content);
     // Each sheet tells its progress as a share of the whole set's.
@@ -52,7 +27,8 @@ WorksheetOutcome printClassSet(QPrinter &printer, const ClassSet &set, const Wor
     shares.reserve(contents.size()); // each sheet keeps a reference to its own
     std::vector<std::unique_ptr<WorksheetPages>> laidOut;
     // Every sheet of a set is in the window's font: its pairs are shaped once.
-    const PairShaper shaper(contents.empty() ? QFont() : contents.front()->font, &printer);
+    const QFont font = contents.empty() ? QFont() : contents.front()->font;
+    const PairShaper shaper(font, &printer);
     for (int i = 0; i < sheets; ++i) {
         shares.push_back([&progress, i, sheets](int done, int total) {
             return !progress || progress(i * StepsASheet + int(qint64(done) * StepsASheet / std::max(total, 1)),
@@ -67,12 +43,19 @@ WorksheetOutcome printClassSet(QPrinter &printer, const ClassSet &set, const Wor
         return {WorksheetOutcome::Failed};
     bool firstPage = true;
     const auto newPage = [&] { return std::exchange(firstPage, false) || printer.newPage(); };
-    for (int i = 0; i < sheets; ++i) {
-        if (i == int(set.pupils.size()) && !set.answersPage.isEmpty()) {
+    const AnswerKeyPages answers(printer, set.answers, font);
+    const auto printAnswers = [&] {
+        for (int page = 0; page < answers.pageCount() && !set.answers.variants.empty(); ++page) {
             if (!newPage())
-                return {WorksheetOutcome::Failed};
-            paintAnswersPage(painter, printer, contents[size_t(i)]->font, set.answersPage);
+                return false;
+            answers.paintPage(painter, page);
         }
+        return true;
+    };
+    const int pupils = int(set.pupils.size());
+    for (int i = 0; i < sheets; ++i) {
+        if (i == pupils && !printAnswers())
+            return {WorksheetOutcome::Failed};
         const WorksheetPages &sheet = *laidOut[size_t(i)];
         for (int page = 0; page < sheet.pageCount(); ++page) {
             if (!newPage())
@@ -84,6 +67,8 @@ WorksheetOutcome printClassSet(QPrinter &printer, const ClassSet &set, const Wor
         }
         sheet.done();
     }
+    if (sheets == pupils && !printAnswers())
+        return {WorksheetOutcome::Failed};
     if (!painter.end())
         return {WorksheetOutcome::Failed};
     return {};

@@ -3,21 +3,20 @@
 
 #pragma once
 
+#include "AnswerKeyPages.h"
 #include "Worksheet.h"
-
-#include <QStringList>
 
 #include <vector>
 
-// A class set: the pupils' sheets, each of its own variant, then a page
-// that says that the answers follow, then the teacher's sheet of each
-// variant in the same order. Every sheet starts on a page of its own, its
-// pages numbered on their own. Laid out whole before the printer starts,
-// and told to `progress` as one sheet would be.
+// A class set: the pupils' sheets, each of its own variant, then the
+// answers' table, then, if the teacher asked for them, the teacher's sheet
+// of each variant in the same order. Every sheet and the table start on a
+// page of their own, their pages numbered on their own. Laid out whole
+// before the printer starts, and told to `progress` as one sheet would be.
 struct ClassSet {
     std::vector<WorksheetContent> pupils;
-    QStringList answersPage; // its heading, then lines of text
-    std::vector<WorksheetContent> answers;
+    AnswerKey answers;
+    std::vector<WorksheetContent> teachers;
 };
 
 WorksheetOutcome printClassSet(QPrinter &printer, const ClassSet &set, const WorksheetProgress &progress = {});

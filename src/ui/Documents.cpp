@@ -7,6 +7,7 @@
 #include "Board.h"
 #include "ContourWarning.h"
 #include "FigurePainter.h"
+#include "PracticeCheck.h"
 #include "PupilsExercise.h"
 #include "SheetMessages.h"
 #include "TaskPolygon.h"
@@ -15,6 +16,7 @@
 #include "WorksheetProgressDialog.h"
 
 #include <QBuffer>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QMessageBox>
@@ -202,8 +204,11 @@ bool Documents::askClassSet()
     auto *vertices = new QSpinBox(&dialog);
     vertices->setRange(Task::FewestVertices, Task::MostVertices);
     vertices->setValue(m_classVertices);
+    auto *teachers = new QCheckBox(Messages::classSetTeachersSheets(), &dialog);
+    teachers->setChecked(m_classTeachers);
     form->addRow(Messages::classSetSheets(), sheets);
     form->addRow(Messages::classSetVertices(), vertices);
+    form->addRow(teachers);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     buttons->button(QDialogButtonBox::Ok)->setText(Messages::ok());
     buttons->button(QDialogButtonBox::Cancel)->setText(Messages::cancel());
@@ -214,40 +219,69 @@ bool Documents::askClassSet()
         return false;
     m_classSheets = sheets->value();
     m_classVertices = vertices->value();
+    m_classTeachers = teachers->isChecked();
     return true;
 }
 
 ClassSet Documents::chosenClassSet() const
 {
-    return classSet(classSetVariants(m_classSheets, m_classVertices));
+    return classSet(classSetVariants(m_classSheets, m_classVertices), m_classTeachers);
 }
 
-std::vector<int> Documents::classSetVariants(int sheets, int vertices)
+std::uint64_t Documents::systemRandom()
+{
+    return QRandomGenerator::global()->generate64();
+}
+
+std::vector<int> Documents::classSetVariants(int sheets, int vertices, const RandomNumbers &random)
 {
     std::vector<int> variants;
     std::set<int> chosen;
     while (int(variants.size()) < std::clamp(sheets, 0, MostClassSheets)) {
-        const int variant = Task::variantWith(vertices, QRandomGenerator::global()->generate64());
+        const int variant = Task::variantWith(vertices, random());
         if (chosen.insert(variant).second)
             variants.push_back(variant);
     }
     return variants;
 }
 
-ClassSet Documents::classSet(const std::vector<int> &variants) const
+namespace {
+
+// A variant's rows of the answers' table: each triangle's answers as the
+// practice's solution writes them, then the total's.
+std::vector<QStringList> answerRows(int variant, const Fan &fan)
+{
+    const Practice::Answers solution = Practice::solution(fan);
+    std::vector<QStringList> rows;
+    for (size_t i = 0; i < solution.triangles.size(); ++i) {
+        QStringList cells{i == 0 ? QString::number(variant) : QString(), Messages::answersTriangle(fan.triangles[i])};
+        for (const QString &answer : solution.triangles[i])
+            cells << answer;
+        rows.push_back(cells);
+    }
+    rows.push_back({QString(), Messages::answersTotal(), {}, {}, {}, {}, solution.total});
+    return rows;
+}
+
+} // namespace
+
+ClassSet Documents::classSet(const std::vector<int> &variants, bool teachersSheets) const
 {
     ClassSet set;
+    set.answers = {Messages::answersHeading(), Messages::answersNote(teachersSheets), Messages::answersColumns(), {}};
     const QSize canvas = m_board.area().size();
     const QFont font = m_sheetFont.value_or(m_window->font());
     const QDate today = QDate::currentDate();
     for (int variant : variants) {
         const std::vector<Point> vertices = m_board.taskVertices(variant);
         const DrawnFigure figure{DrawnFigure::Base::Fan, int(vertices.size()), -1, nullptr};
-        const QString report = areaReport(fanOf(vertices), nullptr, contourWarning(vertices));
+        const Fan fan = fanOf(vertices);
         set.pupils.push_back({canvas, figure, vertices, pupilsExercise(vertices), font, today,
                               Messages::variantMark(variant)});
-        set.answers.push_back({canvas, figure, vertices, report, font, today, Messages::variantMark(variant)});
+        set.answers.variants.push_back(answerRows(variant, fan));
+        if (teachersSheets)
+            set.teachers.push_back({canvas, figure, vertices, areaReport(fan, nullptr, contourWarning(vertices)), font,
+                                    today, Messages::variantMark(variant)});
     }
-    set.answersPage = Messages::answersPage(variants);
     return set;
 }

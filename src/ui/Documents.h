@@ -11,6 +11,8 @@
 #include <QFont>
 #include <QString>
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 
 class Board;
@@ -42,10 +44,14 @@ public:
     // PDF instead.
     void printWorksheet();
     // A class set of the numbered tasks of these variants, on the board's
-    // canvas: the pupils' sheets, then the answers.
-    ClassSet classSet(const std::vector<int> &variants) const;
-    // As many different variants of that many vertices, chosen at random.
-    static std::vector<int> classSetVariants(int sheets, int vertices);
+    // canvas: the pupils' sheets, the answers' table and, if asked for, the
+    // teacher's sheets.
+    ClassSet classSet(const std::vector<int> &variants, bool teachersSheets = false) const;
+    // As many different variants of that many vertices, chosen by numbers
+    // from `random`: the system's random numbers, or a test's own.
+    using RandomNumbers = std::function<std::uint64_t()>;
+    static std::vector<int> classSetVariants(int sheets, int vertices, const RandomNumbers &random = systemRandom);
+    static std::uint64_t systemRandom();
     // The worksheet (Worksheet or PupilWorksheet) of the board as it stands,
     // its picture drawn afresh: the polygon the report describes, also
     // after a pick or a deletion has erased it from the canvas, or else the
@@ -74,4 +80,5 @@ private:
     std::optional<QFont> m_sheetFont;
     int m_classSheets = 30;  // of the class set asked for last
     int m_classVertices = 5;
+    bool m_classTeachers = false;
 };

@@ -35,6 +35,8 @@ public:
             newPage();
     }
     void skip(qreal height) { m_y += height; }
+    // The height taken on the page the next piece goes to.
+    qreal used() const { return m_y; }
     int pageCount() const { return m_page + 1; }
 
 private:

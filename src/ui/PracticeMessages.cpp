@@ -64,8 +64,10 @@ QString practiceRules()
     const QLocale locale;
     return QStringLiteral("Пресметнете страните на всеки триъгълник с три десетични знака, лицето му по Херон и "
                           "|D|, после лицето на многоъгълника, и натиснете Enter или „Провери“.\n"
-                          "Лицето по Херон се приема с разлика до %1 % или до %2 (по-голямото), защото се смята "
-                          "от закръглени страни; |D| и лицето на многоъгълника — само точни.")
+                          "Лицето по Херон е вярно, когато формулата на Херон го дава от верни страни с три "
+                          "десетични знака, с p и множителите, закръглени също така; при тесен триъгълник това са "
+                          "няколко процента. Винаги е вярно с разлика до %1 % или до %2 (по-голямото). |D| и "
+                          "лицето на многоъгълника — само точни.")
         .arg(locale.toString(100 * Practice::HeronShare), locale.toString(Practice::HeronTolerance));
 }
 
@@ -172,7 +174,7 @@ QString practiceHint(const Practice::Verdict &v, const FanTriangle *t, Practice:
                 .arg(from)
                 .arg(to);
         return QStringLiteral("Проверете разликата на координатите %1 на върхове %2 и %3.")
-            .arg(v.hint == Hint::XDifference ? u'X' : u'Y')
+            .arg(v.hint == Hint::XDifference ? QStringLiteral("X") : QStringLiteral("Y"))
             .arg(from)
             .arg(to);
     }
@@ -190,7 +192,12 @@ QString practiceHint(const Practice::Verdict &v, const FanTriangle *t, Practice:
                       : QStringLiteral("|D| е точно число: цяло или завършващо на %1. Пресметнете D по "
                                        "координатите, без закръгляне."))
             .arg(QLocale().toString(0.5).mid(1));
-    case Hint::Sign: return QStringLiteral("Лицето не може да е отрицателно: вземете абсолютната стойност.");
+    case Hint::Sign:
+        if (field <= Practice::SideC)
+            return QStringLiteral("Дължината не може да е отрицателна: разстоянието между два върха е положително.");
+        return field == Practice::Heron
+            ? QStringLiteral("Лицето не може да е отрицателно: коренът квадратен е положително число.")
+            : QStringLiteral("Лицето не може да е отрицателно: вземете абсолютната стойност.");
     case Hint::Half: return QStringLiteral("Това е два пъти |D|: не забравяйте ½ пред скобата.");
     case Hint::DeterminantTerm:
         return QStringLiteral("Проверете произведението %1 в скобата на D и знака пред него.")

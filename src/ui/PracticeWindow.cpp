@@ -43,20 +43,35 @@ const QColor HintInk(150, 0, 0);
 
 constexpr qreal MostOfScreen = 0.55; // the fields' share of the screen's height, beyond which they scroll
 
-// A field as wide as a side's or an area's number, in its font at any zoom.
+// A field as wide as the widest answer of its column and a sign, in its
+// font at any zoom, within the style's frame and margins.
 class AnswerField : public QLineEdit
 {
 public:
-    using QLineEdit::QLineEdit;
+    AnswerField(const QString &widest, QWidget *parent) : QLineEdit(parent), m_widest(u'−' + widest) {}
 
     QSize sizeHint() const override
     {
+        // Qt's own hint is 17 'x' wide within its margins and frame: the
+        // same margins and frame round the widest answer.
         QSize size = QLineEdit::sizeHint();
-        size.setWidth(fontMetrics().horizontalAdvance(QStringLiteral("000000,000")) + 2 * size.height() / 3);
+        const QFontMetrics metrics = fontMetrics();
+        size.rwidth() += metrics.horizontalAdvance(m_widest) - 17 * metrics.horizontalAdvance(u'x');
         return size;
     }
     QSize minimumSizeHint() const override { return sizeHint(); }
+
+private:
+    QString m_widest;
 };
+
+// A button that Enter presses when it has the focus, as Space does.
+QPushButton *pushButton(const QString &text, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setAutoDefault(true);
+    return button;
+}
 
 } // namespace
 
@@ -83,7 +98,7 @@ PracticeWindow::PracticeWindow(Board &board, const QFont &font, QWidget *mainWin
     auto *notice = new QHBoxLayout;
     m_notice = new QLabel(words(PracticeText::BoardChanged), this);
     m_notice->setWordWrap(true);
-    m_again = new QPushButton(words(PracticeText::Again), this);
+    m_again = pushButton(words(PracticeText::Again), this);
     notice->addWidget(m_notice, 1);
     notice->addWidget(m_again);
     layout->addLayout(notice);
@@ -92,6 +107,9 @@ PracticeWindow::PracticeWindow(Board &board, const QFont &font, QWidget *mainWin
     m_scroll = new QScrollArea(this);
     m_scroll->setWidgetResizable(true);
     m_scroll->setFrameShape(QFrame::NoFrame);
+    // The fields take the focus, and the area scrolls to them; it would be
+    // a stop of Tab that shows nothing.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
     m_grid = new QWidget;
     m_gridLayout = new QGridLayout(m_grid);
     m_scroll->setWidget(m_grid);
@@ -103,9 +121,9 @@ PracticeWindow::PracticeWindow(Board &board, const QFont &font, QWidget *mainWin
     layout->addWidget(m_score);
 
     auto *buttons = new QHBoxLayout;
-    m_check = new QPushButton(words(PracticeText::Check), this);
-    m_solve = new QPushButton(words(PracticeText::Solve), this);
-    auto *newTask = new QPushButton(words(PracticeText::NewTask), this);
+    m_check = pushButton(words(PracticeText::Check), this);
+    m_solve = pushButton(words(PracticeText::Solve), this);
+    auto *newTask = pushButton(words(PracticeText::NewTask), this);
     auto *variantLabel = new QLabel(words(PracticeText::Variant), this);
     m_variantField = new QLineEdit(this);
     m_variantField->setValidator(new QIntValidator(Task::FirstVariant, Task::LastVariant, m_variantField));
@@ -113,7 +131,7 @@ PracticeWindow::PracticeWindow(Board &board, const QFont &font, QWidget *mainWin
     m_variantField->setAccessibleName(words(PracticeText::Variant).chopped(1));
     m_variantField->setMaximumWidth(m_variantField->fontMetrics().horizontalAdvance(QStringLiteral("000000")) * 2);
     variantLabel->setBuddy(m_variantField);
-    auto *openTyped = new QPushButton(words(PracticeText::OpenVariant), this);
+    auto *openTyped = pushButton(words(PracticeText::OpenVariant), this);
     for (QWidget *widget : std::initializer_list<QWidget *>{m_check, m_solve, newTask})
         buttons->addWidget(widget);
     buttons->addStretch(1);
@@ -219,6 +237,9 @@ void PracticeWindow::start()
     m_check->setEnabled(practised);
     m_solve->setEnabled(practised);
     fitGrid();
+    // The working open beside shows the same block of the new practice.
+    if (m_working && m_working->isVisible() && !m_working->setWorking(m_fan, m_workingBlock))
+        m_working->hide();
 }
 
 // A change of the polygon the report describes keeps the answers, and
@@ -257,6 +278,14 @@ void PracticeWindow::clearRows()
 // hint), then the total under the column of |D|, whose sum it is.
 void PracticeWindow::addRows()
 {
+    // Each column's fields as wide as its widest answer.
+    const Practice::Answers solution = Practice::solution(m_fan);
+    m_widest = {};
+    for (const Practice::TriangleAnswers &answers : solution.triangles)
+        for (size_t f = 0; f < answers.size(); ++f)
+            if (answers[f].size() > m_widest[f].size())
+                m_widest[f] = answers[f];
+    m_widest[Practice::FieldsPerTriangle] = solution.total;
     for (int f = 0; f < Practice::FieldsPerTriangle; ++f) {
         auto *heading = new QLabel(Messages::practiceColumn(Practice::Field(f)), m_grid);
         heading->setAlignment(Qt::AlignCenter);
@@ -265,25 +294,27 @@ void PracticeWindow::addRows()
     const int triangles = int(m_fan.triangles.size());
     for (int i = 0; i < triangles; ++i) {
         auto *label = new QLabel(Messages::practiceTriangle(m_fan.triangles[size_t(i)], i), m_grid);
-        m_rows.push_back(addRow(1 + 2 * i, i, label, 1, Practice::FieldsPerTriangle));
+        m_rows.push_back(addRow(1 + 2 * i, i, label, 1, Practice::FieldsPerTriangle, Practice::SideA));
         for (int f = 0; f < Practice::FieldsPerTriangle; ++f)
             m_rows.back().fields[size_t(f)]->setAccessibleName(Messages::practiceFieldName(i, Practice::Field(f)));
     }
     auto *total = new QLabel(words(PracticeText::Total), m_grid);
     total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_gridLayout->addWidget(total, 1 + 2 * triangles, 0, 1, Practice::Determinant + 1);
-    m_rows.push_back(addRow(1 + 2 * triangles, triangles, nullptr, 1 + Practice::Determinant, 1));
+    m_rows.push_back(addRow(1 + 2 * triangles, triangles, nullptr, 1 + Practice::Determinant, 1,
+                            Practice::FieldsPerTriangle));
     m_rows.back().fields.front()->setAccessibleName(words(PracticeText::Total));
     m_gridLayout->setRowStretch(3 + 2 * triangles, 1);
 }
 
-PracticeWindow::Row PracticeWindow::addRow(int gridRow, int block, QLabel *label, int firstColumn, int fields)
+PracticeWindow::Row PracticeWindow::addRow(int gridRow, int block, QLabel *label, int firstColumn, int fields,
+                                           int firstKind)
 {
     Row row;
     if (label)
         m_gridLayout->addWidget(label, gridRow, 0);
     for (int f = 0; f < fields; ++f) {
-        auto *field = new AnswerField(m_grid);
+        auto *field = new AnswerField(m_widest[size_t(firstKind + f)], m_grid);
         m_gridLayout->addWidget(field, gridRow, firstColumn + f);
         if (label && f == 0)
             label->setBuddy(field);
@@ -292,7 +323,7 @@ PracticeWindow::Row PracticeWindow::addRow(int gridRow, int block, QLabel *label
         connect(field, &QLineEdit::textEdited, this, [this, field] { markField(field, {}, nullptr, Practice::SideA); });
         row.fields.push_back(field);
     }
-    row.working = new QPushButton(words(PracticeText::ShowWorking), m_grid);
+    row.working = pushButton(words(PracticeText::ShowWorking), m_grid);
     row.working->setAccessibleName(words(PracticeText::ShowWorking) + u' '
                                    + (label ? label->text() : words(PracticeText::Total)));
     QSizePolicy kept = row.working->sizePolicy();
@@ -389,6 +420,7 @@ void PracticeWindow::showWorking(int block)
 {
     if (!m_working)
         m_working = new WorkingWindow(this);
+    m_workingBlock = block;
     m_working->showWorking(m_fan, block);
 }
 
@@ -402,7 +434,10 @@ void PracticeWindow::fitGrid()
     const int most = shown ? int(shown->availableGeometry().height() * MostOfScreen) : grid.height();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     m_scroll->setMinimumSize(grid.width() + bar, std::min(grid.height(), most));
-    adjustSize();
+    // Not adjustSize(), which stops a window at two thirds of the screen and
+    // squeezed the score over the fields at a large zoom.
+    layout()->activate();
+    resize(shown ? sizeHint().boundedTo(shown->availableGeometry().size()) : sizeHint());
     if (isVisible())
         keepOnScreen(*this);
 }

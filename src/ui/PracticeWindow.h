@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -72,7 +73,9 @@ private:
     void followBoard();
     void clearRows();
     void addRows();
-    Row addRow(int gridRow, int block, QLabel *label, int firstColumn, int fields);
+    // `fields` fields from `firstColumn` of the grid, of the kinds from
+    // `firstKind` on (a Practice::Field, or FieldsPerTriangle for the total).
+    Row addRow(int gridRow, int block, QLabel *label, int firstColumn, int fields, int firstKind);
     void check();
     void showSolution();
     void askNewTask();
@@ -103,5 +106,7 @@ private:
     QLineEdit *m_variantField;
     std::vector<Row> m_rows; // the triangles', then the total's
     WorkingWindow *m_working = nullptr;
+    int m_workingBlock = 0; // shown last
+    std::array<QString, Practice::FieldsPerTriangle + 1> m_widest; // answer of each kind, the total's last
     WindowZoom *m_zoom;
 };

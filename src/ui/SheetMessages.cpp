@@ -3,6 +3,8 @@
 
 #include "SheetMessages.h"
 
+#include "Fan.h"
+
 namespace Messages {
 
 QString whichSheet()
@@ -10,7 +12,7 @@ QString whichSheet()
     return QStringLiteral("Изберете лист.\n„Лист на учителя“ е с целия отчет. „Лист на ученика“ е със задача: "
                           "рисунката и координатите на върховете, с празни места за страните и лицата.\n"
                           "„Комплект за класа“ е по един лист на ученика с различна задача за всеки, "
-                          "а след тях — листът на учителя на всяка задача.");
+                          "а след тях — таблица с отговорите.");
 }
 
 QString sheetName(Document sheet)
@@ -69,16 +71,40 @@ QString variantMark(int variant)
     return QStringLiteral("Вариант %1").arg(variant);
 }
 
-QStringList answersPage(const std::vector<int> &variants)
+QString classSetTeachersSheets()
 {
-    QStringList numbers;
-    for (int variant : variants)
-        numbers << QString::number(variant);
-    return {QStringLiteral("Отговори"),
-            QStringLiteral("Следват листовете на учителя с отчета на всеки вариант, в реда на листовете на "
-                           "учениците: %1.").arg(numbers.join(QStringLiteral(", "))),
-            QStringLiteral("Ученикът може да провери отговорите си и сам: в прозореца „Упражнение“ (клавиш F6) "
-                           "напишете номера на варианта и натиснете „Отвори варианта“.")};
+    return QStringLiteral("Добави след отговорите и листа на учителя на всеки вариант");
+}
+
+QString answersHeading()
+{
+    return QStringLiteral("Отговори");
+}
+
+QString answersNote(bool teachersSheets)
+{
+    return QStringLiteral("Страните и лицето S по Херон са с три десетични знака, |D| и лицето на многоъгълника — "
+                          "точни.%1 Ученикът може да провери отговорите си и сам: в прозореца „Упражнение“ (клавиш "
+                          "F6) напишете номера на варианта и натиснете „Отвори варианта“.")
+        .arg(teachersSheets ? QStringLiteral(" След таблицата следват листовете на учителя, в реда на листовете на "
+                                             "учениците.")
+                            : QString());
+}
+
+QStringList answersColumns()
+{
+    return {QStringLiteral("Вариант"), QStringLiteral("Върхове"), QStringLiteral("a"), QStringLiteral("b"),
+            QStringLiteral("c"), QStringLiteral("S по Херон"), QStringLiteral("|D|")};
+}
+
+QString answersTriangle(const FanTriangle &triangle)
+{
+    return QStringLiteral("1 %1 %2").arg(triangle.k).arg(triangle.k + 1);
+}
+
+QString answersTotal()
+{
+    return QStringLiteral("Лице на многоъгълника");
 }
 
 } // namespace Messages

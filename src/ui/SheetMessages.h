@@ -10,6 +10,8 @@
 
 #include <vector>
 
+struct FanTriangle;
+
 namespace Messages {
 
 // Printing, and the worksheets.
@@ -21,12 +23,21 @@ QString savePdfInstead();
 QString printDialogCaption();
 QString printerFailed(const QString &printer);
 
-// The class set: how many sheets and of how many vertices, the progress,
-// the mark on each sheet and the page before the answers.
+// The class set: how many sheets and of how many vertices, whether the
+// teacher's sheets follow the answers, the progress and the mark on each
+// sheet.
 QString classSetCaption();
 QString classSetSheets();
 QString classSetVertices();
+QString classSetTeachersSheets();
 QString variantMark(int variant);
-QStringList answersPage(const std::vector<int> &variants);
+
+// The answers' table: its heading, the sentence under it, its columns' captions,
+// a triangle's vertices and the total's caption.
+QString answersHeading();
+QString answersNote(bool teachersSheets);
+QStringList answersColumns();
+QString answersTriangle(const FanTriangle &triangle);
+QString answersTotal();
 
 } // namespace Messages

@@ -23,7 +23,7 @@ struct WorksheetContent {
     std::vector<Point> vertices; // the figure's, in canvas pixels, in order: element r is vertex r + 1
     QString text;                // the report, or the pupil's exercise: every line ended by CR LF
     QFont font;                  // the window's font
-    QDate date;                  // the day, printed in the user's short date form with a four-digit year
+    QDate date;                  // the day, printed in Bulgarian's short date form with a four-digit year
     QString mark = {};           // at the right end of the name line, as a class set's "Вариант 1234"
 };
 
@@ -40,13 +40,15 @@ struct WorksheetOutcome {
 
 // Prints the worksheet. The first page starts with a heading of the theme
 // and the date and a line for the pupil's name and class; then comes the
-// picture, framed, as wide as the text, drawn as lines and dots at the
-// printer's resolution, with each vertex's number beside its dot where it
-// overlaps no dot and no other number (the numbers are on paper only; the
-// text gives every vertex's coordinates); then the text, in `font`, wrapped to the
+// picture, framed, as wide as the text (down to half as wide where that
+// keeps the sheet on one page), drawn as lines and dots at the printer's
+// resolution, with each vertex's number beside its dot where it overlaps no
+// dot and no other number (the numbers are on paper only; the text gives
+// every vertex's coordinates); then the text, in `font`, wrapped to the
 // page. A paragraph of the text (the lines up to an empty line, such as a
-// triangle's three lines) stays on one page when it fits on one. Every page
-// ends with "стр. N от M".
+// triangle's three lines) stays on one page when it fits on one, and the
+// last one, the total, with the one before it. Every page ends with
+// "стр. N от M".
 //
 // The sheet is laid out whole before the printer starts, and told to
 // `progress` as its lines are laid out and its pages painted. Failed, with

@@ -16,6 +16,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
 namespace {
@@ -23,7 +24,7 @@ namespace {
 constexpr qreal ScreenDpi = 96;     // the picture's logical pixels on paper
 constexpr qreal MarginInches = 0.8; // about 2 cm from the paper's edge
 
-// The user's short date form with the year in four digits: "d.MM.yy 'г'."
+// A short date form with the year in four digits: "d.MM.yy 'г'."
 // becomes "d.MM.yyyy 'г'.", and quoted text stays as it is.
 QString withFourDigitYear(const QString &format)
 {
@@ -118,14 +119,21 @@ bool WorksheetPages::layOut()
     m_nameLine = flow.place(m_lineHeight);
     flow.skip(m_lineHeight);
 
-    // As wide as the text, unless the page is not high enough.
+    QList<qreal> heights;
+    if (!measureText(heights))
+        return false;
+    // As wide as the text, unless the page is not high enough; smaller, down
+    // to half as wide, where that keeps the whole sheet on one page.
     const QSizeF canvas = m_content.pictureSize.isEmpty() ? QSizeF(1, 1) : QSizeF(m_content.pictureSize);
     m_pictureSize = canvas.scaled(QSizeF(m_area.width(), m_pageHeight), Qt::KeepAspectRatio);
+    const qreal text = std::accumulate(heights.begin(), heights.end(), qreal(0));
+    const qreal room = m_pageHeight - flow.used() - m_lineHeight - text;
+    if (room < m_pictureSize.height() && room >= m_pictureSize.height() / 2)
+        m_pictureSize *= room / m_pictureSize.height();
     m_pictureAt = flow.place(m_pictureSize.height());
     flow.skip(m_lineHeight);
 
-    if (!placeText(flow))
-        return false;
+    placeText(flow, heights);
     const int pages = flow.pageCount();
     for (int page = 0; page < pages; ++page) {
         const auto first = std::lower_bound(m_linePlaces.begin(), m_linePlaces.end(), page,
@@ -135,10 +143,9 @@ bool WorksheetPages::layOut()
     return true;
 }
 
-// A paragraph that fits on a page is kept on one.
-bool WorksheetPages::placeText(PageFlow &flow)
+// Each line's height, wrapped to the page's width.
+bool WorksheetPages::measureText(QList<qreal> &heights)
 {
-    QList<qreal> heights;
     heights.reserve(m_lines.size());
     m_oneRow.reserve(size_t(m_lines.size()));
     for (const QStringView line : std::as_const(m_lines)) {
@@ -152,18 +159,33 @@ bool WorksheetPages::placeText(PageFlow &flow)
         if (!m_steps.measured(heights.size()))
             return false;
     }
+    return true;
+}
+
+// A paragraph that fits on a page is kept on one; the last one, the total,
+// with the one before it, so that no page holds the total alone.
+void WorksheetPages::placeText(PageFlow &flow, const QList<qreal> &heights)
+{
+    qsizetype lastParagraph = heights.size();
+    while (lastParagraph > 0 && m_lines[lastParagraph - 1].isEmpty())
+        --lastParagraph;
+    while (lastParagraph > 0 && !m_lines[lastParagraph - 1].isEmpty())
+        --lastParagraph;
     m_linePlaces.reserve(heights.size());
     for (qsizetype i = 0; i < heights.size(); ++i) {
         const bool startsParagraph = !m_lines[i].isEmpty() && (i == 0 || m_lines[i - 1].isEmpty());
         if (startsParagraph) {
             qreal paragraph = 0;
-            for (qsizetype j = i; j < heights.size() && !m_lines[j].isEmpty(); ++j)
+            bool last = false;
+            for (qsizetype j = i; j < heights.size() && (!m_lines[j].isEmpty() || (!last && j + 1 == lastParagraph));
+                 ++j) {
                 paragraph += heights[j];
+                last |= j + 1 == lastParagraph;
+            }
             flow.keepTogether(paragraph);
         }
         m_linePlaces.append(flow.place(heights[i]));
     }
-    return true;
 }
 
 bool WorksheetPages::paintPage(QPainter &painter, int page) const
@@ -209,8 +231,10 @@ void WorksheetPages::paintHeading(QPainter &painter) const
     painter.drawText(heading, Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Геометрия - неправилен, изпъкнал N-ъгълник"));
     painter.setFont(m_content.font);
+    // In Bulgarian, as every word of the sheet, whatever the system's language.
+    const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
     painter.drawText(heading, Qt::AlignRight | Qt::AlignVCenter,
-                     QLocale().toString(m_content.date, withFourDigitYear(QLocale().dateFormat(QLocale::ShortFormat))));
+                     bulgarian.toString(m_content.date, withFourDigitYear(bulgarian.dateFormat(QLocale::ShortFormat))));
 }
 
 void WorksheetPages::paintNameLine(QPainter &painter) const
@@ -284,7 +308,11 @@ void WorksheetPages::paintVertexNumbers(QPainter &painter, const FigureLines &li
 void WorksheetPages::paintFooter(QPainter &painter, int page) const
 {
     painter.setFont(m_content.font);
-    const QRectF footer(m_area.left(), m_area.bottom() - m_lineHeight, m_area.width(), m_lineHeight);
-    painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom,
-                     QStringLiteral("стр. %1 от %2").arg(page + 1).arg(pageCount()));
+    paintPageNumber(painter, m_area, m_lineHeight, page, pageCount());
+}
+
+void WorksheetPages::paintPageNumber(QPainter &painter, const QRectF &area, qreal lineHeight, int page, int pages)
+{
+    const QRectF footer(area.left(), area.bottom() - lineHeight, area.width(), lineHeight);
+    painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("стр. %1 от %2").arg(page + 1).arg(pages));
 }

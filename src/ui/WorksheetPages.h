@@ -33,6 +33,9 @@ public:
     // The area the pages are written in, in the painter's coordinates: the
     // paper less a margin, and inside what the printer can print.
     static QRectF textArea(const QPrinter &printer);
+    // "стр. N от M" at the foot of `area`, in the painter's font, `page`
+    // counted from 0.
+    static void paintPageNumber(QPainter &painter, const QRectF &area, qreal lineHeight, int page, int pages);
 
     // False when the progress stopped it.
     bool layOut();
@@ -42,7 +45,8 @@ public:
     bool done() const { return m_steps.done(); }
 
 private:
-    bool placeText(PageFlow &flow);
+    bool measureText(QList<qreal> &heights);
+    void placeText(PageFlow &flow, const QList<qreal> &heights);
     void paintHeading(QPainter &painter) const;
     void paintNameLine(QPainter &painter) const;
     bool paintPicture(QPainter &painter) const;
