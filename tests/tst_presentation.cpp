@@ -12,6 +12,7 @@
 
 #include <QRegularExpression>
 #include <QTest>
+#include <QtMath>
 
 #include <cmath>
 #include <map>
