@@ -132,20 +132,26 @@ void TestFigurePainter::numbersBesideDots_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<QSizeF>("radii"); // of the ellipse they stand on, round the picture's middle
     QTest::addColumn<bool>("apart");   // whether there is room for every number
-    QTest::newRow("one") << 1 << QSizeF(0, 0) << true;
-    QTest::newRow("in the corners") << 4 << QSizeF(327, 138) << true;
-    QTest::newRow("two close together") << 2 << QSizeF(3, 0) << true;
-    QTest::newRow("12 round the edge") << 12 << QSizeF(225, 92) << true;
-    QTest::newRow("60 round the edge, crowded at its ends") << 60 << QSizeF(225, 92) << false;
+    QTest::addColumn<qreal>("lines");  // the width of the fan's lines kept clear of, if any
+    QTest::newRow("one") << 1 << QSizeF(0, 0) << true << 0.0;
+    QTest::newRow("in the corners") << 4 << QSizeF(327, 138) << true << 0.0;
+    QTest::newRow("two close together") << 2 << QSizeF(3, 0) << true << 0.0;
+    QTest::newRow("12 round the edge") << 12 << QSizeF(225, 92) << true << 0.0;
+    QTest::newRow("60 round the edge, crowded at its ends") << 60 << QSizeF(225, 92) << false << 0.0;
+    QTest::newRow("12 round the edge, clear of the fan's lines") << 12 << QSizeF(225, 92) << false << 3.0;
+    QTest::newRow("60, clear of lines 1 px wide") << 60 << QSizeF(225, 92) << false << 1.0;
+    QTest::newRow("5 flat, clear of lines 6 px wide") << 5 << QSizeF(200, 4) << false << 6.0;
 }
 
 // Each number beside its own dot, inside the picture, over no dot and no
-// other number; where there is no room for it, left out.
+// other number, crossed by no line; where there is no room for it, left
+// out.
 void TestFigurePainter::numbersBesideDots()
 {
     QFETCH(int, count);
     QFETCH(QSizeF, radii);
     QFETCH(bool, apart);
+    QFETCH(qreal, lines);
     const QRectF area(0, 0, 463, 196);
     const qreal radius = FigurePainter::DotWidth / 2.0;
     std::vector<QPointF> dots;
@@ -157,7 +163,13 @@ void TestFigurePainter::numbersBesideDots()
         dots.push_back(area.center() + offset);
         sizes.emplace_back(QString::number(i + 1).size() * 5, 7);
     }
-    const std::vector<QRectF> places = placeVertexLabels(dots, radius, sizes, area);
+    std::vector<QLineF> fan;
+    for (int i = 1; lines > 0 && i < count; ++i)
+        fan.insert(fan.end(), {QLineF(dots[0], dots[size_t(i)]), QLineF(dots[size_t(i - 1)], dots[size_t(i)])});
+    std::vector<QRectF> places = placeVertexLabels(dots, radius, sizes, area);
+    LabelRoom room(area, dots, radius, QSizeF(10, 7), fan, lines);
+    for (size_t i = 0; lines > 0 && i < places.size(); ++i)
+        places[i] = room.placeBeside(i, sizes[i], area);
     QCOMPARE(places.size(), sizes.size());
     for (size_t i = 0; i < places.size(); ++i) {
         if (places[i].isNull()) { // left out, where there is no room
@@ -171,6 +183,16 @@ void TestFigurePainter::numbersBesideDots()
             QVERIFY(!places[i].intersects(QRectF(dot - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius))));
         for (size_t j = 0; j < i; ++j)
             QVERIFY(!places[i].intersects(places[j]));
+        // A line crosses the number where its middle comes within half its
+        // width of the number's box.
+        const QRectF near = places[i].adjusted(-lines / 2, -lines / 2, lines / 2, lines / 2);
+        const QLineF edges[] = {{near.topLeft(), near.topRight()}, {near.topRight(), near.bottomRight()},
+                                {near.bottomRight(), near.bottomLeft()}, {near.bottomLeft(), near.topLeft()}};
+        for (const QLineF &line : fan) {
+            QVERIFY(!near.contains(line.p1()) && !near.contains(line.p2()));
+            for (const QLineF &edge : edges)
+                QVERIFY(line.intersects(edge) != QLineF::BoundedIntersection);
+        }
     }
 }
 

@@ -252,7 +252,7 @@ void TestKeyboard::keysOnAControl_data()
 
     const QKeyCombination shiftF10 = Qt::SHIFT | Qt::Key_F10;
     QTest::newRow("Delete on a list, a row picked") << QByteArray("yList") << QKeyCombination(Qt::Key_Delete) << 1 << 2 << "";
-    QTest::newRow("Shift+F10 on a list") << QByteArray("numberList") << shiftF10 << -1 << 3 << "Отвори върхове...";
+    QTest::newRow("Shift+F10 on a list") << QByteArray("numberList") << shiftF10 << -1 << 3 << "Покажи на цял екран";
     QTest::newRow("Shift+F10 on the report") << QByteArray("report") << shiftF10 << -1 << 3 << "Запиши рисунката като...";
     QTest::newRow("Shift+F10 on the canvas") << QByteArray("canvas") << shiftF10 << -1 << 3 << "Запиши рисунката като...";
     QTest::newRow("a pasted line's tabs as blanks") << QByteArray("canvas") << (Qt::CTRL | Qt::Key_V) << -1 << 3

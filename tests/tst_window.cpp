@@ -747,22 +747,38 @@ void WindowTest::presentationSteps_data()
     QTest::addColumn<QString>("keys");  // after F5
     QTest::addColumn<QString>("start"); // of the step's text; none: the view is closed
     QTest::addColumn<bool>("marked");   // a triangle or the polygon shaded
-    QTest::newRow("F5: the vertices") << "" << "Върхове (5) с координатите им (X; Y):\n1 (150; 170)" << false;
+    QTest::addColumn<QList<QPoint>>("vertices");
+    const QList<QPoint> pentagon{{100, 30}, {200, 20}, {260, 100}, {150, 170}, {60, 120}};
+    const QList<QPoint> withInner{{100, 30}, {200, 20}, {260, 100}, {150, 170}, {60, 120}, {150, 90}};
+    QTest::newRow("F5: the vertices") << "" << "Върхове (5) с координатите им (X; Y):\n1 (150; 170)" << false << pentagon;
     QTest::newRow("Right three times: triangle 3")
         << "Right Right Right" << "Триъгълник 3 от 3: върхове 1, 4 и 5\n1 (150; 170), 4 (200; 20), 5 (260; 100)\n"
-           "Страни: a = 100.000; b = 130.384; c = 158.114" << true;
-    QTest::newRow("2 and Enter: triangle 2") << "2 Return" << "Триъгълник 2 от 3" << true;
-    QTest::newRow("Left from the first step stays") << "Left" << "Върхове (5)" << false;
-    QTest::newRow("End: the total") << "End" << "Лице на изпъкналия многоъгълник = 18800" << true;
-    QTest::newRow("End, Home: the vertices") << "End Home" << "Върхове (5)" << false;
-    QTest::newRow("Escape leaves") << "Escape" << "" << false;
+           "Страни: a = 100.000; b ≈ 130.384; c ≈ 158.114" << true << pentagon;
+    QTest::newRow("Right: triangle 1, whole")
+        << "Right" << "Триъгълник 1 от 3: върхове 1, 2 и 3\n1 (150; 170), 2 (60; 120), 3 (100; 30)\n"
+           "Страни: a ≈ 98.489; b ≈ 148.661; c ≈ 102.956\nЛице по Херон ≈ 5050\n"
+           "Ориентирано лице D = 5050; лице |D| = 5050\nСбор на |D| дотук: 5050" << true << pentagon;
+    QTest::newRow("2 and Enter: triangle 2") << "2 Return" << "Триъгълник 2 от 3" << true << pentagon;
+    QTest::newRow("9 and Enter, past the last: triangle 3") << "9 Return" << "Триъгълник 3 от 3" << true << pentagon;
+    QTest::newRow("1, Enter, 2, Enter: triangle 2") << "1 Return 2 Return" << "Триъгълник 2 от 3" << true << pentagon;
+    QTest::newRow("Backspace takes the typed 2 back: triangle 1")
+        << "Right Right Right 1 2 Backspace Return" << "Триъгълник 1 от 3" << true << pentagon;
+    QTest::newRow("Backspace with nothing typed goes back") << "Right Right Backspace" << "Триъгълник 1" << true << pentagon;
+    QTest::newRow("B, then Right only brings the screen back") << "B Right" << "Върхове (5)" << false << pentagon;
+    QTest::newRow("Left from the first step stays") << "Left" << "Върхове (5)" << false << pentagon;
+    QTest::newRow("End: the total") << "End" << "Лице на изпъкналия многоъгълник = 18800" << true << pentagon;
+    QTest::newRow("End with a vertex inside: the sum, and the warning")
+        << "End" << "Сборът на |D| = 19350\nВнимание: връх 3 е вътре" << true << withInner;
+    QTest::newRow("End, Home: the vertices") << "End Home" << "Върхове (5)" << false << pentagon;
+    QTest::newRow("Escape leaves") << "Escape" << "" << false << pentagon;
 }
 
-// A pentagon after "Контур", shown on the whole screen step by step.
+// A board after "Контур", shown on the whole screen step by step.
 void WindowTest::presentationSteps()
 {
     QFETCH(QString, keys);
-    for (QPoint vertex : {QPoint(100, 30), QPoint(200, 20), QPoint(260, 100), QPoint(150, 170), QPoint(60, 120)})
+    QFETCH(QList<QPoint>, vertices);
+    for (QPoint vertex : vertices)
         pressCanvas(*m_window, vertex);
     pressButton(*m_window, "contourButton");
     QTest::keyClick(reportOf(*m_window), Qt::Key_F5);

@@ -7,6 +7,7 @@
 #include "Point.h"
 
 #include <QColor>
+#include <QLineF>
 #include <QTransform>
 
 #include <vector>
@@ -33,6 +34,10 @@ struct FigureLines {
     // Solid diagonals draw ten times as fast on a screen: where there are
     // thousands, their dashes would run together anyway.
     bool dashedDiagonals = true;
+    // Dashed, dotted and dash-dotted in turn, as on the canvas; or all in
+    // the one dashed pattern, where the diagonals' styles would only be
+    // told apart close up.
+    bool alternatingDashes = true;
     qreal dotWidth = 5;
     // The dots' centres, and so the lines' ends, on the page's whole units:
     // at a printer's 1,200 an inch nobody sees it, and a full board's page
@@ -40,6 +45,8 @@ struct FigureLines {
     bool wholeUnits = false;
 
     void draw(QPainter &painter, const DrawnFigure &figure, const std::vector<Point> &vertices) const;
+    // Every side and diagonal draw() draws, on the page.
+    std::vector<QLineF> linesOf(const DrawnFigure &figure, const std::vector<Point> &vertices) const;
     // Where a vertex's dot stands on the page.
     QPointF dotCentre(Point vertex) const;
 };

@@ -13,6 +13,12 @@ constexpr int MostNamedVertices = 10;
 
 } // namespace
 
+std::vector<int> namedVertices(const ContourProblem &problem)
+{
+    const std::vector<int> &inner = problem.innerVertices;
+    return std::vector<int>(inner.begin(), inner.begin() + std::min(inner.size(), size_t(MostNamedVertices)));
+}
+
 QString contourWarning(const ContourProblem &problem)
 {
     const QString notTheArea = QStringLiteral("затова това не е лицето на изпъкнал многоъгълник.");
@@ -26,12 +32,12 @@ QString contourWarning(const ContourProblem &problem)
         return QStringLiteral("Внимание: връх %1 е вътре в многоъгълника на останалите върхове, %2\r\n")
             .arg(inner.front())
             .arg(notTheArea);
-    const int named = std::min(int(inner.size()), MostNamedVertices);
+    const std::vector<int> named = namedVertices(problem);
     QStringList numbers;
-    for (int i = 0; i < named; ++i)
-        numbers << QString::number(inner[i]);
-    const QString last = int(inner.size()) > named ? QStringLiteral(" и още %1").arg(int(inner.size()) - named)
-                                                   : QStringLiteral(" и ") + numbers.takeLast();
+    for (int vertex : named)
+        numbers << QString::number(vertex);
+    const QString last = inner.size() > named.size() ? QStringLiteral(" и още %1").arg(int(inner.size() - named.size()))
+                                                     : QStringLiteral(" и ") + numbers.takeLast();
     return QStringLiteral("Внимание: върхове %1%2 са вътре в многоъгълника на останалите върхове, %3\r\n")
         .arg(numbers.join(QStringLiteral(", ")), last, notTheArea);
 }

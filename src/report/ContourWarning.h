@@ -14,6 +14,8 @@
 // many more), or that the rows are out of order. CR LF ended; nothing when
 // there is no problem.
 QString contourWarning(const ContourProblem &problem);
+// The inner vertices the warning names, by number.
+std::vector<int> namedVertices(const ContourProblem &problem);
 inline QString contourWarning(const std::vector<Point> &points)
 {
     return contourWarning(contourProblem(points));

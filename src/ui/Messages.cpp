@@ -111,7 +111,7 @@ QString nothingPicked(int vertices)
 
 QString whereMoreIs()
 {
-    return QStringLiteral("F1: помощ. Десен бутон върху списък или отчета: още команди.");
+    return QStringLiteral("F1: помощ. F5: на цял екран. Десен бутон върху списък или отчета: още команди.");
 }
 
 QString notMoved(VertexModel::Column column, const QRect &area)

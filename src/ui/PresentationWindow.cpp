@@ -4,12 +4,8 @@
 #include "PresentationWindow.h"
 
 #include "Board.h"
-#include "FanCover.h"
-#include "FigureLines.h"
-#include "FigurePainter.h"
-#include "LessonMarks.h"
+#include "ContourWarning.h"
 #include "PresentationMessages.h"
-#include "VertexLabels.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -18,26 +14,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
-const QColor Paper = Qt::white;
-const QColor Frame(160, 160, 160);
 const QColor Text(20, 20, 20);
 const QColor Hint(110, 110, 110);
-const QColor Diagonal(30, 110, 220);
-const QColor NumberInk(0, 70, 200);
-const QColor MarkNumberGround(255, 255, 255, 220);
 
-constexpr qreal Margin = 0.02;       // of the screen's height, round the picture and the text
-constexpr size_t MostSmoothLines = 4096; // more vertices are drawn without smoothing or dashes, to stay fast
-
-// The screen pixels' font of `pixels` height, in the window's face.
-QFont sized(QFont font, int pixels)
-{
-    font.setPixelSize(std::max(1, pixels));
-    return font;
-}
+constexpr int MostDigitsTyped = 5; // a full board has 32,765 triangles
 
 } // namespace
 
@@ -83,9 +67,10 @@ void PresentationWindow::restart()
 {
     m_step = 0;
     m_typed.clear();
-    m_baseDrawn = false;
+    m_layout.reset();
+    m_picture.forget();
     m_runningTotals.clear();
-    m_totalShading = {};
+    m_warned.reset();
     if (const DrawnFigure &figure = m_board.figure(); figure.base == DrawnFigure::Base::Fan && figure.fan) {
         double total = 0;
         for (const FanTriangle &t : figure.fan->triangles) {
@@ -109,80 +94,52 @@ void PresentationWindow::goTo(int step)
 // A screen reader reads the step's text.
 void PresentationWindow::describe()
 {
-    if (!m_baseDrawn)
-        layOut();
-    setAccessibleDescription(stepText().join(u'\n'));
+    setAccessibleDescription(stepText().lines.join(u'\n'));
 }
 
-// The picture as large as the screen allows above the text's lines, in
-// type a 24th of the screen's height.
-void PresentationWindow::layOut()
+const PresentationLayout &PresentationWindow::layout()
 {
-    const QRectF screen(rect());
-    const qreal margin = std::ceil(screen.height() * Margin);
-    m_textFont = sized(font(), int(std::ceil(screen.height() / 24)));
-    const qreal textHeight = m_textLines * QFontMetricsF(m_textFont).lineSpacing();
-    m_textArea = QRectF(margin, screen.height() - margin - textHeight, screen.width() - 2 * margin, textHeight);
-    const QRectF room(margin, margin, screen.width() - 2 * margin, m_textArea.top() - 2 * margin);
-    const QSizeF picture = m_board.area().size().isEmpty() ? QSizeF(1, 1) : QSizeF(m_board.area().size());
-    m_scale = std::max(0.01, std::min(room.width() / picture.width(), room.height() / picture.height()));
-    const QSizeF shown = picture * m_scale;
-    m_pictureArea = QRectF(room.center() - QPointF(shown.width() / 2, shown.height() / 2), shown);
-}
-
-QPointF PresentationWindow::onScreen(QPointF pixel) const
-{
-    return m_pictureArea.topLeft() + pixel * m_scale;
+    if (!m_layout)
+        m_layout.emplace(size(), font(), m_board.area().size());
+    return *m_layout;
 }
 
 void PresentationWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    m_baseDrawn = false;
+    m_layout.reset();
+    m_picture.forget();
 }
 
-// The figure as lines at the screen's size, its vertices' numbers where
-// they have room.
-void PresentationWindow::drawBase()
+StepText PresentationWindow::stepText()
 {
-    layOut();
-    const qreal ratio = devicePixelRatioF();
-    m_base = QImage(size() * ratio, QImage::Format_RGB32);
-    m_base.setDevicePixelRatio(ratio);
-    m_base.fill(Paper);
-    QPainter painter(&m_base);
-    const std::vector<Point> &vertices = m_board.points();
-    painter.setRenderHint(QPainter::Antialiasing, vertices.size() <= MostSmoothLines);
-    painter.setPen(QPen(Frame, 1));
-    painter.drawRect(m_pictureArea.adjusted(-1, -1, 0, 0));
-    painter.setClipRect(m_pictureArea);
+    const int last = lastStep();
+    if (m_step == 0)
+        return layout().verticesStep(m_board.points(), last > 0);
+    const auto &triangles = m_board.figure().fan->triangles;
+    if (m_step < last)
+        return layout().lines(Messages::triangleStep(triangles[size_t(m_step - 1)], m_step - 1, int(triangles.size()),
+                                                     m_runningTotals[size_t(m_step - 1)]));
+    return layout().lines(Messages::totalStep(m_board));
+}
 
-    FigureLines lines;
-    lines.toPage = QTransform(m_scale, 0, 0, m_scale, m_pictureArea.left(), m_pictureArea.top());
-    lines.sideWidth = std::max(3.0, m_scale);
-    lines.diagonalWidth = std::max(2.0, 0.6 * m_scale);
-    lines.diagonalColour = Diagonal;
-    lines.dashedDiagonals = vertices.size() <= MostSmoothLines;
-    lines.dotWidth = std::max(12.0, FigurePainter::DotWidth * m_scale);
-    lines.draw(painter, m_board.figure(), vertices);
-
-    // Digits are of one width: a number's size is known by its length.
-    const QFont numbers = sized(font(), int(m_textFont.pixelSize() * 0.8));
-    const QFontMetricsF metrics(numbers);
-    const qreal digit = metrics.horizontalAdvance(QStringLiteral("0"));
-    std::vector<QPointF> dots;
-    std::vector<QSizeF> sizes;
-    for (size_t i = 0; i < vertices.size(); ++i) {
-        dots.push_back(lines.dotCentre(vertices[i]));
-        sizes.emplace_back(digit * QString::number(i + 1).size() + 4, metrics.height());
+// The vertices the step's text names: those listed, the triangle's, or
+// those the warning names.
+std::vector<int> PresentationWindow::namedVertices(const StepText &text)
+{
+    const int last = lastStep();
+    if (m_step == 0) {
+        std::vector<int> listed(size_t(text.listedVertices));
+        std::iota(listed.begin(), listed.end(), 1);
+        return listed;
     }
-    m_numberPlaces = placeVertexLabels(dots, lines.dotWidth / 2, sizes, m_pictureArea);
-    painter.setFont(numbers);
-    painter.setPen(NumberInk);
-    for (size_t i = 0; i < m_numberPlaces.size(); ++i)
-        if (!m_numberPlaces[i].isNull())
-            painter.drawText(m_numberPlaces[i], Qt::AlignCenter, QString::number(i + 1));
-    m_baseDrawn = true;
+    if (m_step < last) {
+        const int k = m_board.figure().fan->triangles[size_t(m_step - 1)].k;
+        return {1, k, k + 1};
+    }
+    if (!m_warned)
+        m_warned = ::namedVertices(contourProblem(m_board.points()));
+    return *m_warned;
 }
 
 void PresentationWindow::paintEvent(QPaintEvent *)
@@ -192,154 +149,55 @@ void PresentationWindow::paintEvent(QPaintEvent *)
         painter.fillRect(rect(), m_blank == Blank::Black ? Qt::black : Qt::white);
         return;
     }
-    if (!m_baseDrawn)
-        drawBase();
-    painter.drawImage(0, 0, m_base);
-    const DrawnFigure &figure = m_board.figure();
-    if (m_step > 0 && m_step < lastStep())
-        paintTriangle(painter, figure.fan->triangles[size_t(m_step - 1)]);
-    else if (m_step > 0)
-        paintTotal(painter);
-    paintText(painter, stepText());
-    paintKeys(painter);
-}
-
-QStringList PresentationWindow::stepText() const
-{
+    if (!m_picture.isDrawn())
+        m_picture.draw(m_board, layout(), size(), devicePixelRatioF(), font());
+    painter.drawImage(0, 0, m_picture.image());
     const int last = lastStep();
-    if (m_step == 0) {
-        const QFontMetricsF metrics(m_textFont);
-        const int n = int(m_board.points().size());
-        const qreal cell = metrics.horizontalAdvance(QStringLiteral("%1 (000; 000)   ").arg(n));
-        const int columns = std::max(1, int(m_textArea.width() / cell));
-        QStringList lines = Messages::verticesStep(m_board.points(), m_textLines - (last == 0 ? 1 : 0), columns);
-        if (last == 0)
-            lines << Messages::notComputed();
-        return lines;
-    }
-    const auto &triangles = m_board.figure().fan->triangles;
-    if (m_step < last)
-        return Messages::triangleStep(triangles[size_t(m_step - 1)], m_step - 1, int(triangles.size()),
-                                      m_runningTotals[size_t(m_step - 1)]);
-    return Messages::totalStep(m_board);
-}
-
-// The triangle in the mark's colour under the lines, its vertices' numbers
-// in bold beside their dots.
-void PresentationWindow::paintTriangle(QPainter &painter, const FanTriangle &t) const
-{
-    painter.save();
-    painter.setClipRect(m_pictureArea);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QPointF corners[] = {onScreen(QPointF(t.A.x + 0.5, t.A.y + 0.5)), onScreen(QPointF(t.B.x + 0.5, t.B.y + 0.5)),
-                               onScreen(QPointF(t.C.x + 0.5, t.C.y + 0.5))};
-    painter.setCompositionMode(QPainter::CompositionMode_Multiply);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(LessonMarks::fillColour());
-    painter.drawPolygon(corners, 3);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    // In bold where the picture has them, or else beside the dot, away from
-    // the triangle's middle.
-    QFont bold = sized(font(), m_textFont.pixelSize());
-    bold.setBold(true);
-    painter.setFont(bold);
-    const QFontMetricsF metrics(bold);
-    const int numbers[] = {1, t.k, t.k + 1};
-    const QPointF middle = (corners[0] + corners[1] + corners[2]) / 3;
-    for (int i = 0; i < 3; ++i) {
-        const QString text = QString::number(numbers[i]);
-        QRectF box(QPointF(), QSizeF(metrics.horizontalAdvance(text) + 6, metrics.height()));
-        const size_t vertex = size_t(numbers[i] - 1);
-        if (vertex < m_numberPlaces.size() && !m_numberPlaces[vertex].isNull()) {
-            box.moveCenter(m_numberPlaces[vertex].center());
-        } else {
-            const QPointF away = corners[i] - middle;
-            const qreal length = std::max(1.0, std::hypot(away.x(), away.y()));
-            box.moveCenter(corners[i] + away / length * (box.width() / 2 + box.height() / 2 + m_scale * 2));
-        }
-        painter.fillRect(box, MarkNumberGround);
-        painter.setPen(NumberInk);
-        painter.drawText(box, Qt::AlignCenter, text);
-    }
-    painter.restore();
-}
-
-// The fan's triangles shaded as the report's total line marks them on the
-// canvas: darker where two or more overlap, which is where the total
-// counts a pixel more than once.
-void PresentationWindow::paintTotal(QPainter &painter)
-{
-    const std::shared_ptr<const Fan> &fan = m_board.figure().fan;
-    if (!fan)
-        return;
-    if (m_totalShading.isNull())
-        m_totalShading = LessonMarks::shadingOf(FanCover(*fan, m_board.area().width(), m_board.area().height()));
-    painter.save();
-    painter.setClipRect(m_pictureArea);
-    painter.setCompositionMode(QPainter::CompositionMode_Multiply);
-    painter.drawImage(QRectF(onScreen(QPointF(0, 0)), onScreen(QPointF(m_totalShading.width(), m_totalShading.height()))),
-                      m_totalShading);
-    painter.restore();
-}
-
-// The step's lines in the text area: a line of cells apart by a tab in
-// columns, a cell too wide for its column in smaller type; any other line
-// wrapped between words, in the same type.
-void PresentationWindow::paintText(QPainter &painter, const QStringList &lines) const
-{
-    painter.save();
+    if (m_step > 0 && m_step < last)
+        m_picture.paintTriangle(painter, m_board.figure().fan->triangles[size_t(m_step - 1)]);
+    else if (m_step > 0)
+        m_picture.paintTotal(painter, m_board);
+    const StepText text = stepText();
+    m_picture.paintNumbers(painter, namedVertices(text), m_step > 0);
     painter.setPen(Text);
-    const qreal lineHeight = QFontMetricsF(m_textFont).lineSpacing();
-    qreal y = m_textArea.top();
-    for (const QString &line : lines) {
-        const QStringList cells = line.split(u'\t');
-        if (cells.size() == 1) {
-            painter.setFont(m_textFont);
-            const QRectF room(m_textArea.left(), y, m_textArea.width(), m_textArea.bottom() - y);
-            QRectF used;
-            painter.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line, &used);
-            y += std::max(lineHeight, used.height());
-            continue;
-        }
-        const qreal cellWidth = m_textArea.width() / cells.size();
-        for (qsizetype c = 0; c < cells.size(); ++c) {
-            QFont font = m_textFont;
-            const qreal width = QFontMetricsF(font).horizontalAdvance(cells[c]);
-            if (width > cellWidth)
-                font.setPixelSize(std::max(1, int(font.pixelSize() * cellWidth / width)));
-            painter.setFont(font);
-            painter.drawText(QRectF(m_textArea.left() + c * cellWidth, y, cellWidth, lineHeight),
-                             Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
-        }
-        y += lineHeight;
-    }
-    painter.restore();
+    for (const PlacedText &placed : text.placed)
+        paintText(painter, placed);
+    const KeysRow keys = layout().keys(m_typed);
+    if (keys.typed)
+        paintText(painter, *keys.typed);
+    painter.setPen(Hint);
+    if (keys.keys)
+        paintText(painter, *keys.keys);
 }
 
-// The keys, small, in the bottom-right corner; the number being typed
-// beside them.
-void PresentationWindow::paintKeys(QPainter &painter) const
+void PresentationWindow::paintText(QPainter &painter, const PlacedText &text)
 {
-    painter.save();
-    painter.setFont(sized(font(), int(m_textFont.pixelSize() * 0.5)));
-    painter.setPen(Hint);
-    const QString keys = Messages::presentationKeys() + (m_typed.isEmpty() ? QString() : QStringLiteral("   → ") + m_typed);
-    painter.drawText(rect().adjusted(0, 0, -8, -4), Qt::AlignRight | Qt::AlignBottom, keys);
-    painter.restore();
+    painter.setFont(text.font);
+    painter.drawText(text.box, text.flags, text.text);
+}
+
+// A digit adds to the number being typed, Backspace takes its last one
+// back, Enter goes to it.
+void PresentationWindow::type(int key)
+{
+    if (key == Qt::Key_Backspace)
+        m_typed.chop(1);
+    else if (m_typed.size() < MostDigitsTyped && lastStep() > 0)
+        m_typed += QChar(u'0' + (key - Qt::Key_0));
+    update();
 }
 
 void PresentationWindow::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
-    // A blanked screen comes back with the next key.
+    // A blanked screen comes back with the next key, which does nothing else.
     if (m_blank != Blank::None && key != Qt::Key_B && key != Qt::Key_W) {
         m_blank = Blank::None;
         update();
         return;
     }
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-        m_typed += QChar(u'0' + (key - Qt::Key_0));
-        update();
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key == Qt::Key_Backspace && !m_typed.isEmpty())) {
+        type(key);
         return;
     }
     switch (key) {
@@ -355,7 +213,8 @@ void PresentationWindow::keyPressEvent(QKeyEvent *event)
     case Qt::Key_End: goTo(lastStep()); break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        goTo(m_typed.isEmpty() ? m_step + 1 : std::min(m_typed.left(6).toInt(), lastStep() - 1));
+        // A number past the last triangle goes to the last triangle.
+        goTo(m_typed.isEmpty() ? m_step + 1 : std::min(m_typed.toInt(), lastStep() - 1));
         break;
     case Qt::Key_B: m_blank = m_blank == Blank::Black ? Blank::None : Blank::Black; update(); break;
     case Qt::Key_W: m_blank = m_blank == Blank::White ? Blank::None : Blank::White; update(); break;

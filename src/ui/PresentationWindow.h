@@ -3,10 +3,12 @@
 
 #pragma once
 
-#include <QFont>
-#include <QImage>
+#include "PresentationLayout.h"
+#include "PresentationPicture.h"
+
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class Board;
@@ -21,16 +23,17 @@ struct FanTriangle;
 // marked on the picture with its vertices, sides, areas and the sum of |D|
 // so far; the last step, the report's total and its warning, the fan's
 // triangles shaded as the report's total line marks them on the canvas,
-// darker where they overlap. Before a
-// computation there is step 0 alone.
+// darker where they overlap. Before a computation there is step 0 alone.
+// Every vertex a step names has its number on the picture.
 //
 // The keys are those of presentation programs and presenters' remotes:
 // Right, Down, Page Down, Space, Enter and the wheel forward go on; Left,
 // Up, Page Up and Backspace go back; Home and End go to the first and last
-// step; a number typed and Enter go to that triangle; B blanks the screen to
-// black and W to white until the next key; Escape leaves. It follows the
-// board: a new computation, or any change of the figure, starts it at
-// step 0.
+// step; a number typed (shown large as it is typed, Backspace taking back
+// its last digit) and Enter go to that triangle, the last one for a number
+// past it; B blanks the screen to black and W to white until the next key,
+// which does nothing else; Escape leaves. It follows the board: a new
+// computation, or any change of the figure, starts it at step 0.
 //
 // A screen reader reads the step's text as the window's description.
 //
@@ -63,28 +66,19 @@ private:
     void restart();
     void goTo(int step);
     void describe();
-    void layOut();
-    void drawBase();
-    void paintTriangle(QPainter &painter, const FanTriangle &triangle) const;
-    void paintTotal(QPainter &painter);
-    void paintText(QPainter &painter, const QStringList &lines) const;
-    void paintKeys(QPainter &painter) const;
-    QStringList stepText() const;
-    QPointF onScreen(QPointF pixel) const;
+    const PresentationLayout &layout();
+    StepText stepText();
+    std::vector<int> namedVertices(const StepText &text);
+    void type(int key);
+    static void paintText(QPainter &painter, const PlacedText &text);
 
     const Board &m_board;
     QWidget *m_mainWindow;
     int m_step = 0;
     QString m_typed; // a triangle's number, until Enter
     Blank m_blank = Blank::None;
-    QImage m_base;   // the picture at the window's size, drawn once a figure
-    bool m_baseDrawn = false;
-    QRectF m_pictureArea;
-    qreal m_scale = 1; // screen pixels a picture's pixel
-    QRectF m_textArea;
-    QFont m_textFont;
-    int m_textLines = 7;
-    std::vector<QRectF> m_numberPlaces;  // of the vertices' numbers on the picture, null where left out
+    std::optional<PresentationLayout> m_layout; // for the window's size
+    PresentationPicture m_picture;
     std::vector<double> m_runningTotals; // the sum of |D| up to each triangle, as the report adds them
-    QImage m_totalShading; // in the picture's pixels, made when the total is first shown
+    std::optional<std::vector<int>> m_warned; // the vertices the warning names, once the total is shown
 };
