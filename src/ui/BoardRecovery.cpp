@@ -25,7 +25,7 @@ BoardRecovery::BoardRecovery(Board &board, const QString &folder, QObject *paren
     m_keepSoon.setInterval(KeepMilliseconds);
     connect(&m_keepSoon, &QTimer::timeout, this, &BoardRecovery::keep);
     // Every step of the history, undone and done again too, and a pick.
-    connect(&board.history(), &QUndoStack::indexChanged, this, &BoardRecovery::keepSoon);
+    followHistory();
     connect(&board, &Board::selectedRowChanged, this, &BoardRecovery::keepSoon);
     // The session's end asks the program to save its data: the board is
     // written now, and kept.
@@ -48,17 +48,27 @@ BoardRecovery::~BoardRecovery()
     m_slot.remove();
 }
 
+void BoardRecovery::followHistory()
+{
+    m_followingHistory = connect(&m_board.history(), &QUndoStack::indexChanged, this, &BoardRecovery::keepSoon);
+}
+
 // One write a moment after the first change, of the board as it stands
-// then: a burst of presses, a paste, is written once.
+// then: a burst of presses, a paste, is written once, and the history is
+// not followed until then, so that no press of a burst pays for it.
 void BoardRecovery::keepSoon()
 {
-    if (!m_keepSoon.isActive())
-        m_keepSoon.start();
+    if (m_keepSoon.isActive())
+        return;
+    disconnect(m_followingHistory);
+    m_keepSoon.start();
 }
 
 void BoardRecovery::keep()
 {
     m_keepSoon.stop();
+    disconnect(m_followingHistory);
+    followHistory();
     // A folder that cannot be written is said once, and not tried again.
     if (!m_slot.isTaken() && (m_failed || !m_slot.takeFree())) {
         fail({});

@@ -58,6 +58,7 @@ signals:
     void keepingFailed(const QString &folder, const QString &reason);
 
 private:
+    void followHistory();
     void keepSoon();
     void keep();
     void fail(const QString &reason);
@@ -67,6 +68,7 @@ private:
     RecoverySlot m_slot;
     std::map<QString, QString> m_marks;
     QTimer m_keepSoon;
+    QMetaObject::Connection m_followingHistory;
     bool m_failed = false;
     bool m_sessionEnding = false;
     std::unique_ptr<RecoveryWriter> m_writer; // last: stopped before the slot goes
