@@ -27,6 +27,7 @@ BoardRecovery::BoardRecovery(Board &board, const QString &folder, QObject *paren
     // Every step of the history, undone and done again too, and a pick.
     followHistory();
     connect(&board, &Board::selectedRowChanged, this, &BoardRecovery::keepSoon);
+#if QT_CONFIG(sessionmanager)
     // The session's end asks the program to save its data: the board is
     // written now, and kept.
     if (auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
@@ -36,6 +37,7 @@ BoardRecovery::BoardRecovery(Board &board, const QString &folder, QObject *paren
                 keep();
             m_writer->finish();
         });
+#endif
 }
 
 BoardRecovery::~BoardRecovery()
