@@ -20,15 +20,11 @@ private slots:
     void leftOverFile();
 };
 
-namespace {
-
-QByteArray contentsOf(const QString &path)
+static QByteArray contentsOf(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-} // namespace
 
 void TestRecovery::leftOverFile_data()
 {
