@@ -305,10 +305,10 @@ KeptBoard Board::kept() const
     return kept;
 }
 
-// The report of the rows it describes, as they stood, in their order: the
-// command that computed it put them in that order already, and "Контур"
-// again could take points at one place in another order. Then the rows as
-// they stand, and the picked one, as a pick shows it.
+// The report of the rows it describes, computed as they stood, in their
+// order: the command that computed it had put them in that order, and the
+// report of rows as they stand is the same text whichever command made it.
+// Then the rows as they stand, and the picked one, as a pick shows it.
 Placement Board::openKept(const KeptBoard &kept)
 {
     Placement fits = fitsCanvas(kept.rows);

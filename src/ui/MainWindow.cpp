@@ -47,6 +47,11 @@ const QColor Magenta(255, 0, 255);
 const QString VertexNumbersMark = QStringLiteral("vertex-numbers");
 const QString Shown = QStringLiteral("shown");
 
+QString shownOrHidden(bool shown)
+{
+    return shown ? Shown : QStringLiteral("hidden");
+}
+
 // A plain background colour is washed out by the style's button gradient; a
 // style sheet with a border shows it as it is, with an edge that sinks when
 // pressed.
@@ -335,7 +340,7 @@ void MainWindow::showVertexNumbers(bool shown)
     m_ui->canvas->setVertexNumbersShown(shown);
     ViewSettings::setVertexNumbersShown(shown);
     if (m_recovery)
-        m_recovery->setMark(VertexNumbersMark, shown ? Shown : QStringLiteral("hidden"));
+        m_recovery->setMark(VertexNumbersMark, shownOrHidden(shown));
 }
 
 void MainWindow::keepForRecovery(const QString &folder, bool restore)
@@ -344,7 +349,7 @@ void MainWindow::keepForRecovery(const QString &folder, bool restore)
     connect(m_recovery.get(), &BoardRecovery::keepingFailed, this, [this](const QString &folder, const QString &reason) {
         m_hints->hint(Messages::notKept(folder, reason), 3 * CanvasHints::HintMilliseconds);
     });
-    showVertexNumbers(m_ui->vertexNumbersAction->isChecked());
+    m_recovery->setMark(VertexNumbersMark, shownOrHidden(m_ui->vertexNumbersAction->isChecked()));
     const BoardRecovery::Restoring restored = restore ? m_recovery->restore() : BoardRecovery::Restoring();
     switch (restored.outcome) {
     case BoardRecovery::Restoring::Nothing: break;
