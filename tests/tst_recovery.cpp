@@ -29,7 +29,7 @@ static QByteArray contentsOf(const QString &path)
 void TestRecovery::leftOverFile_data()
 {
     QTest::addColumn<QByteArray>("left"); // recovery-1.txt at start; none if empty
-    QTest::addColumn<bool>("running");    // its copy still runs
+    QTest::addColumn<QString>("lock");    // of its copy: "running", or left with this process's id
     QTest::addColumn<bool>("restore");    // false: a file was given on the command line
     QTest::addColumn<int>("outcome");
     QTest::addColumn<QString>("rowsAfter");
@@ -42,21 +42,24 @@ void TestRecovery::leftOverFile_data()
     const QByteArray file = keptBoardBytes(kept);
     const QString three = QStringLiteral("40,50 200,120 330,240");
     const int nothing = BoardRecovery::Restoring::Nothing;
-    QTest::newRow("none") << QByteArray() << false << true << nothing << "" << false << "recovery-1.txt";
-    QTest::newRow("left by a crash") << file << false << true << int(BoardRecovery::Restoring::Restored) << three
+    QTest::newRow("none") << QByteArray() << "" << true << nothing << "" << false << "recovery-1.txt";
+    QTest::newRow("left by a crash") << file << "" << true << int(BoardRecovery::Restoring::Restored) << three
                                      << false << "recovery-1.txt";
-    QTest::newRow("of a running copy") << file << true << true << nothing << "" << false << "recovery-2.txt";
-    QTest::newRow("a file given instead") << file << false << false << nothing << "" << false << "recovery-2.txt";
-    QTest::newRow("cut in half") << file.first(file.size() / 2) << false << true
+    QTest::newRow("left with this process's id") << file << "same id" << true
+                                                 << int(BoardRecovery::Restoring::Restored) << three << false
+                                                 << "recovery-1.txt";
+    QTest::newRow("of a running copy") << file << "running" << true << nothing << "" << false << "recovery-2.txt";
+    QTest::newRow("a file given instead") << file << "" << false << nothing << "" << false << "recovery-2.txt";
+    QTest::newRow("cut in half") << file.first(file.size() / 2) << "" << true
                                  << int(BoardRecovery::Restoring::Refused) << "" << true << "recovery-1.txt";
-    QTest::newRow("an empty board") << keptBoardBytes({}) << false << true << nothing << "" << false
+    QTest::newRow("an empty board") << keptBoardBytes({}) << "" << true << nothing << "" << false
                                     << "recovery-1.txt";
 }
 
 void TestRecovery::leftOverFile()
 {
     QFETCH(QByteArray, left);
-    QFETCH(bool, running);
+    QFETCH(QString, lock);
     QFETCH(bool, restore);
     QFETCH(bool, movedAside);
     QFETCH(QString, keptIn);
@@ -66,8 +69,15 @@ void TestRecovery::leftOverFile()
         QFile file(leftPath);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(left) == left.size());
     }
+    // A lock as this process writes it, left behind.
     QLockFile runningCopy(folder.filePath(QStringLiteral("recovery-1.lock")));
-    QVERIFY(!running || runningCopy.tryLock(0));
+    QVERIFY(lock.isEmpty() || runningCopy.tryLock(0));
+    const QByteArray sameId = contentsOf(runningCopy.fileName());
+    if (lock == u"same id") {
+        runningCopy.unlock();
+        QFile left(runningCopy.fileName());
+        QVERIFY(left.open(QIODevice::WriteOnly) && left.write(sameId) == sameId.size());
+    }
     TestedBoard board;
     auto recovery = std::make_unique<BoardRecovery>(board, folder.path());
 

@@ -3,10 +3,12 @@
 
 #include "RecoverySlot.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSysInfo>
 
 RecoverySlot::RecoverySlot(QString folder) : m_folder(std::move(folder)) {}
 
@@ -22,13 +24,36 @@ QString RecoverySlot::filePath() const
     return pathOf(m_number, "txt");
 }
 
+namespace {
+
+// A lock of this process's id that this process does not hold was left by a
+// copy that ended and whose id this process was given again, as Windows and
+// Wine soon give ids again, after a restart too. Qt takes it for a running
+// copy's, the process of that id running; a lock this process holds cannot
+// be removed.
+bool leftWithThisProcessId(QLockFile &lock)
+{
+    // The computer's name as QLockFile writes it.
+#ifdef Q_OS_WIN
+    const QString thisHost = qEnvironmentVariable("COMPUTERNAME");
+#else
+    const QString thisHost = QSysInfo::machineHostName();
+#endif
+    qint64 id = 0;
+    QString host, program;
+    return lock.getLockInfo(&id, &host, &program) && id == QCoreApplication::applicationPid()
+           && (host.isEmpty() || host == thisHost) && lock.removeStaleLockFile();
+}
+
+} // namespace
+
 // A lock is stale only when the copy that holds it no longer runs: never by
 // its age, as a lesson may last for hours.
 QLockFile::LockError RecoverySlot::lock(int number)
 {
     auto lock = std::make_unique<QLockFile>(pathOf(number, "lock"));
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
+    if (!lock->tryLock(0) && !(lock->error() == QLockFile::LockFailedError && leftWithThisProcessId(*lock) && lock->tryLock(0)))
         return lock->error();
     m_lock = std::move(lock);
     m_number = number;
