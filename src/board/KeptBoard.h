@@ -28,6 +28,7 @@ struct KeptBoard {
     bool reportOutOfDate = false;
     std::vector<Point> reported;
     int picked = -1;
+    // Each key without "=", each key and value on one line.
     std::map<QString, QString> marks;
 
     friend bool operator==(const KeptBoard &a, const KeptBoard &b)
