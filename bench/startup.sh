@@ -19,6 +19,8 @@ work=$(mktemp -d)
 xvfb_pid=
 trap 'stop_process "$xvfb_pid"; rm -rf "$work"' EXIT
 start_virtual_display "$work"
+# The program's recovery files in the run's own folder, not the user's.
+export XDG_DATA_HOME=$work/data
 
 # Starts a window titled Zarvelon, waits until it is mapped and idle; sets
 # `took` (ms), `rss` (kB) and `size` (its width and height).

@@ -6,6 +6,7 @@
 // back, and how vertices come in from text.
 #include "BoardFixture.h"
 
+#include <QCryptographicHash>
 #include <QtTest>
 
 #include <numeric>
@@ -133,6 +134,10 @@ private slots:
     void pasteVertexLines_data();
     void pasteVertexLines();
     void copiedBoardPastesBack();
+    void keptBoardGivenBack_data();
+    void keptBoardGivenBack();
+    void keptBoardRefused_data();
+    void keptBoardRefused();
 };
 
 // What each event does, from a board of `vertices`, of which `state` made
@@ -452,6 +457,84 @@ void TestBoardDocument::copiedBoardPastesBack()
     pressed.orderContour();
     pasted.orderContour();
     QCOMPARE(pasted.report(), pressed.report());
+}
+
+// A board kept in a recovery file and given back to a board just started is
+// the same board, its report to the last byte; one undo takes it back to the
+// start.
+void TestBoardDocument::keptBoardGivenBack_data()
+{
+    QTest::addColumn<QString>("script");
+    const QString five = QStringLiteral("v ") + Spread.join(u' ');
+    QTest::newRow("placed") << five;
+    QTest::newRow("contour") << five + "; o";
+    QTest::newRow("in order, picked") << five + "; i; s 2";
+    QTest::newRow("a vertex deleted under the report") << five + "; o; s 1; d";
+    QTest::newRow("a vertex moved under the report") << five + "; i; s 3; x 3,77";
+    QTest::newRow("placed after a pick") << five + "; i; s 1; p 10,10";
+    QTest::newRow("walked round the boundary")
+        << "v 100,190 250,10 300,150 125,145 275,80 250,10 200,170 300,150 200,55 150,100; o";
+    QTest::newRow("computed without vertices") << "i";
+}
+
+void TestBoardDocument::keptBoardGivenBack()
+{
+    QFETCH(QString, script);
+    TestedBoard board, restored;
+    play(board, script);
+    KeptBoard kept = board.kept();
+    kept.marks = {{QStringLiteral("grid"), QStringLiteral("shown")}};
+
+    const KeptBoardReading reading = readKeptBoard(keptBoardBytes(kept));
+    QCOMPARE(reading.outcome, KeptBoardReading::Read);
+    QVERIFY(restored.openKept(reading.board).placed());
+
+    QCOMPARE(reading.board.marks, kept.marks);
+    QCOMPARE(rows(restored.vertices()), rows(board.vertices()));
+    QCOMPARE(restored.report(), board.report());
+    QCOMPARE(reportOf(restored), reportOf(board));
+    QCOMPARE(restored.selectedRow(), board.selectedRow());
+    QCOMPARE(restored.isClosed(), board.isClosed());
+    QCOMPARE(figureOf(restored), figureOf(board));
+    QVERIFY(restored.kept() == board.kept());
+    restored.history().undo();
+    QCOMPARE(reportOf(restored) + rows(restored.vertices()), QStringLiteral("task"));
+}
+
+// A file whose every byte is checked: the heading, the rows' counts, the
+// picked row, and the check of all before it on its last line.
+void TestBoardDocument::keptBoardRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("outcome");
+    TestedBoard board;
+    play(board, QStringLiteral("v ") + Spread.join(u' ') + "; o");
+    const QByteArray file = keptBoardBytes(board.kept());
+    const auto checked = [](QByteArray lines) {
+        lines.prepend("Zarvelon recovery file 1\n");
+        return lines + "check=" + QCryptographicHash::hash(lines, QCryptographicHash::Sha1).toHex() + '\n';
+    };
+    QTest::newRow("whole") << file << int(KeptBoardReading::Read);
+    QTest::newRow("a key of a later program") << checked("grid=on\nrows=1\n1\t2\n") << int(KeptBoardReading::Read);
+    QTest::newRow("empty") << QByteArray() << int(KeptBoardReading::Truncated);
+    QTest::newRow("cut in half") << file.first(file.size() / 2) << int(KeptBoardReading::Truncated);
+    QTest::newRow("its last line end cut") << file.chopped(1) << int(KeptBoardReading::Truncated);
+    QTest::newRow("a digit changed") << QByteArray(file).replace("40\t50", "41\t50") << int(KeptBoardReading::Corrupted);
+    QTest::newRow("vertex lines") << QByteArray("40\t50\n200\t120\n") << int(KeptBoardReading::Foreign);
+    QTest::newRow("a later version") << QByteArray(file).replace("file 1", "file 2") << int(KeptBoardReading::Foreign);
+    QTest::newRow("larger than any board") << file + QByteArray(LargestKeptBoard, '\n') << int(KeptBoardReading::TooLarge);
+    QTest::newRow("fewer rows than counted") << checked("rows=2\n1\t2\n") << int(KeptBoardReading::Corrupted);
+    QTest::newRow("a row not a number") << checked("rows=1\n1\t2a\n") << int(KeptBoardReading::Corrupted);
+    QTest::newRow("no rows") << checked("picked=-1\n") << int(KeptBoardReading::Corrupted);
+    QTest::newRow("picked past the rows") << checked("picked=1\nrows=1\n1\t2\n") << int(KeptBoardReading::Corrupted);
+    QTest::newRow("an old report without one")
+        << checked("computed=no\nrows=0\nreported=0\n") << int(KeptBoardReading::Corrupted);
+}
+
+void TestBoardDocument::keptBoardRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QTEST(int(readKeptBoard(bytes).outcome), "outcome");
 }
 
 QTEST_GUILESS_MAIN(TestBoardDocument)

@@ -220,3 +220,26 @@ window_named() { # name pattern
     window=$(timeout 10 xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
     [ -n "$window" ]
 }
+
+# Closes a window as a window manager's close button does, which Xvfb has
+# none of: WM_DELETE_WINDOW sent to it, through libX11.
+close_window() { # window id
+    python3 - "$1" <<'PYTHON'
+import ctypes, sys
+x = ctypes.CDLL("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+display = x.XOpenDisplay(None)
+message = ClientMessage(type=33, window=int(sys.argv[1]), format=32,
+                        message_type=x.XInternAtom(display, b"WM_PROTOCOLS", 0))
+message.data[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+sys.exit(not (x.XSendEvent(display, message.window, 0, 0, ctypes.byref(message)) and x.XCloseDisplay(display) == 0))
+PYTHON
+}

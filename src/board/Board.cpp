@@ -106,7 +106,7 @@ void Board::change(Edit edit)
     // A new report, or none, is of the rows as they stand; rows changed
     // under a kept report leave it describing the polygon before them.
     if (m_shown.reportedVertices != before.reportedVertices)
-        m_shown.reportOutOfDate = false;
+        m_shown.reportOutOfDate = m_shown.reportedVertices && *m_shown.reportedVertices != points();
     else if (!rows.isEmpty() && m_shown.reportedVertices)
         m_shown.reportOutOfDate = true;
     // Dots of appended rows are drawn on the figure; any other change of the
@@ -140,6 +140,7 @@ void Board::restore(const RowsChange &rows, bool undo, const Shown &shown)
     m_shown.report = shown.report;
     m_shown.reportedVertices = shown.reportedVertices;
     m_shown.reportOutOfDate = shown.reportOutOfDate;
+    m_shown.computedBy = shown.computedBy;
     m_shown.figure = shown.figure;
     if (m_shown.figure.base == DrawnFigure::Base::Fan) {
         const auto &all = points();
@@ -160,7 +161,7 @@ void Board::orderContour()
         setSelectedRow(-1);
         if (moves)
             m_vertices.reorder(order);
-        computeArea();
+        computeArea(KeptBoard::Computed::ContourOrder);
         return moves ? RowsChange::reordered(std::move(order)) : RowsChange();
     });
 }
@@ -168,7 +169,7 @@ void Board::orderContour()
 void Board::connectInOrder()
 {
     change([this] {
-        computeArea();
+        computeArea(KeptBoard::Computed::InOrder);
         return RowsChange();
     });
 }
@@ -182,6 +183,7 @@ void Board::clearAll()
         m_shown.closed = false;
         m_shown.report = LinedText::from(QString());
         m_shown.reportedVertices.reset();
+        m_shown.computedBy = KeptBoard::Computed::No;
         m_shown.figure = {};
         return RowsChange::replaced(std::move(removed), {});
     });
@@ -273,6 +275,14 @@ Placement Board::openInContourOrder(const std::vector<Point> &vertices)
 {
     if (vertices.empty())
         return verdict(Placement::NoVertices);
+    const Placement fits = fitsCanvas(vertices);
+    if (fits.placed())
+        open(vertices, true);
+    return fits;
+}
+
+Placement Board::fitsCanvas(const std::vector<Point> &vertices) const
+{
     if (int(vertices.size()) > MaxVertices)
         return verdict(Placement::NoRoom);
     for (Point p : vertices) {
@@ -280,7 +290,56 @@ Placement Board::openInContourOrder(const std::vector<Point> &vertices)
         if (!pixel || !m_area.contains(QPoint(int(pixel->x), int(pixel->y))))
             return verdict(Placement::OffCanvas);
     }
-    open(vertices, true);
+    return {};
+}
+
+KeptBoard Board::kept() const
+{
+    KeptBoard kept;
+    kept.rows = points();
+    kept.computed = m_shown.computedBy;
+    kept.reportOutOfDate = m_shown.reportOutOfDate && m_shown.reportedVertices;
+    if (kept.reportOutOfDate)
+        kept.reported = *m_shown.reportedVertices;
+    kept.picked = selectedRow();
+    return kept;
+}
+
+// The report of the rows it describes, computed as they stood, in their
+// order: the command that computed it had put them in that order, and the
+// report of rows as they stand is the same text whichever command made it.
+// Then the rows as they stand, and the picked one, as a pick shows it.
+Placement Board::openKept(const KeptBoard &kept)
+{
+    Placement fits = fitsCanvas(kept.rows);
+    if (fits.placed() && kept.reportOutOfDate)
+        fits = fitsCanvas(kept.reported);
+    if (!fits.placed())
+        return fits;
+    const int picked = kept.picked < int(kept.rows.size()) ? kept.picked : -1;
+    change([&] {
+        std::vector<Point> replaced = points();
+        setSelectedRow(-1);
+        const bool computed = kept.computed != KeptBoard::Computed::No;
+        m_vertices.setPoints(computed && kept.reportOutOfDate ? kept.reported : kept.rows);
+        if (computed) {
+            computeArea(kept.computed);
+        } else if (m_shown.reportedVertices) {
+            m_shown.report = LinedText::from(QString());
+            m_shown.reportedVertices.reset();
+            m_shown.computedBy = KeptBoard::Computed::No;
+        }
+        if (computed && kept.reportOutOfDate)
+            m_vertices.setPoints(kept.rows);
+        if (!kept.rows.empty())
+            m_lastPlaced = QPoint(int(kept.rows.back().x), int(kept.rows.back().y));
+        if (!computed || kept.reportOutOfDate || picked >= 0) {
+            m_shown.closed = false;
+            m_shown.figure = {DrawnFigure::Base::Vertices, m_vertices.vertexCount(), picked, nullptr};
+        }
+        setSelectedRow(picked);
+        return RowsChange::replaced(std::move(replaced), kept.rows);
+    });
     return {};
 }
 
@@ -310,11 +369,12 @@ void Board::open(std::vector<Point> opened, bool inContourOrder)
         }
         m_vertices.setPoints(opened);
         if (inContourOrder) {
-            computeArea();
+            computeArea(KeptBoard::Computed::ContourOrder);
         } else {
             m_shown.closed = false;
             m_shown.report = LinedText::from(QString());
             m_shown.reportedVertices.reset();
+            m_shown.computedBy = KeptBoard::Computed::No;
             m_shown.figure = {};
         }
         return RowsChange::replaced(std::move(replaced), std::move(opened));
@@ -369,7 +429,7 @@ Placement Board::readVertices(QStringView text, int room, std::vector<Point> &po
 
 // The polygon in its present order: its fan, computed once for the report
 // and the figure, the vertex dots over it, and the board closed.
-void Board::computeArea()
+void Board::computeArea(KeptBoard::Computed by)
 {
     auto fan = std::make_shared<const Fan>(fanOf(points()));
     LinedText report;
@@ -377,5 +437,6 @@ void Board::computeArea()
     m_shown.report = std::move(report);
     m_shown.reportedVertices = std::make_shared<const std::vector<Point>>(points());
     m_shown.closed = true;
+    m_shown.computedBy = by;
     m_shown.figure = {DrawnFigure::Base::Fan, m_vertices.vertexCount(), -1, std::move(fan)};
 }

@@ -5,6 +5,7 @@
 
 #include "BoardHistory.h"
 #include "DrawnFigure.h"
+#include "KeptBoard.h"
 #include "LinedText.h"
 #include "Placement.h"
 #include "VertexModel.h"
@@ -96,6 +97,13 @@ public:
     // history. Nothing changes unless every vertex is a whole pixel of the
     // canvas and the board has room for them all.
     Placement openInContourOrder(const std::vector<Point> &vertices);
+    // The board as a recovery file keeps it; the window adds its marks.
+    KeptBoard kept() const;
+    // A kept board in place of the present one, as it was: its rows, its
+    // report computed afresh from the rows it describes, in their order, and
+    // its picked vertex; one step of the history. Nothing changes unless
+    // every row is a whole pixel of the canvas.
+    Placement openKept(const KeptBoard &kept);
     // The vertices of a numbered task on the board's canvas.
     std::vector<Point> taskVertices(int variant) const;
     // A vertex moved: one of its coordinates given anew as the user typed
@@ -121,6 +129,7 @@ private:
         LinedText report;
         std::shared_ptr<const std::vector<Point>> reportedVertices;
         bool reportOutOfDate = false;
+        KeptBoard::Computed computedBy = KeptBoard::Computed::No;
         DrawnFigure figure;
 
         bool looksLike(const Shown &other) const;
@@ -132,7 +141,8 @@ private:
     Placement place(std::vector<Point> points, QPoint last);
     Placement readVertices(QStringView text, int room, std::vector<Point> &points) const;
     void open(std::vector<Point> opened, bool inContourOrder);
-    void computeArea();
+    Placement fitsCanvas(const std::vector<Point> &vertices) const;
+    void computeArea(KeptBoard::Computed by);
     void setSelectedRow(int row);
     void restore(const RowsChange &rows, bool undo, const Shown &shown);
     void announce(const Shown &before, bool redraw);

@@ -11,18 +11,30 @@ CanvasHints::CanvasHints(const Board &board, Canvas &canvas, QObject *parent)
     : QObject(parent), m_board(board), m_canvas(canvas)
 {
     m_hintShown.setSingleShot(true);
-    m_hintShown.setInterval(HintMilliseconds);
     connect(&m_hintShown, &QTimer::timeout, this, &CanvasHints::show);
-    // Placed, cleared, undone: the faint line comes and goes with the rows.
-    connect(&board, &Board::verticesPlaced, this, &CanvasHints::show);
-    connect(&board, &Board::figureChanged, this, &CanvasHints::show);
+    // Placed, cleared, undone: the faint line comes and goes with the rows,
+    // and a notice goes.
+    const auto changed = [this] {
+        m_notice.clear();
+        show();
+    };
+    connect(&board, &Board::verticesPlaced, this, changed);
+    connect(&board, &Board::figureChanged, this, changed);
     show();
 }
 
-void CanvasHints::hint(const QString &text)
+// A hint answers what the user did: a notice has had its moment.
+void CanvasHints::hint(const QString &text, int milliseconds)
 {
+    m_notice.clear();
     m_hint = text;
-    m_hintShown.start();
+    m_hintShown.start(milliseconds);
+    show();
+}
+
+void CanvasHints::notice(const QString &text)
+{
+    m_notice = text;
     show();
 }
 
@@ -30,6 +42,8 @@ void CanvasHints::show()
 {
     if (m_hintShown.isActive())
         m_canvas.setNote({m_hint, CanvasNote::Look::Hint});
+    else if (!m_notice.isEmpty())
+        m_canvas.setNote({m_notice, CanvasNote::Look::Hint});
     else if (m_board.vertices().vertexCount() == 0)
         m_canvas.setNote({Messages::whereMoreIs(), CanvasNote::Look::Faint});
     else

@@ -12,8 +12,10 @@ class Canvas;
 // The notes over the canvas: a hint, for a few seconds, where what the user
 // did did nothing (a press on a closed board, a deletion with no vertex
 // picked), which says what to do instead; and while the board is empty, a
-// faint line of where the commands beyond the four are. Nothing of them is
-// in the picture or the history.
+// faint line of where the commands beyond the four are; and a notice of
+// what the program did by itself at start, until the board first changes or
+// a hint answers the user.
+// Nothing of them is in the picture or the history.
 class CanvasHints : public QObject
 {
     Q_OBJECT
@@ -23,7 +25,8 @@ public:
 
     CanvasHints(const Board &board, Canvas &canvas, QObject *parent);
 
-    void hint(const QString &text);
+    void hint(const QString &text, int milliseconds = HintMilliseconds);
+    void notice(const QString &text);
 
 private:
     void show();
@@ -31,5 +34,6 @@ private:
     const Board &m_board;
     Canvas &m_canvas;
     QString m_hint;
+    QString m_notice;
     QTimer m_hintShown;
 };

@@ -6,6 +6,7 @@
 #include "ui_MainWindow.h"
 
 #include "AccessibleReportView.h"
+#include "BoardRecovery.h"
 #include "Canvas.h"
 #include "CanvasHints.h"
 #include "CoordinateDelegate.h"
@@ -15,6 +16,7 @@
 #include "MenuBarKeyboard.h"
 #include "PracticeWindow.h"
 #include "PresentationWindow.h"
+#include "RecoveryMessages.h"
 #include "ReportView.h"
 #include "ScrollTogether.h"
 #include "TaskDescription.h"
@@ -40,6 +42,15 @@ const QColor Orange(255, 128, 0);
 const QColor Green(0, 255, 0);
 const QColor Red(255, 0, 0);
 const QColor Magenta(255, 0, 255);
+
+// The canvas's marks as the recovery file keeps them.
+const QString VertexNumbersMark = QStringLiteral("vertex-numbers");
+const QString Shown = QStringLiteral("shown");
+
+QString shownOrHidden(bool shown)
+{
+    return shown ? Shown : QStringLiteral("hidden");
+}
 
 // A plain background colour is washed out by the style's button gradient; a
 // style sheet with a border shows it as it is, with an edge that sinks when
@@ -329,6 +340,30 @@ void MainWindow::showVertexNumbers(bool shown)
 {
     m_ui->canvas->setVertexNumbersShown(shown);
     ViewSettings::setVertexNumbersShown(shown);
+    if (m_recovery)
+        m_recovery->setMark(VertexNumbersMark, shownOrHidden(shown));
+}
+
+void MainWindow::keepForRecovery(const QString &folder, bool restore)
+{
+    m_recovery = std::make_unique<BoardRecovery>(m_board, folder);
+    connect(m_recovery.get(), &BoardRecovery::keepingFailed, this, [this](const QString &folder, const QString &reason) {
+        m_hints->hint(Messages::notKept(folder, reason), 3 * CanvasHints::HintMilliseconds);
+    });
+    m_recovery->setMark(VertexNumbersMark, shownOrHidden(m_ui->vertexNumbersAction->isChecked()));
+    const BoardRecovery::Restoring restored = restore ? m_recovery->restore() : BoardRecovery::Restoring();
+    switch (restored.outcome) {
+    case BoardRecovery::Restoring::Nothing: break;
+    case BoardRecovery::Restoring::Restored:
+        if (const auto numbers = restored.marks.find(VertexNumbersMark); numbers != restored.marks.end()) {
+            m_ui->vertexNumbersAction->setChecked(numbers->second == Shown);
+            showVertexNumbers(numbers->second == Shown);
+        }
+        m_hints->notice(Messages::boardRestored(m_board.reportedVertices() != nullptr));
+        break;
+    case BoardRecovery::Restoring::Unreadable:
+    case BoardRecovery::Restoring::Refused: tell(Messages::notRestored(restored)); break;
+    }
 }
 
 // Shift+F10 opens the focused control's context menu, as the Menu key does.

@@ -17,6 +17,7 @@ namespace Ui {
 class MainWindow;
 }
 
+class BoardRecovery;
 class CanvasHints;
 class HelpWindow;
 class LessonMarks;
@@ -50,6 +51,10 @@ public:
 
     // Opens a file of vertex lines as a new board, or says why not.
     void openVertexFile(const QString &path) { m_documents.openVertexFile(path); }
+    // Keeps the board in a recovery file in `folder` as it changes
+    // (BoardRecovery); with `restore`, first gives back the board a copy of
+    // the program left there when it ended without quitting.
+    void keepForRecovery(const QString &folder, bool restore);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -95,6 +100,7 @@ private:
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     Board m_board;
+    std::unique_ptr<BoardRecovery> m_recovery; // goes before the board
     Documents m_documents;
     std::vector<Command> m_commands;
     HelpWindow *m_help = nullptr;

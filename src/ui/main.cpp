@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zarvelon developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "BoardRecovery.h"
 #include "BulgarianCatalogue.h"
 #include "ConsoleText.h"
 #include "MainWindow.h"
@@ -191,8 +192,13 @@ int main(int argc, char *argv[])
     fonts.waitUntilRead();
     MainWindow window;
     window.show();
-    // A file that cannot be opened is said so over an empty board.
-    if (const QString file = commandLine.file(); !file.isEmpty())
-        new WhenShown(window.windowHandle(), [&window, file] { window.openVertexFile(file); });
+    // A file that cannot be opened is said so over an empty board. A file
+    // given wins over a board left by a crash, which waits for the next
+    // start without one.
+    new WhenShown(window.windowHandle(), [&window, file = commandLine.file()] {
+        window.keepForRecovery(BoardRecovery::defaultFolder(), file.isEmpty());
+        if (!file.isEmpty())
+            window.openVertexFile(file);
+    });
     return app.exec();
 }

@@ -43,7 +43,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 start_virtual_display "$work" || fail "no virtual X server"
 start_accessibility_bus "$work"
 env -u LANG -u LANGUAGE LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    XDG_CONFIG_HOME="$work/config" "$binary" >"$work/app.log" 2>&1 &
+    XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" "$binary" >"$work/app.log" 2>&1 &
 app_pid=$!
 controls=$work/controls
 locate_accessible_controls "$app_pid" "$controls" "Платно" || fail "no canvas in the accessible tree"

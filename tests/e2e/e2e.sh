@@ -182,12 +182,12 @@ start_accessibility_bus "$work"
 bind_cyrillic_ka || fail "no free key for \"К\""
 
 # Starts the program with the arguments and finds its window and its
-# controls: in C.UTF-8, with a point for decimals, its settings in the work
-# folder.
+# controls: in C.UTF-8, with a point for decimals, its settings and its
+# recovery files in the work folder.
 controls=$work/controls
 start_program() { # arguments...
     env -u LANG -u LANGUAGE LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-        XDG_CONFIG_HOME="$work/config" "$binary" "$@" >"$work/app.log" 2>&1 &
+        XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" "$binary" "$@" >"$work/app.log" 2>&1 &
     app_pid=$!
     window=$(timeout "$patience" xdotool search --sync --onlyvisible --pid "$app_pid" --name '^Zarvelon$' \
              2>/dev/null | head -n 1)
@@ -336,4 +336,54 @@ keys Return
 wait_until "$patience" shows_windows "$app_pid" 1 || fail "Enter did not close the named pipe's message"
 place_vertex 60 60
 echo "ok: a named pipe given at start is refused at once, and the window answers"
+
+# --- the lesson kept through a crash -------------------------------------------
+
+# A pentagon after "Контур", the program killed at once after its recovery
+# file is written: the next start shows the same rows and report, and a
+# notice on the tooltips' pale ground over the canvas's foot; Ctrl+Z empties
+# the board. A clean close removes the file: the next start is empty.
+copy_vertices() { # into a file
+    set_clipboard "$no_copy_yet"
+    open_context_menu click_x_list
+    keys Down Return
+    wait_until "$patience" clipboard_changed || fail "\"Копирай всички върхове\" copied nothing"
+    clipboard >"$1"
+}
+notice_shown() {
+    take_screenshot "$work" && convert "$work/shot.png" -crop "${inner_width}x30+$inner_x+$((inner_y + inner_height - 30))" \
+        -format %c histogram:info:- | grep -qi '#FFFFDC'
+}
+stop_process "$app_pid"
+rm -rf "$work/data"
+kept=$work/data/Zarvelon/Zarvelon/recovery-1.txt
+start_program
+for vertex in "150 40" "250 30" "300 100" "220 150" "120 120"; do
+    # shellcheck disable=SC2086 # its X and Y
+    place_vertex $vertex
+done
+press Контур
+copy_report
+wait_until "$patience" clipboard_changed || fail "the pentagon's report was not copied"
+mapfile -t pentagon_report < <(clipboard)
+copy_vertices "$work/pentagon.txt"
+wait_until "$patience" grep -qx 'computed=contour' "$kept" || fail "no recovery file of the computed pentagon"
+kill -KILL "$app_pid"
+wait "$app_pid" 2>/dev/null
+start_program
+expect_report "after kill -9, the next start shows the same report" "${pentagon_report[@]}"
+copy_vertices "$work/restored.txt"
+cmp -s "$work/pentagon.txt" "$work/restored.txt" || fail "after kill -9, other rows: $(cat -A "$work/restored.txt")"
+wait_until "$patience" notice_shown || fail "no notice over the canvas of the board given back"
+echo "ok: after kill -9 the next start gives back the same rows and report, with a notice"
+keys ctrl+z
+wait_until "$patience" canvas_pixel_is ffffff 150 40 || fail "Ctrl+Z did not empty the board given back"
+close_window "$window" || fail "the window could not be closed"
+wait_until "$patience" test ! -e "$kept" || fail "a clean close left the recovery file"
+wait "$app_pid"
+start_program
+wait_until "$patience" locate_inner_area "$work" "Платно" || fail "the canvas is not shown white in its frame"
+canvas_pixel_is ffffff 150 40 || fail "the start after a clean close shows a vertex"
+notice_shown && fail "the start after a clean close shows a notice"
+echo "ok: a clean close removes the recovery file, and the next start is empty"
 echo "PASS"

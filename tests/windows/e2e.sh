@@ -8,6 +8,8 @@
 # placed with real presses gives the report the Linux program gives, byte for
 # byte, with the decimal comma of the Bulgarian settings and the point of the
 # English ones (Wine takes Windows' regional settings from the locale).
+# The program is killed at the end of each run, and the next start after the
+# last shows its board and report again from its recovery file.
 # Prints the time from start to window shown. Runs in a Wine prefix of its
 # own, whose server has the virtual display from its start. Wine has no
 # accessibility bus: the controls are found where the window's .ui lays
@@ -155,7 +157,13 @@ expected_report() { # decimal separator
 REPORT
 }
 
+# The program's recovery file, which each run of a locale starts without,
+# of a computed board.
+computed_board_kept() {
+    grep -qsx computed=in-order "$WINEPREFIX"/drive_c/users/*/AppData/Local/Zarvelon/Zarvelon/recovery-1.txt
+}
 for name in "${locales[@]}"; do
+    rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Local/Zarvelon
     separator=.
     [ "$name" = bg_BG.UTF-8 ] && separator=,
     # Each of Wine's processes writes the regional settings of its own locale
@@ -203,7 +211,22 @@ for name in "${locales[@]}"; do
     echo "ok: $name: the report is the Linux program's, with \"$separator\" for decimals, copied by \"Копирай\""
 
     kill -0 "$app_pid" 2>/dev/null || fail "$name: the program ended during the run"
-    stop_process "$app_pid"
+    # Killed with no chance to quit, once its recovery file is written.
+    wait_until "$patience" computed_board_kept \
+        || fail "$name: no recovery file of the computed board in the user's AppData\\Local"
+    kill -KILL "$app_pid"
+    wait "$app_pid" 2>/dev/null
     app_pid=
 done
+
+# The last board given back at the next start, with the same report.
+timeout "$patience" "$WINESERVER" -w || fail "Wine's processes did not end within $patience s"
+env LANG="$name" LC_ALL="$name" "$WINE" "$exe" >"$work/app.log" 2>&1 &
+app_pid=$!
+wait_until "$patience" window_named '^Zarvelon$' || fail "no window after the program was killed"
+locate_ui_controls "$window" "$ui" "$controls" || fail "after the kill: $client_area_problem"
+copy_report_by_menu
+wait_until "$patience" copied_into "$work/report.txt" || fail "after the kill: nothing was copied"
+diff -u "$work/expected.txt" "$work/report.txt" >&2 || fail "after the kill, the next start shows another report"
+echo "ok: $name: after the program was killed, the next start shows the same report"
 echo "PASS"
