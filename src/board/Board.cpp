@@ -4,6 +4,7 @@
 #include "Board.h"
 
 #include "AreaReport.h"
+#include "BoardMove.h"
 #include "BoardStep.h"
 #include "ContourOrder.h"
 #include "ContourWarning.h"
@@ -375,7 +376,7 @@ Placement Board::moveVertex(int row, VertexModel::Column column, QStringView coo
 
 bool Board::takeVertex(int row)
 {
-    if (m_move && m_move->row == row)
+    if (m_move && m_move->row() == row)
         return true;
     putDown();
     const DrawnFigure &figure = m_shown.figure;
@@ -383,9 +384,14 @@ bool Board::takeVertex(int row)
                                && figure.baseVertices == m_vertices.vertexCount() && !m_shown.reportOutOfDate;
     if (!showsReported || row < 0 || row >= m_vertices.vertexCount())
         return false;
-    m_move = Move{row, points()[size_t(row)], m_shown};
+    m_move = std::make_unique<Move>(*this, row);
     emit takenRowChanged(row);
     return true;
+}
+
+int Board::takenRow() const
+{
+    return m_move ? m_move->row() : -1;
 }
 
 void Board::moveTaken(QPoint to)
@@ -394,28 +400,12 @@ void Board::moveTaken(QPoint to)
         return;
     const QPoint onCanvas(std::clamp(to.x(), m_area.left(), m_area.right()),
                           std::clamp(to.y(), m_area.top(), m_area.bottom()));
-    const int row = m_move->row;
+    const int row = m_move->row();
     const Point from = points()[size_t(row)];
     if (VertexModel::pointAt(onCanvas) == from)
         return;
     m_vertices.move(row, VertexModel::pointAt(onCanvas));
-    followMove(row, from);
-}
-
-// The fan and its report follow the vertex: only the triangles that share
-// it are measured and written anew, the rest of the report copied. The fan
-// shown is a new one, as after any computation: those who keep the one
-// before (the marks' cover) see it changed.
-void Board::followMove(int row, Point from)
-{
-    auto fan = std::make_shared<Fan>(*m_shown.figure.fan);
-    const TriangleRange changed = refanAfterMove(*fan, points(), row);
-    m_shown.report = areaReportAfter(m_shown.report, *fan, changed, contourWarning(points()));
-    m_shown.reportedVertices = std::make_shared<const std::vector<Point>>(points());
-    m_shown.computedBy = KeptBoard::Computed::InOrder;
-    m_shown.figure.fan = std::move(fan);
-    emit vertexMoved(row, QPoint(int(from.x), int(from.y)));
-    emit reportChanged();
+    m_move->follow(from);
 }
 
 void Board::putDown()
@@ -434,18 +424,19 @@ void Board::endMove(bool back)
 {
     if (!m_move)
         return;
-    const Move move = std::move(*m_move);
-    m_move.reset();
-    const Point at = points()[size_t(move.row)];
-    if (at == move.from) {
-        m_shown = move.before;
+    const std::unique_ptr<Move> move = std::move(m_move);
+    move->catchUp();
+    const int row = move->row();
+    const Point at = points()[size_t(row)];
+    if (at == move->from()) {
+        m_shown = move->before();
     } else if (back) {
-        m_vertices.move(move.row, move.from);
-        m_shown = move.before;
-        emit vertexMoved(move.row, QPoint(int(at.x), int(at.y)));
+        m_vertices.move(row, move->from());
+        m_shown = move->before();
+        emit vertexMoved(row, QPoint(int(at.x), int(at.y)));
         emit reportChanged();
     } else {
-        m_history.record(std::make_shared<Step>(*this, RowsChange::moved(move.row, move.from, at), move.before, m_shown));
+        m_history.record(std::make_shared<Step>(*this, RowsChange::moved(row, move->from(), at), move->before(), m_shown));
     }
     emit takenRowChanged(-1);
 }

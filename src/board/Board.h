@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <memory>
 #include <optional>
 
 class RowsChange;
@@ -128,7 +129,7 @@ public:
     // The taken vertex back where it was taken, the board as it was then.
     void putBack();
     // The taken vertex's row; -1 while none is taken.
-    int takenRow() const { return m_move ? m_move->row : -1; }
+    int takenRow() const;
     // One step back or forward in the history, a taken vertex put down first.
     void undo();
     void redo();
@@ -161,12 +162,7 @@ private:
         bool looksLike(const Shown &other) const;
     };
     class Step;
-    // A vertex on its way: its row, where it was taken, and the board then.
-    struct Move {
-        int row = -1;
-        Point from;
-        Shown before;
-    };
+    class Move;
 
     template <typename Edit>
     void change(Edit edit);
@@ -178,7 +174,6 @@ private:
     void setSelectedRow(int row);
     void restore(const RowsChange &rows, bool undo, const Shown &shown);
     void announce(const Shown &before, bool redraw);
-    void followMove(int row, Point from);
     void endMove(bool back);
 
     VertexModel m_vertices;
@@ -186,5 +181,5 @@ private:
     QPoint m_lastPlaced;
     QRect m_area;
     BoardHistory m_history;
-    std::optional<Move> m_move;
+    std::unique_ptr<Move> m_move;
 };
