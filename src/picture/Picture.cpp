@@ -71,12 +71,13 @@ qsizetype pixelsPerLine(const QImage &image)
 // Where a walk along a line stands: in the picture's memory, where a step
 // along X is the next pixel and a step along Y the next row,
 struct PixelWalk {
-    QRgb *at;
+    QRgb *bits;
+    qsizetype at;
     int xStep;
     qsizetype yStep;
     QRgb pixel;
 
-    void plot() { *at = pixel; }
+    void plot() { bits[at] = pixel; }
     void stepX() { at += xStep; }
     void stepY() { at += yStep; }
     void jump(int xSteps, int ySteps) { at += xSteps * xStep + ySteps * yStep; }
@@ -327,33 +328,28 @@ QRect Picture::drawLine(QPointF from, QPointF to, LineStyle style, const QColor 
     return (QRect(start, QSize(1, 1)) | QRect(end, QSize(1, 1))) & within & area();
 }
 
-// The line's pixels in `within`, both ends included, in logical pixels. A
-// line wholly inside, as every line of a board's figure is, is drawn
-// without a check per pixel; at one device pixel a logical pixel, by a
-// pointer into the pixels that steps to the next one or to the next row.
+// The line's pixels in `within`, both ends included, in logical pixels.
+// Only the steps whose pixels lie there are walked, all of them for a line
+// wholly inside, as every line of a board's figure is: no pixel needs a
+// check. At one device pixel a logical pixel, the walk is a pointer into
+// the pixels that steps to the next one or to the next row.
 void Picture::drawPixels(QPoint from, QPoint to, LineStyle style, QRgb pixel, const QRect &within)
 {
     const Pattern &pattern = patternOf(style);
     const QPoint step(from.x() < to.x() ? 1 : -1, from.y() < to.y() ? 1 : -1);
-    if (!within.contains(from) || !within.contains(to)) {
-        const QRect inside = m_image.rect();
-        const auto fillWithin = [&](QPoint p) {
-            if (within.contains(p))
-                fillDevicePixels(devicePixelsOf(p) & inside, pixel);
-        };
-        walkLine(from, to, pattern, PointWalk{from, step, fillWithin}, stepsWithin(from, to, within));
-    } else if (m_grid) {
+    const StepRange steps = within.contains(from) && within.contains(to) ? StepRange{} : stepsWithin(from, to, within);
+    if (m_grid) {
         const DeviceGrid &grid = *m_grid;
         const auto fill = [&](QPoint p) {
             fillDevicePixels(QRect(QPoint(grid.columns[size_t(p.x())], grid.rows[size_t(p.y())]),
                                    QPoint(grid.columns[size_t(p.x()) + 1] - 1, grid.rows[size_t(p.y()) + 1] - 1)),
                              pixel);
         };
-        walkLine(from, to, pattern, PointWalk{from, step, fill});
+        walkLine(from, to, pattern, PointWalk{from, step, fill}, steps);
     } else {
         const qsizetype stride = pixelsPerLine(m_image);
-        QRgb *start = reinterpret_cast<QRgb *>(m_image.bits()) + from.y() * stride + from.x();
-        walkLine(from, to, pattern, PixelWalk{start, step.x(), step.y() * stride, pixel});
+        QRgb *bits = reinterpret_cast<QRgb *>(m_image.bits());
+        walkLine(from, to, pattern, PixelWalk{bits, from.y() * stride + from.x(), step.x(), step.y() * stride, pixel}, steps);
     }
 }
 
