@@ -101,7 +101,6 @@ private:
     LessonMarks *m_lesson = nullptr;
     PresentationWindow *m_presentation = nullptr;
     PracticeWindow *m_practice = nullptr;
-    QFont m_unzoomedFont;
     WindowZoom *m_zoom = nullptr;
     CanvasHints *m_hints = nullptr;
     bool m_canvasDescribed = true; // no description waits to be told
