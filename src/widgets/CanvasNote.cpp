@@ -3,6 +3,8 @@
 
 #include "CanvasNote.h"
 
+#include "ClearPlace.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
@@ -22,19 +24,19 @@ QFont fontOf(CanvasNote::Look look, QFont font)
 
 } // namespace
 
-QRect CanvasNote::placeIn(const QRect &area, const QFont &font) const
+QRect CanvasNote::placeIn(const QRect &area, const QFont &font, const Picture &picture) const
 {
     if (isEmpty())
         return {};
-    const QRect room = area.adjusted(2 * Room, Room, -2 * Room, -2 * Room);
-    return QFontMetrics(fontOf(look, font)).boundingRect(room, Flags, text).adjusted(-Room, -Room / 2, Room, Room / 2);
+    const QRect room = area.adjusted(2 * Room, Room, -2 * Room, -Room);
+    const QRect text = QFontMetrics(fontOf(look, font)).boundingRect(room, Flags, this->text);
+    return clearPlaceFor(picture, text.size() + QSize(2 * Room, Room), Room);
 }
 
-void CanvasNote::paint(QPainter &painter, const QRect &area, const QFont &font, const QPalette &palette) const
+void CanvasNote::paint(QPainter &painter, const QRect &box, const QFont &font, const QPalette &palette) const
 {
     if (isEmpty())
         return;
-    const QRect box = placeIn(area, font);
     painter.save();
     painter.setFont(fontOf(look, font));
     if (look == Look::Hint) {
