@@ -3,7 +3,7 @@
 
 #include "CanvasNote.h"
 
-#include "ClearPlace.h"
+#include "ClearPlaces.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -29,8 +29,18 @@ QRect CanvasNote::placeIn(const QRect &area, const QFont &font, const Picture &p
     if (isEmpty())
         return {};
     const QRect room = area.adjusted(2 * Room, Room, -2 * Room, -Room);
-    const QRect text = QFontMetrics(fontOf(look, font)).boundingRect(room, Flags, this->text);
-    return clearPlaceFor(picture, text.size() + QSize(2 * Room, Room), Room);
+    const QFontMetrics metrics(fontOf(look, font));
+    // Wrapped to the whole width, else narrower, to stand clear between
+    // the figure's sides.
+    const auto boxOf = [&](int quarters) {
+        const QRect wrapped(room.topLeft(), QSize(room.width() * quarters / 4, room.height()));
+        return metrics.boundingRect(wrapped, Flags, text).size() + QSize(2 * Room, Room);
+    };
+    const ClearPlaces places(picture, Room);
+    for (int quarters : {4, 3, 2})
+        if (const std::optional<QRect> clear = places.clearFor(boxOf(quarters)))
+            return *clear;
+    return places.emptierEdgeFor(boxOf(4));
 }
 
 void CanvasNote::paint(QPainter &painter, const QRect &box, const QFont &font, const QPalette &palette) const

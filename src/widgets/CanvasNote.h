@@ -26,8 +26,8 @@ struct CanvasNote {
 
     // Where it stands over the picture of `area`, in `font` (a faint line in
     // a smaller face), wrapped to the area's width: where it covers none of
-    // the figure, else at the foot or the top (clearPlaceFor). Empty for no
-    // note.
+    // the figure, wrapped narrower where that finds a clear place, else at
+    // the foot or the top (ClearPlaces). Empty for no note.
     QRect placeIn(const QRect &area, const QFont &font, const Picture &picture) const;
     // Into `box`, in the picture's coordinates.
     void paint(QPainter &painter, const QRect &box, const QFont &font, const QPalette &palette) const;
