@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zarvelon developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ClearPlaces.h"
 #include "Fan.h"
 #include "FigurePainter.h"
 #include "VertexLabels.h"
@@ -45,6 +46,17 @@ QString along(const QImage &picture, QPoint from, QPoint to)
     }
 }
 
+// The lengths of the runs of black pixels along a row (`step` (1, 0)) or a
+// column of device pixels from `from` to the image's edge.
+QList<int> blackRuns(const QImage &image, QPoint from, QPoint step)
+{
+    QList<int> runs{0};
+    for (QPoint p = from; image.rect().contains(p); p += step)
+        image.pixel(p) == qRgb(0, 0, 0) ? void(++runs.last()) : runs.last() ? runs.append(0) : void();
+    runs.removeAll(0);
+    return runs;
+}
+
 } // namespace
 
 class TestFigurePainter : public QObject
@@ -60,6 +72,10 @@ private slots:
     void numbersBesideDots();
     void figureAtAZoom_data();
     void figureAtAZoom();
+    void linesEquallyWide_data();
+    void linesEquallyWide();
+    void clearPlace_data();
+    void clearPlace();
 };
 
 void TestFigurePainter::vertices_data()
@@ -194,6 +210,58 @@ void TestFigurePainter::figureAtAZoom()
     FigurePainter(expected).drawFan(fanOf(Heptagon));
     FigurePainter(expected).drawVertices(rows);
     QCOMPARE(drawn.image(), expected.image());
+}
+
+void TestFigurePainter::linesEquallyWide_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    for (int percent = 100; percent <= 300; percent += 25)
+        QTest::addRow("%d %%", percent) << percent / 100.0;
+}
+
+// Rows and columns two pixels apart, at every place of the device pixels'
+// pattern, drawn at every zoom and taken over from 100 %: each as many
+// device pixels wide as any other.
+void TestFigurePainter::linesEquallyWide()
+{
+    QFETCH(qreal, ratio);
+    Picture atHundred(QSize(60, 60), 1), drawn(QSize(60, 60), ratio);
+    for (Picture *picture : {&atHundred, &drawn})
+        for (int at = 1; at < 30; at += 3) {
+            picture->drawLine(QPointF(30, at), QPointF(59, at), Picture::LineStyle::Solid, Qt::black);
+            picture->drawLine(QPointF(at, 30), QPointF(at, 59), Picture::LineStyle::Solid, Qt::black);
+        }
+    for (const Picture &picture : {atHundred.atRatio(ratio), drawn}) {
+        const int middle = int(45 * ratio);
+        const QList<int> widths = blackRuns(picture.image(), {middle, 0}, {0, 1})
+                                  + blackRuns(picture.image(), {0, middle}, {1, 0});
+        QCOMPARE(widths.size(), 20);
+        QCOMPARE(widths.count(widths.first()), 20);
+    }
+}
+
+void TestFigurePainter::clearPlace_data()
+{
+    QTest::addColumn<QString>("lines"); // "X,Y X,Y" each, drawn on 100 by 60 pixels
+    QTest::addColumn<QRect>("place");   // of a 40 by 10 note, 4 pixels inside the edges and clear of lines by 4
+    QTest::newRow("nothing drawn: at the foot") << "" << QRect(30, 46, 40, 10);
+    QTest::newRow("a side along the foot: at the top") << "0,52 99,52" << QRect(30, 4, 40, 10);
+    QTest::newRow("sides along foot and top: between them") << "0,52 99,52; 0,6 99,6" << QRect(30, 38, 40, 10);
+    QTest::newRow("nowhere clear: the emptier top") << "0,52 99,52; 30,0 30,59; 70,0 70,59" << QRect(30, 4, 40, 10);
+    QTest::newRow("nowhere clear: the emptier foot") << "0,6 99,6; 30,0 30,59; 70,0 70,59" << QRect(30, 46, 40, 10);
+}
+
+void TestFigurePainter::clearPlace()
+{
+    QFETCH(QString, lines);
+    Picture picture(QSize(100, 60), 1);
+    for (const QString &line : lines.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+        const QStringList ends = line.split(QRegularExpression(QStringLiteral("[ ,]")));
+        picture.drawLine(QPointF(ends[0].toInt(), ends[1].toInt()), QPointF(ends[2].toInt(), ends[3].toInt()),
+                         Picture::LineStyle::Solid, Qt::black);
+    }
+    const ClearPlaces places(picture, 4);
+    QTEST(places.clearFor({40, 10}).value_or(places.emptierEdgeFor({40, 10})), "place");
 }
 
 QTEST_MAIN(TestFigurePainter)

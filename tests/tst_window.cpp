@@ -125,6 +125,8 @@ private slots:
     void zoomedWindow();
     void marksOverCanvas_data();
     void marksOverCanvas();
+    void notesFollowTheBoard_data();
+    void notesFollowTheBoard();
     void presentationSteps_data();
     void presentationSteps();
     void windowBesideTheWindow_data();
@@ -729,6 +731,37 @@ void WindowTest::marksOverCanvas()
     QCOMPARE(copied, drawn.image());
     if (m_window->findChild<QAction *>(QStringLiteral("vertexNumbersAction"))->isChecked())
         QTest::keyClick(canvas, Qt::Key_N);
+}
+
+void WindowTest::notesFollowTheBoard_data()
+{
+    QTest::addColumn<QString>("steps"); // "p" a vertex placed, "i" "Поред", "c" "Чисти", "s" vertex 1 picked, "d" "Трий 1т"
+    QTest::addColumn<bool>("faint");    // the faint line over the canvas
+    QTest::addColumn<bool>("notice");   // that the report is out of date
+    QTest::newRow("an empty board: the faint line") << "" << true << false;
+    QTest::newRow("a vertex: no line") << "p" << false << false;
+    QTest::newRow("cleared: the faint line back") << "p p p c" << true << false;
+    QTest::newRow("a vertex deleted under the report: the notice") << "p p p i s d" << false << true;
+    QTest::newRow("a new report: no notice") << "p p p i s d i" << false << false;
+}
+
+void WindowTest::notesFollowTheBoard()
+{
+    QFETCH(QString, steps);
+    int placed = 0;
+    for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
+        switch (step.at(0).unicode()) {
+        case u'p': ++placed, pressCanvas(*m_window, QPoint(60 * placed, 30 + 60 * (placed % 2))); break;
+        case u'i': pressButton(*m_window, "inOrderButton"); break;
+        case u'c': pressButton(*m_window, "clearButton"); break;
+        case u's': clickRow(*m_window, VertexModel::NumberColumn, 0); break;
+        case u'd': pressButton(*m_window, "deleteButton"); break;
+        }
+    }
+    const CanvasNote &note = canvasOf(*m_window)->note();
+    QTEST(!note.isEmpty() && note.look == CanvasNote::Look::Faint, "faint");
+    const QLabel *notice = reportOf(*m_window)->findChild<QLabel *>();
+    QTEST(notice && notice->isVisibleTo(reportOf(*m_window)), "notice");
 }
 
 void WindowTest::presentationSteps_data()
