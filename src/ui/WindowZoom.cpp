@@ -131,32 +131,23 @@ void WindowZoom::fit()
     show(std::min(m_chosen, largestFittingNow()));
 }
 
-// The window's screen and its free area are followed from its first show:
-// the frame a window manager adds becomes known once the window is placed,
-// and moves it.
+// Shown and moved, the window fits itself to its screen: the frame a window
+// manager adds becomes known once the window is placed, and moves it, and a
+// window moves to another screen. Another screen may have another
+// resolution: the sizes are measured there afresh.
 bool WindowZoom::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && (event->type() == QEvent::Show || event->type() == QEvent::Move)) {
-        if (QWindow *shown = m_window->windowHandle(); shown && !m_screen) {
-            connect(shown, &QWindow::screenChanged, this, &WindowZoom::followScreen);
-            followScreen(shown->screen());
+        if (m_window->screen() != m_screen) {
+            if (m_screen)
+                disconnect(m_screen, nullptr, this, nullptr);
+            m_screen = m_window->screen();
+            m_sizes = {};
+            connect(m_screen, &QScreen::availableGeometryChanged, this, &WindowZoom::fit);
         }
         fit();
     }
     return QObject::eventFilter(watched, event);
-}
-
-// Another screen may have another resolution: the sizes are measured there
-// afresh.
-void WindowZoom::followScreen(QScreen *screen)
-{
-    if (m_screen)
-        disconnect(m_screen, nullptr, this, nullptr);
-    m_screen = screen;
-    m_sizes = {};
-    if (screen)
-        connect(screen, &QScreen::availableGeometryChanged, this, &WindowZoom::fit);
-    fit();
 }
 
 void WindowZoom::show(int percent)

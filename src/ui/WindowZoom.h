@@ -87,7 +87,6 @@ private:
     void chooseAndRemember(int percent);
     int largestFittingNow() const;
     void fit();
-    void followScreen(QScreen *screen);
     int menuBarHeight(const QFont &font, int width) const;
     void show(int percent);
     void apply(qreal factor, qreal before);
