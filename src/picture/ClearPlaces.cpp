@@ -26,7 +26,7 @@ ClearPlaces::ClearPlaces(const Picture &picture, int margin)
     const QRgb paper = qRgb(255, 255, 255);
     for (int y = 0; y < image.height(); ++y) {
         const QRgb *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        qint64 line = 0;
+        int line = 0;
         for (int x = 0; x < image.width(); ++x) {
             line += row[x] != paper;
             m_sums[size_t(y + 1) * size_t(m_columns) + size_t(x + 1)] = sumAt(x + 1, y) + line;
@@ -34,7 +34,7 @@ ClearPlaces::ClearPlaces(const Picture &picture, int margin)
     }
 }
 
-qint64 ClearPlaces::drawnIn(const QRect &area) const
+int ClearPlaces::drawnIn(const QRect &area) const
 {
     const QRect device = QRect(QPoint(int(std::floor(area.left() * m_ratio)), int(std::floor(area.top() * m_ratio))),
                                QPoint(int(std::ceil((area.right() + 1) * m_ratio)) - 1,
@@ -48,7 +48,8 @@ qint64 ClearPlaces::drawnIn(const QRect &area) const
 
 QRect ClearPlaces::atFoot(QSize size) const
 {
-    return QRect(QPoint(m_room.left() + (m_room.width() - size.width()) / 2, m_room.bottom() + 1 - size.height()), size);
+    const int left = m_room.left() + (m_room.width() - size.width()) / 2;
+    return QRect(QPoint(left, m_room.bottom() + 1 - size.height()), size);
 }
 
 std::optional<QRect> ClearPlaces::clearFor(QSize size) const

@@ -13,7 +13,8 @@ class Picture;
 
 // Where a box stands over a picture, `margin` inside its edges, covering
 // none of what is drawn on it (a vertex's dot, a side) nor coming nearer to
-// it than `margin`, or covering as little of it as its foot or top allow. Counted once for the picture as it is now.
+// it than `margin`, or covering as little of it as its foot or top allow.
+// The drawing is counted once, as the picture is now.
 class ClearPlaces
 {
 public:
@@ -29,8 +30,8 @@ public:
 private:
     // How many device pixels are drawn on in a rectangle of the picture's
     // pixels, from the sums above and left of each device pixel.
-    qint64 drawnIn(const QRect &area) const;
-    qint64 sumAt(int x, int y) const { return m_sums[size_t(y) * size_t(m_columns) + size_t(x)]; }
+    int drawnIn(const QRect &area) const;
+    int sumAt(int x, int y) const { return m_sums[size_t(y) * size_t(m_columns) + size_t(x)]; }
     QRect atFoot(QSize size) const;
 
     QRect m_room;
@@ -38,5 +39,5 @@ private:
     qreal m_ratio;
     QRect m_device;
     int m_columns;
-    std::vector<qint64> m_sums;
+    std::vector<int> m_sums; // at most a picture's device pixels
 };
