@@ -75,15 +75,18 @@ int WindowZoom::menuBarHeight(const QFont &font, int width) const
     return std::max(probe.heightForWidth(width), 0);
 }
 
+bool WindowZoom::fits(int percent, QMargins frame, QSize room) const
+{
+    const QSize whole = windowSizeAt(percent) + QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+    return whole.width() <= room.width() && whole.height() <= room.height();
+}
+
 int WindowZoom::largestFitting(QMargins frame, QSize room) const
 {
-    const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
-    for (int percent = Largest; percent > Smallest; percent -= Step) {
-        const QSize whole = windowSizeAt(percent) + frameSize;
-        if (whole.width() <= room.width() && whole.height() <= room.height())
-            return percent;
-    }
-    return Smallest;
+    int percent = Largest;
+    while (percent > Smallest && !fits(percent, frame, room))
+        percent -= Step;
+    return percent;
 }
 
 void WindowZoom::choose(int percent)
@@ -94,7 +97,7 @@ void WindowZoom::choose(int percent)
 
 void WindowZoom::zoomIn()
 {
-    if (m_percent + Step <= largestFittingNow())
+    if (m_percent < Largest && fitsItsScreen(m_percent + Step))
         chooseAndRemember(m_percent + Step);
 }
 
@@ -116,19 +119,21 @@ void WindowZoom::chooseAndRemember(int percent)
 
 // On the window's screen as it is shown there, its frame included where it
 // is known.
-int WindowZoom::largestFittingNow() const
+bool WindowZoom::fitsItsScreen(int percent) const
 {
     const QWindow *shown = m_window->windowHandle();
     const QScreen *screen = m_window->screen();
-    if (!screen)
-        return Largest;
-    return largestFitting(shown ? shown->frameMargins() : QMargins(), screen->availableGeometry().size());
+    return !screen || fits(percent, shown ? shown->frameMargins() : QMargins(), screen->availableGeometry().size());
 }
 
-// The zoom chosen, or the largest below it that fits.
+// The zoom chosen, or the largest below it that fits; steps above it are
+// not measured.
 void WindowZoom::fit()
 {
-    show(std::min(m_chosen, largestFittingNow()));
+    int percent = m_chosen;
+    while (percent > Smallest && !fitsItsScreen(percent))
+        percent -= Step;
+    show(percent);
 }
 
 // Shown and moved, the window fits itself to its screen: the frame a window

@@ -85,7 +85,8 @@ private:
     };
 
     void chooseAndRemember(int percent);
-    int largestFittingNow() const;
+    bool fits(int percent, QMargins frame, QSize room) const;
+    bool fitsItsScreen(int percent) const;
     void fit();
     int menuBarHeight(const QFont &font, int width) const;
     void show(int percent);
