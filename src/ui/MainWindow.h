@@ -37,7 +37,8 @@ class QPushButton;
 // of the lists and the report, the canvas's clipboard and drops, the
 // command line, and windows of their own (help, the working, the
 // presentation, the practice). The window zooms whole, by Ctrl+Plus, Ctrl+Minus and
-// Ctrl+0, and starts at the zoom it was left at.
+// Ctrl+0, with everything it opens, and starts at the zoom chosen last, as
+// far as its screen has room.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
