@@ -135,6 +135,7 @@ Picture::Picture(QSize size, qreal ratio)
         grid->columns.push_back(devicePixelsOf(QPoint(x, 0)).left());
     for (int y = 0; y <= size.height(); ++y)
         grid->rows.push_back(devicePixelsOf(QPoint(0, y)).top());
+    grid->stroke = int(std::floor(ratio + 1e-6));
     m_grid = std::move(grid);
 }
 
@@ -246,17 +247,14 @@ void Picture::drawPixels(QPoint from, QPoint to, LineStyle style, QRgb pixel)
 {
     const Pattern &pattern = patternOf(style);
     const QPoint step(from.x() < to.x() ? 1 : -1, from.y() < to.y() ? 1 : -1);
+    // Across the line, its pixels are as wide at every pixel.
+    const Across across = std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y()) ? Across::Rows : Across::Columns;
     if (!area().contains(from) || !area().contains(to)) {
         const QRect inside = m_image.rect();
-        const auto fillInside = [&](QPoint p) { fillDevicePixels(devicePixelsOf(p) & inside, pixel); };
+        const auto fillInside = [&](QPoint p) { fillDevicePixels(stroked(devicePixelsOf(p), across) & inside, pixel); };
         walkLine(from, to, pattern, PointWalk{from, step, fillInside});
     } else if (m_grid) {
-        const DeviceGrid &grid = *m_grid;
-        const auto fill = [&](QPoint p) {
-            fillDevicePixels(QRect(QPoint(grid.columns[size_t(p.x())], grid.rows[size_t(p.y())]),
-                                   QPoint(grid.columns[size_t(p.x()) + 1] - 1, grid.rows[size_t(p.y()) + 1] - 1)),
-                             pixel);
-        };
+        const auto fill = [&](QPoint p) { fillDevicePixels(stroked(m_grid->blockOf(p), across), pixel); };
         walkLine(from, to, pattern, PointWalk{from, step, fill});
     } else {
         const qsizetype stride = pixelsPerLine(m_image);
@@ -274,6 +272,16 @@ QRect Picture::devicePixelsOf(QPoint logical) const
     const auto firstInside = [ratio](int x) { return int(std::ceil(x * ratio - 0.5)); };
     return QRect(QPoint(firstInside(logical.x()), firstInside(logical.y())),
                  QPoint(firstInside(logical.x() + 1) - 1, firstInside(logical.y() + 1) - 1));
+}
+
+// A line's pixel: its device pixels along the line, and the stroke's
+// across it, which every pixel has.
+QRect Picture::stroked(const QRect &block, Across across) const
+{
+    const int stroke = m_grid ? m_grid->stroke : 1;
+    return across == Across::Rows ? QRect(block.topLeft(), QSize(block.width(), stroke))
+        : across == Across::Columns ? QRect(block.topLeft(), QSize(stroke, block.height()))
+                                    : block;
 }
 
 void Picture::fillDevicePixels(const QRect &pixels, QRgb pixel)
@@ -316,16 +324,21 @@ Picture Picture::atRatio(qreal ratio) const
     Picture larger(m_size, ratio);
     if (!larger.m_grid || m_image.isNull() || devicePixelRatio() != 1)
         return larger.m_grid ? larger : *this;
-    const DeviceGrid &grid = *larger.m_grid;
-    const qsizetype stride = pixelsPerLine(larger.m_image);
-    QRgb *bits = reinterpret_cast<QRgb *>(larger.m_image.bits());
-    for (int y = 0; y < m_size.height(); ++y) {
-        const QRgb *from = reinterpret_cast<const QRgb *>(m_image.constScanLine(y));
-        QRgb *first = bits + grid.rows[size_t(y)] * stride;
-        for (int x = 0; x < m_size.width(); ++x)
-            std::fill(first + grid.columns[size_t(x)], first + grid.columns[size_t(x) + 1], from[x]);
-        for (int row = grid.rows[size_t(y)] + 1; row < grid.rows[size_t(y) + 1]; ++row)
-            std::copy(first, first + larger.m_image.width(), bits + row * stride);
-    }
+    // A line's direction at a pixel is read from its neighbours: one above
+    // or below and none beside, a column; else a row, unless it meets
+    // another line there.
+    const int width = m_size.width(), height = m_size.height();
+    const auto inked = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < width && y < height
+            && reinterpret_cast<const QRgb *>(m_image.constScanLine(y))[x] != Paper;
+    };
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            if (!inked(x, y))
+                continue;
+            const bool beside = inked(x - 1, y) || inked(x + 1, y), aboveOrBelow = inked(x, y - 1) || inked(x, y + 1);
+            const Across across = aboveOrBelow ? (beside ? Across::Neither : Across::Columns) : Across::Rows;
+            larger.fillDevicePixels(larger.stroked(larger.m_grid->blockOf({x, y}), across), m_image.pixel(x, y));
+        }
     return larger;
 }
