@@ -104,6 +104,8 @@ private slots:
     void pictureAtScreenRatio();
     void figureAfterZoom_data();
     void figureAfterZoom();
+    void pointerAfterZoom_data();
+    void pointerAfterZoom();
 
 private:
     Picture m_picture;
@@ -428,6 +430,28 @@ void TestCanvas::figureAfterZoom()
     Picture drawn(Small, m_canvas->devicePixelRatioF());
     FigurePainter(drawn).drawFigure(m_board->figure(), m_board->points());
     QCOMPARE(copiedPicture(*m_canvas), drawn.image());
+}
+
+void TestCanvas::pointerAfterZoom_data()
+{
+    QTest::addColumn<qreal>("zoom");
+    QTest::addColumn<QPoint>("pixel"); // whose coordinates show, the pointer at (102, 52) of the canvas
+    QTest::newRow("at 200 %: the pixel now under it") << 2.0 << QPoint(50, 25);
+}
+
+// Coordinates after a zoom by the keys, before the pointer moves.
+void TestCanvas::pointerAfterZoom()
+{
+    QFETCH(qreal, zoom);
+    QPoint told;
+    m_canvas->setCoordinatesText([&told](QPoint pixel) { return told = pixel, QStringLiteral("·"); });
+    m_canvas->resize(467, 200);
+    QMouseEvent move(QEvent::MouseMove, {102, 52}, m_canvas->mapToGlobal(QPointF(102, 52)), Qt::NoButton, {}, {});
+    QCoreApplication::sendEvent(m_canvas.get(), &move);
+    m_canvas->setZoom(zoom);
+    m_canvas->resize((QSizeF(463, 196) * zoom).toSize() + QSize(4, 4));
+    m_canvas->grab();
+    QTEST(told, "pixel");
 }
 
 QTEST_MAIN(TestCanvas)

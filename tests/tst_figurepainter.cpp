@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zarvelon developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ClearPlaces.h"
 #include "Fan.h"
 #include "FigurePainter.h"
 #include "VertexLabels.h"
@@ -45,6 +46,15 @@ QString along(const QImage &picture, QPoint from, QPoint to)
     }
 }
 
+QList<int> blackRuns(const QImage &image, QPoint from, QPoint step)
+{
+    QList<int> runs{0};
+    for (QPoint p = from; image.rect().contains(p); p += step)
+        image.pixel(p) == qRgb(0, 0, 0) ? void(++runs.last()) : runs.last() ? runs.append(0) : void();
+    runs.removeAll(0);
+    return runs;
+}
+
 } // namespace
 
 class TestFigurePainter : public QObject
@@ -64,6 +74,10 @@ private slots:
     void lineWithin();
     void vertexMoved_data();
     void vertexMoved();
+    void linesEquallyWide_data();
+    void linesEquallyWide();
+    void clearPlace_data();
+    void clearPlace();
 };
 
 void TestFigurePainter::vertices_data()
@@ -286,6 +300,51 @@ void TestFigurePainter::vertexMoved()
 
     FigurePainter(expected).drawFigure(after, rows);
     QCOMPARE(drawn.image(), expected.image());
+}
+
+void TestFigurePainter::linesEquallyWide_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    for (int percent = 100; percent <= 300; percent += 25)
+        QTest::addRow("%d %%", percent) << percent / 100.0;
+}
+
+// Lines drawn at every zoom, or taken over from 100 %, are equally wide.
+void TestFigurePainter::linesEquallyWide()
+{
+    QFETCH(qreal, ratio);
+    Picture atHundred(QSize(60, 60), 1), drawn(QSize(60, 60), ratio);
+    for (Picture *picture : {&atHundred, &drawn})
+        for (int at = 1; at < 30; at += 3) {
+            picture->drawLine(QPointF(30, at), QPointF(59, at), Picture::LineStyle::Solid, Qt::black);
+            picture->drawLine(QPointF(at, 30), QPointF(at, 59), Picture::LineStyle::Solid, Qt::black);
+        }
+    for (const Picture &picture : {atHundred.atRatio(ratio), drawn}) {
+        const int across = int(45 * ratio); // every row and column crosses it
+        const QList<int> widths = blackRuns(picture.image(), {across, 0}, {0, 1}) + blackRuns(picture.image(), {0, across}, {1, 0});
+        QCOMPARE(widths.count(widths.first()), 20);
+    }
+}
+
+void TestFigurePainter::clearPlace_data()
+{
+    QTest::addColumn<QList<QLine>>("lines"); // on 100 by 60 pixels
+    QTest::addColumn<QRect>("place");        // of a 40 by 10 note, 4 pixels inside the edges and clear of lines by 4
+    const QLine foot(0, 52, 99, 52), top(0, 6, 99, 6), left(30, 0, 30, 59), right(70, 0, 70, 59);
+    QTest::newRow("nothing drawn: at the foot") << QList<QLine>{} << QRect(30, 46, 40, 10);
+    QTest::newRow("a side along the foot: at the top") << QList<QLine>{foot} << QRect(30, 4, 40, 10);
+    QTest::newRow("sides along foot and top: between") << QList<QLine>{foot, top} << QRect(30, 38, 40, 10);
+    QTest::newRow("nowhere clear: the emptier foot") << QList<QLine>{top, left, right} << QRect(30, 46, 40, 10);
+}
+
+void TestFigurePainter::clearPlace()
+{
+    QFETCH(QList<QLine>, lines);
+    Picture picture(QSize(100, 60), 1);
+    for (const QLine &line : lines)
+        picture.drawLine(line.p1(), line.p2(), Picture::LineStyle::Solid, Qt::black);
+    const ClearPlaces places(picture, 4);
+    QTEST(places.clearFor({40, 10}).value_or(places.emptierEdgeFor({40, 10})), "place");
 }
 
 QTEST_MAIN(TestFigurePainter)

@@ -4,6 +4,7 @@
 // The window as the user sees it: every control's place, colours, captions,
 // the menu, the keyboard order and the task description; what the report
 // box's lines show on the canvas; the documents saved, opened and printed.
+#include "ApplicationZoom.h"
 #include "ClassSet.h"
 #include "Documents.h"
 #include "FigurePainter.h"
@@ -125,6 +126,8 @@ private slots:
     void zoomedWindow();
     void marksOverCanvas_data();
     void marksOverCanvas();
+    void notesFollowTheBoard_data();
+    void notesFollowTheBoard();
     void presentationSteps_data();
     void presentationSteps();
     void windowBesideTheWindow_data();
@@ -742,6 +745,34 @@ void WindowTest::marksOverCanvas()
         QTest::keyClick(canvas, Qt::Key_N);
 }
 
+void WindowTest::notesFollowTheBoard_data()
+{
+    QTest::addColumn<QString>("steps"); // "p" a vertex placed, "i" "Поред", "c" "Чисти", "s" vertex 1 picked, "d" "Трий 1т"
+    QTest::addColumn<bool>("faint");    // the faint line over the canvas
+    QTest::addColumn<bool>("notice");   // that the report is out of date
+    QTest::newRow("cleared: the faint line back") << "p p p c" << true << false;
+    QTest::newRow("a vertex deleted under the report: the notice") << "p p p i s d" << false << true;
+    QTest::newRow("a new report: no notice") << "p p p i s d i" << false << false;
+}
+
+void WindowTest::notesFollowTheBoard()
+{
+    QFETCH(QString, steps);
+    int placed = 0;
+    for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
+        switch (step.at(0).unicode()) {
+        case u'p': ++placed, pressCanvas(*m_window, QPoint(60 * placed, 30 + 60 * (placed % 2))); break;
+        case u'i': pressButton(*m_window, "inOrderButton"); break;
+        case u'c': pressButton(*m_window, "clearButton"); break;
+        case u's': clickRow(*m_window, VertexModel::NumberColumn, 0); break;
+        case u'd': pressButton(*m_window, "deleteButton"); break;
+        }
+    }
+    QTEST((canvasOf(*m_window)->note() == CanvasNote{Messages::whereMoreIs(), CanvasNote::Look::Faint}), "faint");
+    const QLabel *notice = reportOf(*m_window)->findChild<QLabel *>();
+    QTEST(notice && notice->isVisibleTo(reportOf(*m_window)), "notice");
+}
+
 void WindowTest::presentationSteps_data()
 {
     QTest::addColumn<QString>("keys");  // after F5
@@ -889,7 +920,7 @@ void WindowTest::practiceChecks()
             break;
         }
     // The solution at the largest zoom: every answer whole in its field.
-    practice->setZoomPercent(300);
+    ApplicationZoom::instance().setPercent(300);
     for (QPushButton *button : practice->findChildren<QPushButton *>())
         if (button->text() == QStringLiteral("Покажи решението"))
             button->click();
@@ -899,7 +930,9 @@ void WindowTest::practiceChecks()
         field->grab(); // scrolled as painted
         QCOMPARE(field->cursorPositionAt(QPoint(field->width() - 1, field->height() / 2)), field->text().size());
     }
-    QVERIFY(practice->height() >= practice->sizeHint().height());
+    // As high as it needs, where the screen has the room.
+    QVERIFY(practice->height() >= std::min(practice->sizeHint().height(), practice->screen()->availableGeometry().height()));
+    ApplicationZoom::instance().setPercent(100);
 }
 
 void WindowTest::classSet_data()

@@ -100,11 +100,11 @@ QRect FigurePainter::reachOfMove(const std::vector<Point> &vertices, int row, Po
 // them.
 QRect FigurePainter::drawFigure(const DrawnFigure &figure, const std::vector<Point> &vertices, const Picture &lines)
 {
-    const QRect cleared = m_within;
     const qreal ratio = m_picture.devicePixelRatio();
     const bool noLines = lines.image().isNull() || lines.size() != m_picture.size();
+    // At a zoom the lines' pixels next to the part may change with it.
     if (m_within != m_picture.area())
-        noLines ? void(m_picture.clear(m_within)) : m_picture.takeOver(lines, m_within);
+        m_within = noLines ? m_picture.clear(m_within) : m_picture.takeOver(lines, m_within);
     else if (noLines)
         m_picture.clear();
     else
@@ -114,7 +114,7 @@ QRect FigurePainter::drawFigure(const DrawnFigure &figure, const std::vector<Poi
     if (figure.base != DrawnFigure::Base::Nothing)
         drawVertices(vertices.data(), base, figure.base == DrawnFigure::Base::Vertices ? figure.marked : -1);
     drawVertices(vertices.data() + base, qsizetype(vertices.size()) - base);
-    return cleared;
+    return m_within;
 }
 
 Picture FigurePainter::linesOf(const DrawnFigure &figure, const std::vector<Point> &vertices, QSize size)

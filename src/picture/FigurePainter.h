@@ -44,8 +44,9 @@ public:
     // The fan's sides and diagonals in the order of its triangles, then the
     // closing side.
     QRect drawFan(const Fan &fan);
-    // The whole picture (or the part) afresh: cleared, the figure's base
-    // from its first rows, a dot for every row after them.
+    // The whole picture (or the part, and at a zoom a pixel round it)
+    // afresh: cleared, the figure's base from its first rows, a dot for
+    // every row after them.
     QRect drawFigure(const DrawnFigure &figure, const std::vector<Point> &vertices)
     {
         return drawFigure(figure, vertices, linesOf(figure, vertices, m_picture.size()));

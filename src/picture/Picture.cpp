@@ -203,6 +203,7 @@ Picture::Picture(QSize size, qreal ratio)
         grid->columns.push_back(devicePixelsOf(QPoint(x, 0)).left());
     for (int y = 0; y <= size.height(); ++y)
         grid->rows.push_back(devicePixelsOf(QPoint(0, y)).top());
+    grid->stroke = int(std::floor(ratio + 1e-6));
     m_grid = std::move(grid);
 }
 
@@ -338,13 +339,10 @@ void Picture::drawPixels(QPoint from, QPoint to, LineStyle style, QRgb pixel, co
     const Pattern &pattern = patternOf(style);
     const QPoint step(from.x() < to.x() ? 1 : -1, from.y() < to.y() ? 1 : -1);
     const StepRange steps = within.contains(from) && within.contains(to) ? StepRange{} : stepsWithin(from, to, within);
+    // Across the line, its pixels are as wide at every pixel.
+    const Across across = std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y()) ? Across::Rows : Across::Columns;
     if (m_grid) {
-        const DeviceGrid &grid = *m_grid;
-        const auto fill = [&](QPoint p) {
-            fillDevicePixels(QRect(QPoint(grid.columns[size_t(p.x())], grid.rows[size_t(p.y())]),
-                                   QPoint(grid.columns[size_t(p.x()) + 1] - 1, grid.rows[size_t(p.y()) + 1] - 1)),
-                             pixel);
-        };
+        const auto fill = [&](QPoint p) { fillDevicePixels(stroked(m_grid->blockOf(p), across), pixel); };
         walkLine(from, to, pattern, PointWalk{from, step, fill}, steps);
     } else {
         const qsizetype stride = pixelsPerLine(m_image);
@@ -367,6 +365,16 @@ QRect Picture::devicePixelsOf(QPoint logical) const
 QRect Picture::devicePixelsCovering(const QRect &logical) const
 {
     return (devicePixelsOf(logical.topLeft()) | devicePixelsOf(logical.bottomRight())) & m_image.rect();
+}
+
+// A line's pixel: its device pixels along the line, and the stroke's
+// across it, which every pixel has.
+QRect Picture::stroked(const QRect &block, Across across) const
+{
+    const int stroke = m_grid ? m_grid->stroke : 1;
+    return across == Across::Rows ? QRect(block.topLeft(), QSize(block.width(), stroke))
+        : across == Across::Columns ? QRect(block.topLeft(), QSize(stroke, block.height()))
+                                    : block;
 }
 
 void Picture::fillDevicePixels(const QRect &pixels, QRgb pixel)
@@ -413,27 +421,36 @@ Picture Picture::atRatio(qreal ratio) const
     return larger;
 }
 
-void Picture::takeOver(const Picture &lines, const QRect &part)
+// A line's direction at a pixel is read from its neighbours: one above or
+// below and none beside, a column; else a row, unless it meets another line
+// there. A pixel next to the part changed may have changed its direction.
+QRect Picture::takeOver(const Picture &lines, const QRect &part)
 {
-    const QRect taken = part & area() & lines.area();
-    if (taken.isEmpty() || lines.devicePixelRatio() != 1)
-        return;
+    if (lines.devicePixelRatio() != 1 || lines.size() != m_size)
+        return {};
     if (!m_grid) {
+        const QRect taken = part & area();
         for (int y = taken.top(); y <= taken.bottom(); ++y)
             std::copy_n(reinterpret_cast<const QRgb *>(lines.m_image.constScanLine(y)) + taken.left(), taken.width(),
                         reinterpret_cast<QRgb *>(m_image.scanLine(y)) + taken.left());
-        return;
+        return taken;
     }
-    const DeviceGrid &grid = *m_grid;
-    const qsizetype stride = pixelsPerLine(m_image);
-    QRgb *bits = reinterpret_cast<QRgb *>(m_image.bits());
-    const int left = grid.columns[size_t(taken.left())], right = grid.columns[size_t(taken.right()) + 1];
-    for (int y = taken.top(); y <= taken.bottom(); ++y) {
-        const QRgb *from = reinterpret_cast<const QRgb *>(lines.m_image.constScanLine(y));
-        QRgb *first = bits + grid.rows[size_t(y)] * stride;
-        for (int x = taken.left(); x <= taken.right(); ++x)
-            std::fill(first + grid.columns[size_t(x)], first + grid.columns[size_t(x) + 1], from[x]);
-        for (int row = grid.rows[size_t(y)] + 1; row < grid.rows[size_t(y) + 1]; ++row)
-            std::copy(first + left, first + right, bits + row * stride + left);
-    }
+    const QRect taken = part.adjusted(-1, -1, 1, 1) & area();
+    if (taken.isEmpty())
+        return {};
+    fillDevicePixels(devicePixelsCovering(taken), Paper);
+    const int width = m_size.width(), height = m_size.height();
+    const auto inked = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < width && y < height
+            && reinterpret_cast<const QRgb *>(lines.m_image.constScanLine(y))[x] != Paper;
+    };
+    for (int y = taken.top(); y <= taken.bottom(); ++y)
+        for (int x = taken.left(); x <= taken.right(); ++x) {
+            if (!inked(x, y))
+                continue;
+            const bool beside = inked(x - 1, y) || inked(x + 1, y), aboveOrBelow = inked(x, y - 1) || inked(x, y + 1);
+            const Across across = aboveOrBelow ? (beside ? Across::Neither : Across::Columns) : Across::Rows;
+            fillDevicePixels(stroked(m_grid->blockOf({x, y}), across), lines.m_image.pixel(x, y));
+        }
+    return taken;
 }

@@ -52,7 +52,10 @@ public:
     // Their pixels in `within` alone.
     QRect drawDots(const QPointF *centres, qsizetype count, int width, const QColor &colour, const QRect &within);
     // A line one logical pixel wide, both end pixels included; the style's
-    // pattern starts afresh at its first pixel.
+    // pattern starts afresh at its first pixel. At a ratio its pixels are
+    // the ratio's whole device pixels wide across it, wherever it runs:
+    // every line equally wide, where the pixels themselves, at 175 %, are
+    // one or two device pixels in turn.
     QRect drawLine(QPointF from, QPointF to, LineStyle style, const QColor &colour);
     // Its pixels in `within` alone, the very pixels the whole line has there:
     // a part of the picture drawn again.
@@ -62,13 +65,16 @@ public:
     // stays where it was, and a larger area is white.
     Picture fitted(QSize size, qreal ratio) const;
     // This picture, drawn at one device pixel a pixel, at `ratio`: each of
-    // its pixels fills the device pixels of that pixel there, exactly as the
-    // lines drawn on it would have been drawn at `ratio`. A full board's fan
-    // is drawn so at a zoom in the time it takes at 100 %.
+    // its pixels that is not white fills the device pixels of that pixel
+    // there, as wide across its line as drawLine's, as the lines drawn on it
+    // would have been drawn at `ratio` (but where a white line crossed a
+    // black one). A full board's fan is drawn so at a zoom in the time it
+    // takes at 100 %.
     Picture atRatio(qreal ratio) const;
     // The part of `lines`, drawn at one device pixel a pixel, in place of
-    // the same part of this picture, as atRatio() gives it at this ratio.
-    void takeOver(const Picture &lines, const QRect &part);
+    // the same part of this picture, as atRatio() gives it at this ratio;
+    // returns the pixels taken over, at a ratio a pixel more all round.
+    QRect takeOver(const Picture &lines, const QRect &part);
 
     // The same pixels, at the same ratio.
     friend bool operator==(const Picture &a, const Picture &b) { return a.m_image == b.m_image; }
@@ -99,13 +105,23 @@ private:
     struct DeviceGrid {
         std::vector<int> columns;
         std::vector<int> rows;
+        int stroke = 1; // a line's width across it: the ratio's whole device pixels
+
+        QRect blockOf(QPoint p) const
+        {
+            return QRect(QPoint(columns[size_t(p.x())], rows[size_t(p.y())]),
+                         QPoint(columns[size_t(p.x()) + 1] - 1, rows[size_t(p.y()) + 1] - 1));
+        }
     };
+    // Which way a line's pixel is cut to the stroke's width.
+    enum class Across { Rows, Columns, Neither };
 
     QRect plotDots(const QPointF *centres, qsizetype count, int width, const QColor &colour, const QRect &frame);
     const DotStamp &stampFor(int width, QPointF fraction);
     void drawPixels(QPoint from, QPoint to, LineStyle style, QRgb pixel, const QRect &within);
     QRect devicePixelsOf(QPoint logical) const;
     QRect devicePixelsCovering(const QRect &logical) const;
+    QRect stroked(const QRect &block, Across across) const;
     void fillDevicePixels(const QRect &pixels, QRgb pixel);
     QRect logicalArea(const QRect &devicePixels) const;
 

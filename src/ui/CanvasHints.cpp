@@ -7,6 +7,9 @@
 #include "Canvas.h"
 #include "Messages.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 CanvasHints::CanvasHints(const Board &board, Canvas &canvas, QObject *parent)
     : QObject(parent), m_board(board), m_canvas(canvas)
 {
@@ -35,7 +38,23 @@ void CanvasHints::hint(const QString &text, int milliseconds)
 void CanvasHints::notice(const QString &text)
 {
     m_notice = text;
+    QCoreApplication::instance()->installEventFilter(this);
     show();
+}
+
+// The user's first key or button after a notice says it has been seen; the
+// event itself goes on to do what it does.
+bool CanvasHints::eventFilter(QObject *, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+        QCoreApplication::instance()->removeEventFilter(this);
+        if (!m_notice.isEmpty()) {
+            m_notice.clear();
+            show();
+        }
+    }
+    return false;
 }
 
 void CanvasHints::show()

@@ -13,8 +13,9 @@ class Canvas;
 // did did nothing (a press on a closed board, a deletion with no vertex
 // picked), which says what to do instead; and while the board is empty, a
 // faint line of where the commands beyond the four are; and a notice of
-// what the program did by itself at start, until the board first changes or
-// a hint answers the user.
+// what the program did by itself at start, until the user first presses a
+// key or a mouse button anywhere in the program, or the board changes: it
+// may cover part of the figure, and must not stay over it for the lesson.
 // Nothing of them is in the picture or the history.
 class CanvasHints : public QObject
 {
@@ -27,6 +28,9 @@ public:
 
     void hint(const QString &text, int milliseconds = HintMilliseconds);
     void notice(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void show();

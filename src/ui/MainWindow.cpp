@@ -6,6 +6,7 @@
 #include "ui_MainWindow.h"
 
 #include "AccessibleReportView.h"
+#include "ApplicationZoom.h"
 #include "BoardRecovery.h"
 #include "Canvas.h"
 #include "CanvasHints.h"
@@ -84,6 +85,8 @@ MainWindow::MainWindow(QWidget *parent)
     // The window is laid out for Times New Roman. Where it is missing (Wine,
     // Qt's own font folder), Liberation Serif, of the same widths, stands in.
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    // Its style zooms: set before the controls are made, which take it.
+    ApplicationZoom::instance();
     m_ui->setupUi(this);
     m_lesson = new LessonMarks(m_board, *m_ui->report, *m_ui->canvas, this);
     m_hints = new CanvasHints(m_board, *m_ui->canvas, this);
@@ -121,15 +124,19 @@ MainWindow::MainWindow(QWidget *parent)
     m_ui->report->setFocus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The sheets keep the window's font at 100 %; the canvas keeps its
-    // pixels through every zoom.
-    m_unzoomedFont = font();
-    m_documents.setSheetFont(m_unzoomedFont);
-    m_zoom = new WindowZoom(this, centralWidget());
+    // pixels through every zoom. The practice is in the window's face, and
+    // zooms with everything else the program opens.
+    const QFont unzoomed = font();
+    m_documents.setSheetFont(unzoomed);
+    ApplicationZoom::instance().setFontOf("PracticeWindow", unzoomed);
+    m_zoom = new WindowZoom(this);
     connect(m_zoom, &WindowZoom::zoomed, this, [this](int percent) {
         m_ui->canvas->setZoom(percent / 100.0);
-        ViewSettings::setZoomPercent(percent);
+        ApplicationZoom::instance().setPercent(percent);
     });
-    m_zoom->setPercent(ViewSettings::zoomPercent());
+    connect(m_zoom, &WindowZoom::chosen, this, &ViewSettings::setZoomPercent);
+    m_zoom->choose(ViewSettings::zoomPercent());
+    ApplicationZoom::instance().setPercent(m_zoom->percent());
 }
 
 MainWindow::~MainWindow() = default;
@@ -325,14 +332,10 @@ void MainWindow::showPresentation()
     m_presentation->present();
 }
 
-// The practice zooms with the window.
 void MainWindow::showPractice()
 {
-    if (!m_practice) {
-        m_practice = new PracticeWindow(m_board, m_unzoomedFont, this);
-        connect(m_zoom, &WindowZoom::zoomed, m_practice, &PracticeWindow::setZoomPercent);
-    }
-    m_practice->setZoomPercent(m_zoom->percent());
+    if (!m_practice)
+        m_practice = new PracticeWindow(m_board, this);
     m_practice->open();
 }
 

@@ -38,7 +38,8 @@ class QPushButton;
 // of the lists and the report, the canvas's clipboard and drops, the
 // command line, and windows of their own (help, the working, the
 // presentation, the practice). The window zooms whole, by Ctrl+Plus, Ctrl+Minus and
-// Ctrl+0, and starts at the zoom it was left at.
+// Ctrl+0, with everything it opens, and starts at the zoom chosen last, as
+// far as its screen has room.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -107,7 +108,6 @@ private:
     LessonMarks *m_lesson = nullptr;
     PresentationWindow *m_presentation = nullptr;
     PracticeWindow *m_practice = nullptr;
-    QFont m_unzoomedFont;
     WindowZoom *m_zoom = nullptr;
     CanvasHints *m_hints = nullptr;
     bool m_canvasDescribed = true; // no description waits to be told

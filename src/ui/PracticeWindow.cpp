@@ -8,7 +8,6 @@
 #include "PracticeMessages.h"
 #include "TaskPolygon.h"
 #include "WindowPlacement.h"
-#include "WindowZoom.h"
 #include "WorkingWindow.h"
 
 #include <QGridLayout>
@@ -75,15 +74,14 @@ QPushButton *pushButton(const QString &text, QWidget *parent)
 
 } // namespace
 
-PracticeWindow::PracticeWindow(Board &board, const QFont &font, QWidget *mainWindow)
+PracticeWindow::PracticeWindow(Board &board, QWidget *mainWindow)
     : QWidget(mainWindow, Qt::Window), m_board(board)
 {
     setWindowTitle(words(PracticeText::Caption));
-    setFont(font);
     auto *layout = new QVBoxLayout(this);
 
     m_heading = new QLabel(this);
-    QFont bold = font;
+    QFont bold; // in the window's face, at its zoom
     bold.setBold(true);
     m_heading->setFont(bold);
     m_heading->setWordWrap(true);
@@ -149,9 +147,6 @@ PracticeWindow::PracticeWindow(Board &board, const QFont &font, QWidget *mainWin
     connect(m_variantField, &QLineEdit::returnPressed, this, typedVariant);
     connect(openTyped, &QPushButton::clicked, this, typedVariant);
     connect(&board, &Board::reportChanged, this, &PracticeWindow::followBoard);
-
-    // The fields made later take the zoomed font from the grid.
-    m_zoom = new WindowZoom(this);
 }
 
 PracticeWindow::~PracticeWindow() = default;
@@ -185,10 +180,12 @@ void PracticeWindow::openVariant(int variant)
         m_rows.front().fields.front()->setFocus();
 }
 
-void PracticeWindow::setZoomPercent(int percent)
+// A new zoom: the fields' widths and the window follow their font.
+void PracticeWindow::changeEvent(QEvent *event)
 {
-    m_zoom->setPercent(percent);
-    fitGrid();
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitGrid();
 }
 
 void PracticeWindow::keyPressEvent(QKeyEvent *event)

@@ -18,7 +18,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
-class WindowZoom;
 class WorkingWindow;
 
 // The practice: a window of its own where the pupil types each triangle's
@@ -44,8 +43,8 @@ public:
     // More vertices than this are not for practising by hand.
     static constexpr int MostVertices = 50;
 
-    // In `font` at 100 %, over `mainWindow`.
-    PracticeWindow(Board &board, const QFont &font, QWidget *mainWindow);
+    // Over `mainWindow`, in the font the application gives its kind.
+    PracticeWindow(Board &board, QWidget *mainWindow);
     ~PracticeWindow() override;
 
     // Shown and raised: a new practice unless this one is of the polygon
@@ -54,10 +53,8 @@ public:
     // The numbered task placed on the board, and a practice of it.
     void openVariant(int variant);
 
-public slots:
-    void setZoomPercent(int percent);
-
 protected:
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -108,5 +105,4 @@ private:
     WorkingWindow *m_working = nullptr;
     int m_workingBlock = 0; // shown last
     std::array<QString, Practice::FieldsPerTriangle + 1> m_widest; // answer of each kind, the total's last
-    WindowZoom *m_zoom;
 };

@@ -6,14 +6,15 @@
 #include "WindowPlacement.h"
 
 #include <QKeyEvent>
+#include <QScreen>
 
 TextWindow::TextWindow(QWidget *parent, const QString &caption, QSize size)
     : QTextBrowser(parent)
 {
     setWindowFlag(Qt::Window);
     setWindowTitle(caption);
-    m_wanted = size * fontMetrics().lineSpacing();
-    resize(m_wanted);
+    m_lines = size;
+    resize(wanted());
 }
 
 // Each time it opens, as the program shows it: where the user moved it while
@@ -22,7 +23,17 @@ void TextWindow::showEvent(QShowEvent *event)
 {
     QTextBrowser::showEvent(event);
     if (!event->spontaneous())
-        placeBesideMainWindow(*this, m_wanted);
+        placeBesideMainWindow(*this, wanted());
+}
+
+void TextWindow::changeEvent(QEvent *event)
+{
+    QTextBrowser::changeEvent(event);
+    if (event->type() != QEvent::FontChange || !isVisible())
+        return;
+    const QSize frame = frameGeometry().size() - size();
+    resize(wanted().boundedTo(screen()->availableGeometry().size() - frame));
+    keepOnScreen(*this);
 }
 
 void TextWindow::keyPressEvent(QKeyEvent *event)

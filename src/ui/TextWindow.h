@@ -9,7 +9,8 @@
 // stays usable: the text can be selected and copied, Escape closes the
 // window, and it takes its parent's icon. It opens `size` lines of its font
 // wide and high, or as much of that as the screen has room for beside its
-// parent, never over it.
+// parent, never over it. Open, it grows and shrinks with its font (the
+// zoom), as far as the screen has room.
 class TextWindow : public QTextBrowser
 {
     Q_OBJECT
@@ -20,7 +21,10 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
-    QSize m_wanted;
+    QSize wanted() const { return m_lines * fontMetrics().lineSpacing(); }
+
+    QSize m_lines;
 };

@@ -51,6 +51,8 @@ void Canvas::placeCrosshair()
 void Canvas::pictureFitted()
 {
     m_numbers.invalidate();
+    if (m_notePlacedIn.isValid() && m_notePlacedIn != area().size())
+        m_notePlacedIn = {};
     moveCrosshair(m_crosshair.isCentred() ? pictureCentre() : m_crosshair.position(), m_crosshair.isCentred());
 }
 
@@ -61,10 +63,15 @@ void Canvas::paintOver(QPainter &painter, const QRect &target)
         m_mark.paint(painter, font);
     if (m_numbersShown && m_board) {
         const QRectF exposed = picture().toWidget().inverted().mapRect(QRectF(target));
-        m_numbers.paint(painter, m_board->points(), area(), font, exposed);
+        QList<QPointF> named;
+        for (const CanvasMark::Label &label : m_mark.labels)
+            named << label.vertex;
+        m_numbers.paint(painter, m_board->points(), area(), font, exposed, named);
     }
     m_coordinates.paint(painter, coordinatedPixels(), area(), font, palette());
-    m_note.paint(painter, area(), font, palette());
+    if (!m_notePlacedIn.isValid())
+        placeNote();
+    m_note.paint(painter, m_noteBox, font, palette());
     painter.resetTransform();
     if (showsKeyboardMarks())
         paintFocus(painter);
@@ -91,15 +98,21 @@ void Canvas::setNote(const CanvasNote &note)
 {
     if (note == m_note)
         return;
+    const QRect before = m_noteBox;
+    m_note = note;
+    m_notePlacedIn = {};
     // A hidden canvas is painted whole when shown: the window's first note
     // is not measured before the window is on the screen.
-    if (!isVisible()) {
-        m_note = note;
+    if (!isVisible())
         return;
-    }
-    const QRect before = m_note.placeIn(area(), pictureFont());
-    m_note = note;
-    update(onWidget(before | m_note.placeIn(area(), pictureFont())));
+    placeNote();
+    update(onWidget(before | m_noteBox));
+}
+
+void Canvas::placeNote()
+{
+    m_noteBox = m_note.placeIn(area(), pictureFont(), picture().drawn());
+    m_notePlacedIn = area().size();
 }
 
 bool Canvas::event(QEvent *event)
@@ -131,22 +144,32 @@ void Canvas::paintFocus(QPainter &painter) const
 std::vector<QPoint> Canvas::coordinatedPixels() const
 {
     std::vector<QPoint> pixels;
-    if (m_pointer)
-        pixels.push_back(*m_pointer);
+    if (const std::optional<QPoint> pointer = pointerPixel())
+        pixels.push_back(*pointer);
     if (showsKeyboardMarks())
         pixels.push_back(m_crosshair.position());
     return pixels;
 }
 
-void Canvas::setPointer(std::optional<QPoint> pixel)
+std::optional<QPoint> Canvas::pointerPixel() const
 {
-    if (pixel == m_pointer)
+    if (!m_pointer)
+        return std::nullopt;
+    const QPoint at = picture().pixelAt(mapFromGlobal(*m_pointer));
+    return area().contains(at) ? std::optional<QPoint>(at) : std::nullopt;
+}
+
+void Canvas::setPointer(std::optional<QPointF> global)
+{
+    const std::optional<QPoint> before = pointerPixel();
+    m_pointer = global;
+    const std::optional<QPoint> now = pointerPixel();
+    if (now == before)
         return;
-    if (m_pointer)
-        update(coordinatesArea(*m_pointer));
-    m_pointer = pixel;
-    if (m_pointer)
-        update(coordinatesArea(*m_pointer));
+    if (before)
+        update(coordinatesArea(*before));
+    if (now)
+        update(coordinatesArea(*now));
 }
 
 // Hidden, it moves with every press: its area, whose coordinates are a text
@@ -236,8 +259,7 @@ void Canvas::mousePressEvent(QMouseEvent *event)
 
 void Canvas::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPoint at = picture().pixelAt(event->position());
-    setPointer(area().contains(at) ? std::optional<QPoint>(at) : std::nullopt);
+    setPointer(event->globalPosition());
     PictureFrame::mouseMoveEvent(event);
 }
 

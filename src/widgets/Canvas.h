@@ -42,8 +42,9 @@ class Board;
 // coordinates, never into it: a mark (a triangle, the polygon, numbered or
 // ringed vertices) and a note (a hint, a faint line of help) while they are
 // set, the vertices' numbers while they are switched on, and the coordinates of the pixel under the pointer (from its
-// first move after a press, so that the dot placed stays in sight) and of
-// the crosshair beside them. The tooltip over the picture is asked of whoever
+// first move after a press, so that the dot placed stays in sight; at a
+// new zoom at once, of the pixel now under it) and of the crosshair beside
+// them. The tooltip over the picture is asked of whoever
 // knows what is drawn there.
 //
 // The actions added to the canvas make its context menu, which only the
@@ -64,9 +65,12 @@ public:
     // Shows the board's figure from now on.
     void follow(const Board &board);
 
+    // A mark's numbers stand for the canvas's own at the vertices it names.
     void setMark(const CanvasMark &mark);
-    // A note over the foot of the picture; an empty one takes it away.
+    // A note over the picture where it covers none of the figure, else at
+    // its foot or top, whichever is emptier; an empty one takes it away.
     void setNote(const CanvasNote &note);
+    const CanvasNote &note() const { return m_note; }
     // The tooltip's text at a pixel of the picture; none, no tooltip.
     void setToolTipSource(std::function<QString(QPoint)> source) { m_toolTipAt = std::move(source); }
     // Each vertex's number beside its dot, where it has room.
@@ -122,15 +126,21 @@ private:
     std::vector<QPoint> coordinatedPixels() const;
     QRect markArea() const { return onWidget(m_mark.reach(pictureFont())) & contentsRect(); }
     QRect coordinatesArea(QPoint pixel) const { return onWidget(m_coordinates.boxOf(pixel, area(), pictureFont())); }
-    void setPointer(std::optional<QPoint> pixel);
+    // The picture's pixel now under the pointer, where it was last seen
+    // over the canvas: after a zoom, another pixel than before.
+    std::optional<QPoint> pointerPixel() const;
+    void setPointer(std::optional<QPointF> global);
+    void placeNote();
 
     const Board *m_board = nullptr;
     VertexNumbers m_numbers;
     bool m_numbersShown = false;
     PixelCoordinates m_coordinates;
-    std::optional<QPoint> m_pointer; // the picture's pixel under the pointer
+    std::optional<QPointF> m_pointer; // on the screen
     CanvasMark m_mark;
     CanvasNote m_note;
+    QRect m_noteBox;          // where the note stands, clear of the figure
+    QSize m_notePlacedIn;     // the picture's size it was placed for; none, to be placed
     std::function<QString(QPoint)> m_toolTipAt;
     KeyboardCrosshair m_crosshair;
     bool m_keyboardInUse = false; // the focus came by the keyboard, or an arrow key was pressed

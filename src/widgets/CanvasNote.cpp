@@ -3,6 +3,8 @@
 
 #include "CanvasNote.h"
 
+#include "ClearPlaces.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
@@ -22,19 +24,29 @@ QFont fontOf(CanvasNote::Look look, QFont font)
 
 } // namespace
 
-QRect CanvasNote::placeIn(const QRect &area, const QFont &font) const
+QRect CanvasNote::placeIn(const QRect &area, const QFont &font, const Picture &picture) const
 {
     if (isEmpty())
         return {};
-    const QRect room = area.adjusted(2 * Room, Room, -2 * Room, -2 * Room);
-    return QFontMetrics(fontOf(look, font)).boundingRect(room, Flags, text).adjusted(-Room, -Room / 2, Room, Room / 2);
+    const QRect room = area.adjusted(2 * Room, Room, -2 * Room, -Room);
+    const QFontMetrics metrics(fontOf(look, font));
+    // Wrapped to the whole width, else narrower, to stand clear between
+    // the figure's sides.
+    const auto boxOf = [&](int quarters) {
+        const QRect wrapped(room.topLeft(), QSize(room.width() * quarters / 4, room.height()));
+        return metrics.boundingRect(wrapped, Flags, text).size() + QSize(2 * Room, Room);
+    };
+    const ClearPlaces places(picture, Room);
+    for (int quarters : {4, 3, 2})
+        if (const std::optional<QRect> clear = places.clearFor(boxOf(quarters)))
+            return *clear;
+    return places.emptierEdgeFor(boxOf(4));
 }
 
-void CanvasNote::paint(QPainter &painter, const QRect &area, const QFont &font, const QPalette &palette) const
+void CanvasNote::paint(QPainter &painter, const QRect &box, const QFont &font, const QPalette &palette) const
 {
     if (isEmpty())
         return;
-    const QRect box = placeIn(area, font);
     painter.save();
     painter.setFont(fontOf(look, font));
     if (look == Look::Hint) {

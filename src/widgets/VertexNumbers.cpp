@@ -34,7 +34,7 @@ void VertexNumbers::place(const std::vector<Point> &vertices, const QRectF &area
 }
 
 void VertexNumbers::paint(QPainter &painter, const std::vector<Point> &vertices, const QRectF &area,
-                          const QFont &font, const QRectF &exposed)
+                          const QFont &font, const QRectF &exposed, const QList<QPointF> &named)
 {
     if (!m_placed || m_font != font || m_places.size() != vertices.size())
         place(vertices, area, font);
@@ -46,7 +46,7 @@ void VertexNumbers::paint(QPainter &painter, const std::vector<Point> &vertices,
     painter.setPen(colours.color(QPalette::Text));
     for (size_t i = 0; i < m_places.size(); ++i) {
         const QRectF &place = m_places[i];
-        if (place.isNull() || !place.intersects(exposed))
+        if (place.isNull() || !place.intersects(exposed) || named.contains(QPointF(vertices[i].x, vertices[i].y)))
             continue;
         painter.fillRect(place, ground);
         painter.drawText(place, Qt::AlignCenter, QString::number(i + 1));

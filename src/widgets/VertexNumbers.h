@@ -6,6 +6,8 @@
 #include "Point.h"
 
 #include <QFont>
+#include <QList>
+#include <QPointF>
 #include <QRectF>
 
 #include <vector>
@@ -24,9 +26,10 @@ public:
     void invalidate() { m_placed = false; }
 
     // The numbers of `vertices` inside `area`, in `font`, each on a pale
-    // ground, those that touch `exposed` painted.
+    // ground, those that touch `exposed` painted; but for the vertices at
+    // `named`, whose numbers a mark gives.
     void paint(QPainter &painter, const std::vector<Point> &vertices, const QRectF &area, const QFont &font,
-               const QRectF &exposed);
+               const QRectF &exposed, const QList<QPointF> &named);
 
 private:
     void place(const std::vector<Point> &vertices, const QRectF &area, const QFont &font);

@@ -30,6 +30,8 @@ public:
     void follow(const Board &board) { m_board = &board; }
 
     QRect area() const { return m_picture.area(); }
+    // The picture as drawn at this zoom.
+    const Picture &drawn() const { return m_picture; }
     qreal zoom() const { return m_zoom; }
 
     // The picture's size in an inner area of `inner` at this zoom.
