@@ -374,15 +374,19 @@ Placement Board::moveVertex(int row, VertexModel::Column column, QStringView coo
     return placement;
 }
 
+bool Board::canTakeVertices() const
+{
+    const DrawnFigure &figure = m_shown.figure;
+    return isClosed() && figure.base == DrawnFigure::Base::Fan && figure.fan
+           && figure.baseVertices == m_vertices.vertexCount() && !m_shown.reportOutOfDate;
+}
+
 bool Board::takeVertex(int row)
 {
     if (m_move && m_move->row() == row)
         return true;
     putDown();
-    const DrawnFigure &figure = m_shown.figure;
-    const bool showsReported = isClosed() && figure.base == DrawnFigure::Base::Fan && figure.fan
-                               && figure.baseVertices == m_vertices.vertexCount() && !m_shown.reportOutOfDate;
-    if (!showsReported || row < 0 || row >= m_vertices.vertexCount())
+    if (!canTakeVertices() || row < 0 || row >= m_vertices.vertexCount())
         return false;
     m_move = std::make_unique<Move>(*this, row);
     emit takenRowChanged(row);
@@ -424,20 +428,21 @@ void Board::endMove(bool back)
 {
     if (!m_move)
         return;
-    const std::unique_ptr<Move> move = std::move(m_move);
-    move->catchUp();
-    const int row = move->row();
+    m_move->catchUp();
+    const int row = m_move->row();
     const Point at = points()[size_t(row)];
-    if (at == move->from()) {
-        m_shown = move->before();
+    if (at == m_move->from()) {
+        m_shown = m_move->before();
     } else if (back) {
-        m_vertices.move(row, move->from());
-        m_shown = move->before();
+        // Those who follow see the vertex back as one more move.
+        m_vertices.move(row, m_move->from());
+        m_shown = m_move->before();
         emit vertexMoved(row, QPoint(int(at.x), int(at.y)));
         emit reportChanged();
     } else {
-        m_history.record(std::make_shared<Step>(*this, RowsChange::moved(row, move->from(), at), move->before(), m_shown));
+        m_history.record(std::make_shared<Step>(*this, RowsChange::moved(row, m_move->from(), at), m_move->before(), m_shown));
     }
+    m_move.reset();
     emit takenRowChanged(-1);
 }
 

@@ -113,10 +113,12 @@ public:
     // polygon goes as after a deletion, the board reopens, the report stays.
     Placement moveVertex(int row, VertexModel::Column column, QStringView coordinate);
 
-    // A vertex of the polygon shown, taken to be moved, on a closed board
-    // whose report describes the rows as they stand; false, with nothing
-    // changed, on any other board or row. A vertex taken before is put
-    // down first, unless it is this one.
+    // Whether a vertex of the polygon shown can be taken to be moved: on a
+    // closed board whose report describes the rows as they stand.
+    bool canTakeVertices() const;
+    // A vertex taken to be moved; false, with nothing changed, where none
+    // can be or there is no such row. A vertex taken before is put down
+    // first, unless it is this one.
     bool takeVertex(int row);
     // The taken vertex to a pixel, the nearest one on the canvas: its row
     // and number stay, and the figure and the report follow, as "Поред"

@@ -98,6 +98,21 @@ QRect FigurePainter::reachOfMove(const std::vector<Point> &vertices, int row, Po
 // The lines are drawn at 100 % and, at a zoom, their pixels taken over as
 // blocks, which is the same drawing; the dots, round at any ratio, over
 // them.
+int FigurePainter::dotAt(const std::vector<Point> &vertices, QPoint pixel, int margin)
+{
+    const double reach = DotWidth / 2 + margin;
+    double nearest = reach * reach;
+    int found = -1;
+    for (int row = 0; row < int(vertices.size()); ++row) {
+        const double dx = vertices[size_t(row)].x - pixel.x(), dy = vertices[size_t(row)].y - pixel.y();
+        if (dx * dx + dy * dy <= nearest) {
+            nearest = dx * dx + dy * dy;
+            found = row;
+        }
+    }
+    return found;
+}
+
 QRect FigurePainter::drawFigure(const DrawnFigure &figure, const std::vector<Point> &vertices, const Picture &lines)
 {
     const qreal ratio = m_picture.devicePixelRatio();

@@ -33,6 +33,10 @@ public:
     // `vertices` moves there from `from`: its dot and the lines that end at
     // it, where they were and where they are.
     static QRect reachOfMove(const std::vector<Point> &vertices, int row, Point from);
+    // The row whose dot is nearest `pixel`, as long as the pixel is on it or
+    // `margin` pixels off it; of dots as near, the one drawn over the
+    // others. -1 for none.
+    static int dotAt(const std::vector<Point> &vertices, QPoint pixel, int margin);
 
     // Every vertex, and the one of row `marked`, if any, in red over it.
     QRect drawVertices(const std::vector<Point> &vertices, int marked = -1)
