@@ -311,10 +311,13 @@ bool Canvas::moveVertexByKeys(const QKeyEvent &event)
     } else {
         return false;
     }
-    // The crosshair stands on the vertex, its coordinates beside it.
+    // The crosshair stands on the vertex, also when it is put back, its
+    // coordinates beside it.
     setKeyboardInUse(true);
-    if (m_board->takenRow() >= 0)
-        moveCrosshair(takenPosition(), false);
+    if (const int row = std::max(taken, m_board->takenRow()); row >= 0) {
+        const Point p = m_board->points()[size_t(row)];
+        moveCrosshair(QPoint(int(p.x), int(p.y)), false);
+    }
     return true;
 }
 

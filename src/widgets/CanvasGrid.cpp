@@ -61,14 +61,22 @@ void CanvasGrid::paint(QPainter &painter, const QRect &area, qreal zoom, const Q
         for (int y = 0; y <= area.bottom(); y += step)
             painter.drawLine(QPointF(area.left(), y + 0.5), QPointF(area.right() + 1, y + 0.5));
     }
-    // The strong lines' coordinates where they meet the top and left edges.
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
+    // The strong lines' coordinates where they meet the top and left edges,
+    // smaller than the canvas's text, and only where they fit.
+    QFont small = font;
+    if (font.pointSizeF() > 0)
+        small.setPointSizeF(font.pointSizeF() * 0.8);
+    else
+        small.setPixelSize(std::max(1, qRound(font.pixelSize() * 0.8)));
+    painter.setFont(small);
+    const QFontMetrics metrics(small);
     QColor ground = palette.color(QPalette::Base);
     ground.setAlpha(200);
     const auto label = [&](int value, QPoint corner) {
         const QString text = QString::number(value);
         const QRect box(corner, QSize(metrics.horizontalAdvance(text) + 2, metrics.height()));
+        if (!area.contains(box))
+            return;
         painter.fillRect(box, ground);
         painter.setPen(palette.color(QPalette::Text));
         painter.drawText(box, Qt::AlignCenter, text);
