@@ -136,6 +136,7 @@ private slots:
     void undoAndRedo();
     void dragFollowsInOrder_data();
     void dragFollowsInOrder();
+    void reportFollowsALargeMove();
     void historyKeepsItsBytes_data();
     void historyKeepsItsBytes();
     void deleteVertex_data();
@@ -353,6 +354,29 @@ void TestBoardDocument::dragFollowsInOrder()
     QTEST(board.report().contains(QStringLiteral("Внимание: връх 3 е вътре")), "warned");
     board.undo();
     QCOMPARE(board.report(), end == u"u" ? before : QStringLiteral("задача\r\n"));
+}
+
+// Vertex 1 of a full board moved on and on, faster than its report of
+// 32,765 triangles is written: the report follows while it moves, and
+// comes to that of the rows where it stops.
+void TestBoardDocument::reportFollowsALargeMove()
+{
+    TestedBoard board, fresh;
+    QString others;
+    for (int i = 1; i < Board::MaxVertices; ++i)
+        others += QStringLiteral("%1\t%2\n").arg(200 + i % 150).arg(i % 97);
+    board.placeVertexLines("5\t5\n" + others);
+    board.connectInOrder();
+    QVERIFY(board.takeVertex(0));
+    QSignalSpy written(&board, &Board::reportChanged);
+    for (int x = 10; x < 60; ++x) {
+        board.moveTaken(QPoint(x, 250));
+        QTest::qWait(20);
+    }
+    QVERIFY(written.count() > 1); // written again while the vertex moves on
+    fresh.placeVertexLines("59\t250\n" + others);
+    fresh.connectInOrder();
+    QTRY_COMPARE(board.report(), fresh.report());
 }
 
 void TestBoardDocument::historyKeepsItsBytes_data()

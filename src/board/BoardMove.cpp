@@ -13,7 +13,12 @@ Board::Move::Move(Board &board, int row)
 {
     m_reportDue.setSingleShot(true);
     m_reportDue.setInterval(ReportInterval);
-    connect(&m_reportDue, &QTimer::timeout, this, &Move::catchUp);
+    connect(&m_reportDue, &QTimer::timeout, this, [this] {
+        if (m_unwritten.first != m_unwritten.last) {
+            writeReport();
+            m_reportDue.start();
+        }
+    });
 }
 
 // The fan shown is a new one, as after any computation: whoever keeps the
@@ -29,11 +34,12 @@ void Board::Move::follow(Point previous)
         ? changed
         : TriangleRange{std::min(m_unwritten.first, changed.first), std::max(m_unwritten.last, changed.last)};
     emit m_board.vertexMoved(m_row, QPoint(int(previous.x), int(previous.y)));
-    const bool quick = m_unwritten.last - m_unwritten.first <= QuickTriangles;
-    if (quick || !m_reportDue.isActive())
+    if (m_unwritten.last - m_unwritten.first <= QuickTriangles) {
         writeReport();
-    if (!quick)
+    } else if (!m_reportDue.isActive()) {
+        writeReport();
         m_reportDue.start();
+    }
 }
 
 void Board::Move::catchUp()
