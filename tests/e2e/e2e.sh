@@ -350,6 +350,19 @@ copy_vertices() { # into a file
     wait_until "$patience" clipboard_changed || fail "\"Копирай всички върхове\" copied nothing"
     clipboard >"$1"
 }
+# A pentagon placed and "Контур": its report in `pentagon_report`, its rows
+# in a file.
+computed_pentagon() { # rows' file
+    for vertex in "150 40" "250 30" "300 100" "220 150" "120 120"; do
+        # shellcheck disable=SC2086 # its X and Y
+        place_vertex $vertex
+    done
+    press Контур
+    copy_report
+    wait_until "$patience" clipboard_changed || fail "the pentagon's report was not copied"
+    mapfile -t pentagon_report < <(clipboard)
+    copy_vertices "$1"
+}
 notice_shown() {
     take_screenshot "$work" && convert "$work/shot.png" -crop "${inner_width}x30+$inner_x+$((inner_y + inner_height - 30))" \
         -format %c histogram:info:- | grep -qi '#FFFFDC'
@@ -358,15 +371,7 @@ stop_process "$app_pid"
 rm -rf "$work/data"
 kept=$work/data/Zarvelon/Zarvelon/recovery-1.txt
 start_program
-for vertex in "150 40" "250 30" "300 100" "220 150" "120 120"; do
-    # shellcheck disable=SC2086 # its X and Y
-    place_vertex $vertex
-done
-press Контур
-copy_report
-wait_until "$patience" clipboard_changed || fail "the pentagon's report was not copied"
-mapfile -t pentagon_report < <(clipboard)
-copy_vertices "$work/pentagon.txt"
+computed_pentagon "$work/pentagon.txt"
 wait_until "$patience" grep -qx 'computed=contour' "$kept" || fail "no recovery file of the computed pentagon"
 kill -KILL "$app_pid"
 wait "$app_pid" 2>/dev/null
@@ -393,15 +398,7 @@ echo "ok: a clean close removes the recovery file, and the next start is empty"
 # After "Контур" on a pentagon, vertex 3 dragged by (+20, +10) by a press,
 # moves and a release: its row, the picture and the report follow as
 # "Поред" gives them for the moved rows; one Ctrl+Z brings all three back.
-for vertex in "150 40" "250 30" "300 100" "220 150" "120 120"; do
-    # shellcheck disable=SC2086 # its X and Y
-    place_vertex $vertex
-done
-press Контур
-copy_report
-wait_until "$patience" clipboard_changed || fail "the pentagon's report was not copied"
-mapfile -t pentagon_report < <(clipboard)
-copy_vertices "$work/undragged.txt"
+computed_pentagon "$work/undragged.txt"
 read -r x3 y3 < <(sed -n 3p "$work/undragged.txt")
 timeout 5 xdotool mousemove "$(canvas_x "$x3")" "$(canvas_y "$y3")" mousedown 1 \
     mousemove "$(canvas_x $((x3 + 10)))" "$(canvas_y $((y3 + 5)))" \
