@@ -14,6 +14,9 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // How far off a dot a press still takes it, in the picture's pixels: a
