@@ -12,10 +12,11 @@
 // working of a triangle opened; the report box's own part in "Контур",
 // against a plain text box; a zoom step of the window and a step of the
 // presentation view on a full board; the practice's checker on a task, and
-// a class set with its answers; the board kept for recovery and given back.
+// a class set with its answers; the board kept for recovery and given back;
+// a vertex of the polygon dragged by the mouse.
 //
 // Given names of parts (commands, transfers, history, zoom, presentation,
-// practice, recovery), it runs those alone.
+// practice, recovery, drag), it runs those alone.
 #include "AreaReport.h"
 #include "Board.h"
 #include "Canvas.h"
@@ -520,6 +521,37 @@ int recovery()
     return window->board().report() == report ? 0 : 1;
 }
 
+// After "Контур", a vertex in the middle of the rows and vertex 1 dragged by
+// mouse events: each move with the picture redrawn where it changed and
+// the report rewritten around its triangles and shown, before the next;
+// then the release. Beside them "Поред" on the same rows, which computes
+// the whole report and draws the whole figure, as every move would without
+// following only what it changes.
+void drags(int n)
+{
+    MainWindow window;
+    window.show();
+    settle();
+    fillBoard(window, n, 23);
+    button(window, "contourButton")->click();
+    settle();
+    const double whole = millisecondsOf([&] { button(window, "inOrderButton")->click(); });
+    Canvas *canvas = window.findChild<Canvas *>(QStringLiteral("canvas"));
+    for (const int row : {n / 2, 0}) {
+        const Point vertex = window.board().points()[size_t(row)];
+        const QPointF at = QPointF(canvas->contentsRect().topLeft()) + QPointF(vertex.x + 0.5, vertex.y + 0.5);
+        send(canvas, QEvent::MouseButtonPress, at);
+        std::vector<double> moves;
+        for (int step = 1; step <= 25; ++step)
+            moves.push_back(millisecondsOf([&] { send(canvas, QEvent::MouseMove, at + QPointF(step % 7, step % 5)); }));
+        const double release = millisecondsOf([&] { send(canvas, QEvent::MouseButtonRelease, at); });
+        std::printf("n = %5d, vertex %5d dragged: a move shown, median %6.2f ms, longest %6.2f (target at most %d); "
+                    "put down %6.2f ms; \"Поред\" on the same rows, all afresh, %6.2f ms\n",
+                    n, row + 1, median(moves), *std::max_element(moves.begin(), moves.end()), n > 1000 ? 50 : 16,
+                    release, whole);
+    }
+}
+
 // "Контур" at several sizes, presses, the report alone, its box, selection
 // and deletion.
 int commands()
@@ -601,6 +633,9 @@ int main(int argc, char *argv[])
         presentationSteps();
     if (runs("practice"))
         practice();
+    if (runs("drag"))
+        for (int n : {100, 1000, VertexModel::MaxVertices})
+            drags(n);
 
     if (runs("commands") && commands() != 0)
         return 1;

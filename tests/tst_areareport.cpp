@@ -143,6 +143,8 @@ private slots:
     void layout();
     void closingSide_data();
     void closingSide();
+    void vertexMoved_data();
+    void vertexMoved();
     void measures_data();
     void measures();
     void working_data();
@@ -356,6 +358,48 @@ void TestAreaReport::closingSide()
 
     QTEST(fan.closingFrom, "from");
     QTEST(fan.closingTo, "to");
+}
+
+// Every vertex in turn moved to `to`: the fan and the report made from
+// those before are, to the last bit and byte, those made afresh.
+void TestAreaReport::vertexMoved_data()
+{
+    QTest::addColumn<Points>("points");
+    QTest::addColumn<Point>("to");
+
+    const Points pentagon{{100, 20}, {180, 80}, {150, 170}, {50, 170}, {20, 80}};
+    QTest::newRow("a pentagon, inward: the warning comes") << pentagon << Point{100, 100};
+    QTest::newRow("a pentagon, outward") << pentagon << Point{300, 190};
+    QTest::newRow("not convex, back out: the warning goes") << NotConvex << Point{13, 13};
+    QTest::newRow("a triangle") << RightTriangle << Point{45, 45};
+    QTest::newRow("two vertices: the total alone") << Points{{10, 20}, {50, 20}} << Point{0, 0};
+    QRandomGenerator random(40);
+    Points many(60);
+    for (Point &p : many)
+        p = {double(random.bounded(463)), double(random.bounded(196))};
+    QTest::newRow("sixty at random") << many << Point{231, 97};
+}
+
+void TestAreaReport::vertexMoved()
+{
+    QFETCH(Points, points);
+    QFETCH(Point, to);
+    for (size_t row = 0; row < points.size(); ++row) {
+        Fan fan = fanOf(points);
+        LinedText before;
+        before.text = areaReport(fan, &before.lineStarts, contourWarning(points));
+        Points moved = points;
+        moved[row] = to;
+
+        const LinedText after = areaReportAfter(before, fan, refanAfterMove(fan, moved, int(row)), contourWarning(moved));
+
+        const Fan fresh = fanOf(moved);
+        QVERIFY(fan.total == fresh.total && fan.closingFrom == fresh.closingFrom && fan.closingTo == fresh.closingTo);
+        LinedText expected;
+        expected.text = areaReport(fresh, &expected.lineStarts, contourWarning(moved));
+        QCOMPARE(after.text, expected.text);
+        QCOMPARE(after.lineStarts, expected.lineStarts);
+    }
 }
 
 void TestAreaReport::measures_data()

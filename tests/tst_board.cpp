@@ -58,7 +58,8 @@ QString reportOf(const Board &board)
 // Plays a script of the user's events, separated by ";": "p X,Y" a press,
 // "v X,Y X,Y ..." lines pasted at once, "s R" row R picked, "o" "Контур",
 // "i" "Поред", "c" "Чисти", "d" "Трий 1т", "z" undo, "y" redo, "x R,T" and
-// "h R,T" the X or the Y of row R typed anew as T, "t X,Y X,Y ..." a task.
+// "h R,T" the X or the Y of row R typed anew as T, "t X,Y X,Y ..." a task,
+// "g R" row R taken, "m X,Y" the taken vertex moved, "u" put down, "b" back.
 void play(Board &board, const QString &script)
 {
     for (const QString &step : script.split(u';', Qt::SkipEmptyParts)) {
@@ -83,10 +84,18 @@ void play(Board &board, const QString &script)
                              event == u"x" ? VertexModel::XColumn : VertexModel::YColumn, argument.section(u',', 1));
         else if (event == u"t")
             board.openInContourOrder(pointsOf(argument));
+        else if (event == u"g")
+            board.takeVertex(argument.toInt());
+        else if (event == u"m")
+            board.moveTaken(pointOf(argument));
+        else if (event == u"u")
+            board.putDown();
+        else if (event == u"b")
+            board.putBack();
         else if (event == u"z")
-            board.history().undo();
+            board.undo();
         else if (event == u"y")
-            board.history().redo();
+            board.redo();
     }
 }
 
@@ -125,6 +134,9 @@ private slots:
     void transitions();
     void undoAndRedo_data();
     void undoAndRedo();
+    void dragFollowsInOrder_data();
+    void dragFollowsInOrder();
+    void reportFollowsALargeMove();
     void historyKeepsItsBytes_data();
     void historyKeepsItsBytes();
     void deleteVertex_data();
@@ -259,6 +271,27 @@ void TestBoardDocument::undoAndRedo_data()
                                               << true << "fan of 3" << task;
     QTest::newRow("a task, one step") << "p 5,5; t 10,10 200,20 30,150; z" << "5,5" << -1 << false << "dots" << "task";
     QTest::newRow("a task off the canvas") << "p 5,5; t 10,10 500,20" << "5,5" << -1 << false << "dots" << "task";
+    const QString pentagon = QStringLiteral("v 260,230 140,230 100,110 200,40 300,110; o");
+    const QString dragged = QStringLiteral("260,230 140,230 120,120 200,40 300,110");
+    const QString draggedReport = QStringLiteral("Върхове: 123 с координати: 260,230; 140,230; 120,120");
+    QTest::newRow("a drag, one step") << pentagon + "; g 2; m 110,115; m 120,120; u" << dragged << -1 << true
+                                      << "fan of 5" << draggedReport;
+    QTest::newRow("a drag undone whole") << pentagon + "; g 2; m 110,115; m 120,120; u; z"
+                                         << "260,230 140,230 100,110 200,40 300,110" << -1 << true << "fan of 5"
+                                         << "Върхове: 123 с координати: 260,230; 140,230; 100,110";
+    QTest::newRow("a drag put down by undo, then undone")
+        << pentagon + "; g 2; m 120,120; z; y" << dragged << -1 << true << "fan of 5" << draggedReport;
+    QTest::newRow("a drag put down by another command, a step of its own")
+        << pentagon + "; g 2; m 120,120; c; z; z" << "260,230 140,230 100,110 200,40 300,110" << -1 << true
+        << "fan of 5" << "Върхове: 123 с координати: 260,230; 140,230; 100,110";
+    QTest::newRow("back where it was taken: no step") << pentagon + "; g 2; m 120,120; m 100,110; u; z"
+                                                      << "260,230 140,230 100,110 200,40 300,110" << -1 << false
+                                                      << "dots" << "task";
+    QTest::newRow("a drag kept on the canvas") << pentagon + "; g 4; m 500,-9; u"
+                                               << "260,230 140,230 100,110 200,40 399,0" << -1 << true << "fan of 5"
+                                               << "Върхове: 123 с координати: 260,230; 140,230; 100,110";
+    QTest::newRow("no drag on an open board") << triangle + "; g 1; m 50,50; u" << "10,10 200,20 30,150" << -1
+                                              << false << "dots" << "task";
     QTest::newRow("undone to the start") << triangle + "; o; c; z; z; z; z; z; z" << "" << -1 << false << "dots"
                                          << "task";
 }
@@ -275,6 +308,75 @@ void TestBoardDocument::undoAndRedo()
     QTEST(board.isClosed(), "closedAfter");
     QTEST(figureOf(board), "figureAfter");
     QTEST(reportOf(board), "reportAfter");
+}
+
+// Vertex 3 of a pentagon after "Контур" dragged along a path: at every
+// place, and where it is put down, the report is to the byte that of
+// "Поред" on the rows as they stand; put back, or undone, it is the report
+// before.
+void TestBoardDocument::dragFollowsInOrder_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("end"); // "u" put down, "b" put back
+    QTest::addColumn<QString>("vertex3");
+    QTest::addColumn<bool>("warned");
+
+    QTest::newRow("by (+20, +10)") << "105,112 120,120" << "u" << "120,120" << false;
+    QTest::newRow("across its neighbours' line: the warning") << "150,120 180,130" << "u" << "180,130" << true;
+    QTest::newRow("across and back: the warning goes") << "180,130 120,120" << "u" << "120,120" << false;
+    QTest::newRow("put back: Escape") << "180,130" << "b" << "100,110" << false;
+}
+
+void TestBoardDocument::dragFollowsInOrder()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, end);
+    TestedBoard board;
+    play(board, QStringLiteral("v 260,230 140,230 100,110 200,40 300,110; o"));
+    const QString before = board.report();
+    const auto inOrder = [&] {
+        TestedBoard fresh;
+        fresh.placeVertexLines(board.vertices().vertexLines());
+        fresh.connectInOrder();
+        QCOMPARE(board.reportLines().lineStarts, fresh.reportLines().lineStarts);
+        QCOMPARE(board.report(), fresh.report());
+    };
+
+    QVERIFY(board.takeVertex(2));
+    for (const QString &to : path.split(u' ')) {
+        play(board, "m " + to);
+        inOrder();
+    }
+    play(board, end);
+
+    QTEST(rows(board.vertices()).split(u' ')[2], "vertex3");
+    inOrder();
+    QTEST(board.report().contains(QStringLiteral("Внимание: връх 3 е вътре")), "warned");
+    board.undo();
+    QCOMPARE(board.report(), end == u"u" ? before : QStringLiteral("задача\r\n"));
+}
+
+// Vertex 1 of a full board moved on and on, faster than its report of
+// 32,765 triangles is written: the report follows while it moves, and
+// comes to that of the rows where it stops.
+void TestBoardDocument::reportFollowsALargeMove()
+{
+    TestedBoard board, fresh;
+    QString others;
+    for (int i = 1; i < Board::MaxVertices; ++i)
+        others += QStringLiteral("%1\t%2\n").arg(200 + i % 150).arg(i % 97);
+    board.placeVertexLines("5\t5\n" + others);
+    board.connectInOrder();
+    QVERIFY(board.takeVertex(0));
+    QSignalSpy written(&board, &Board::reportChanged);
+    for (int x = 10; x < 60; ++x) {
+        board.moveTaken(QPoint(x, 250));
+        QTest::qWait(20);
+    }
+    QVERIFY(written.count() > 1); // written again while the vertex moves on
+    fresh.placeVertexLines("59\t250\n" + others);
+    fresh.connectInOrder();
+    QTRY_COMPARE(board.report(), fresh.report());
 }
 
 void TestBoardDocument::historyKeepsItsBytes_data()

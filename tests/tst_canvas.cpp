@@ -16,6 +16,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <map>
 #include <memory>
 
 using Drawing = std::function<QRect(Picture &)>;
@@ -102,8 +103,8 @@ private slots:
     void screenShowsPicture();
     void pictureSurvivesResize();
     void pictureAtScreenRatio();
-    void figureAfterZoom_data();
-    void figureAfterZoom();
+    void figureFollowsBoard_data();
+    void figureFollowsBoard();
     void pointerAfterZoom_data();
     void pointerAfterZoom();
 
@@ -404,29 +405,67 @@ void TestCanvas::pictureAtScreenRatio()
     QCOMPARE(m_canvas->grab().toImage().copy(inner).convertToFormat(QImage::Format_RGB32), picture);
 }
 
-void TestCanvas::figureAfterZoom_data()
+void TestCanvas::figureFollowsBoard_data()
 {
-    QTest::addColumn<QString>("steps"); // "r ROWS" the rows set, "o" "Контур", "z Z" the zoom Z
-    const QString fan = QStringLiteral("r 5,5 70,8 60,35 10,30; o");
-    QTest::newRow("a fan zoomed and back") << fan + "; z 1.5; z 1";
-    QTest::newRow("a fan zoomed, copied there") << fan + "; z 2";
-    QTest::newRow("the fan's rows set anew at a zoom, back") << fan + "; z 1.5; r 40,20 50,30; z 1";
-    QTest::newRow("a new fan at a zoom, back") << fan + "; z 1.25; r 10,10 70,10 40,35; o; z 1";
-    QTest::newRow("a new fan at a zoom, copied there") << fan + "; z 2; r 10,10 70,10 40,35; o";
+    // "r ROWS" the rows set, "o" "Контур", "z Z" the zoom Z, "g" the grid
+    // shown; the mouse's "p X,Y" press and "t X,Y" press on a dot, "m X,Y"
+    // move and "u" release; "k KEYS" Page Down (n), Alt+Right (r),
+    // Alt+Shift+Down (d), Escape (e).
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("rowsAfter"); // none: as they were set
+    const QString fan = QStringLiteral("r 5,5 70,8 60,35 10,30; o"); // in contour order: 60,35 10,30 5,5 70,8
+    QTest::newRow("a fan zoomed and back") << fan + "; z 1.5; z 1" << "";
+    QTest::newRow("a fan zoomed, copied there") << fan + "; z 2" << "";
+    QTest::newRow("the fan's rows set anew at a zoom, back") << fan + "; z 1.5; r 40,20 50,30; z 1" << "";
+    QTest::newRow("a new fan at a zoom, back") << fan + "; z 1.25; r 10,10 70,10 40,35; o; z 1" << "";
+    QTest::newRow("a new fan at a zoom, copied there") << fan + "; z 2; r 10,10 70,10 40,35; o" << "";
+    QTest::newRow("vertex 3 dragged") << fan + "; t 5,5; m 15,12; m 20,15; u" << "60,35 10,30 20,15 70,8";
+    QTest::newRow("vertex 1 dragged at a zoom: every line")
+        << fan + "; z 1.5; t 60,35; m 40,20; u" << "40,20 10,30 5,5 70,8";
+    QTest::newRow("a drag put back by Escape") << fan + "; t 5,5; m 20,15; k e; u" << "60,35 10,30 5,5 70,8";
+    QTest::newRow("a drag over the grid, to its points") << fan + "; g; t 5,5; m 23,14; u" << "60,35 10,30 20,10 70,8";
+    QTest::newRow("vertex 3 moved by the keys") << fan + "; k nnnrd" << "60,35 10,30 6,15 70,8";
+    QTest::newRow("a press over the grid: its nearest point") << "g; p 27,13; p 25,5" << "30,10 30,10";
 }
 
-// Each zoom draws the board's present figure, never one it showed before.
-void TestCanvas::figureAfterZoom()
+// Each zoom and drag draws the board's present figure, never one it showed
+// before, and over the grid too the copied picture is the figure alone.
+void TestCanvas::figureFollowsBoard()
 {
     QFETCH(QString, steps);
     m_canvas->follow(*m_board);
+    connect(m_canvas.get(), &Canvas::pressed, m_board.get(), &Board::placeVertex);
+    connect(m_canvas.get(), &Canvas::vertexTaken, m_board.get(), &Board::takeVertex);
+    connect(m_canvas.get(), &Canvas::takenMoved, m_board.get(), &Board::moveTaken);
+    connect(m_canvas.get(), &Canvas::takenPutDown, m_board.get(), &Board::putDown);
+    connect(m_canvas.get(), &Canvas::takenPutBack, m_board.get(), &Board::putBack);
+    const auto at = [this](const QString &pixel) {
+        const QPointF middle = QPointF(pixel.section(u',', 0, 0).toInt(), pixel.section(u',', 1).toInt()) + QPointF(0.5, 0.5);
+        const QPointF shown = QPointF(m_canvas->contentsRect().topLeft()) + middle * m_canvas->zoom();
+        return QPoint(int(shown.x()), int(shown.y()));
+    };
+    const std::map<QChar, std::pair<int, Qt::KeyboardModifiers>> keys{
+        {u'n', {Qt::Key_PageDown, {}}}, {u'r', {Qt::Key_Right, Qt::AltModifier}},
+        {u'd', {Qt::Key_Down, Qt::AltModifier | Qt::ShiftModifier}}, {u'e', {Qt::Key_Escape, {}}}};
     for (const QString &step : steps.split(QStringLiteral("; "))) {
         switch (step.at(0).unicode()) {
         case u'r': setRows(*m_board, step.mid(2)); break;
         case u'o': m_board->orderContour(); break;
         case u'z': m_canvas->setZoom(step.mid(2).toDouble()); break;
+        case u'g': m_canvas->setGridShown(true); break;
+        case u'p':
+        case u't': QTest::mousePress(m_canvas.get(), Qt::LeftButton, {}, at(step.mid(2))); break;
+        case u'm': QTest::mouseMove(m_canvas.get(), at(step.mid(2))); break;
+        case u'u': QTest::mouseRelease(m_canvas.get(), Qt::LeftButton, {}, at(QStringLiteral("0,0"))); break;
+        case u'k':
+            for (QChar key : step.mid(2))
+                QTest::keyClick(m_canvas.get(), Qt::Key(keys.at(key).first), keys.at(key).second);
+            break;
         }
     }
+    QFETCH(QString, rowsAfter);
+    if (!rowsAfter.isEmpty())
+        QCOMPARE(rows(m_board->vertices()), rowsAfter);
     Picture drawn(Small, m_canvas->devicePixelRatioF());
     FigurePainter(drawn).drawFigure(m_board->figure(), m_board->points());
     QCOMPARE(copiedPicture(*m_canvas), drawn.image());

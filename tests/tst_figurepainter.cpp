@@ -70,6 +70,10 @@ private slots:
     void numbersBesideDots();
     void figureAtAZoom_data();
     void figureAtAZoom();
+    void lineWithin_data();
+    void lineWithin();
+    void vertexMoved_data();
+    void vertexMoved();
     void linesEquallyWide_data();
     void linesEquallyWide();
     void clearPlace_data();
@@ -229,6 +233,72 @@ void TestFigurePainter::figureAtAZoom()
     FigurePainter(drawn).drawFigure(figure, rows);
     FigurePainter(expected).drawFan(fanOf(Heptagon));
     FigurePainter(expected).drawVertices(rows);
+    QCOMPARE(drawn.image(), expected.image());
+}
+
+void TestFigurePainter::lineWithin_data()
+{
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to");
+    QTest::newRow("flat, rightwards") << QPoint(3, 20) << QPoint(57, 31);
+    QTest::newRow("flat, leftwards and up") << QPoint(57, 31) << QPoint(3, 20);
+    QTest::newRow("steep, down") << QPoint(20, 2) << QPoint(33, 58);
+    QTest::newRow("steep, up and left") << QPoint(33, 58) << QPoint(20, 2);
+    QTest::newRow("at 45 degrees") << QPoint(5, 55) << QPoint(55, 5);
+    QTest::newRow("along a row") << QPoint(50, 30) << QPoint(4, 30);
+    QTest::newRow("a point") << QPoint(30, 30) << QPoint(30, 30);
+}
+
+// A line drawn within a rectangle has there the pixels of the whole line,
+// its dashes where they were, and none elsewhere.
+void TestFigurePainter::lineWithin()
+{
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    for (const auto style : {Picture::LineStyle::Solid, Picture::LineStyle::Dash, Picture::LineStyle::DashDot})
+        for (const QRect &within : {QRect(25, 10, 10, 40), QRect(0, 25, 60, 8), QRect(28, 28, 5, 5), QRect(0, 0, 3, 3)}) {
+            Picture whole(QSize(60, 60), 1), part(QSize(60, 60), 1);
+            whole.drawLine(from, to, style, Qt::black);
+            part.drawLine(from, to, style, Qt::black, within);
+            for (int y = 0; y < 60; ++y)
+                for (int x = 0; x < 60; ++x)
+                    QCOMPARE(part.image().pixel(x, y), within.contains(x, y) ? whole.image().pixel(x, y) : qRgb(255, 255, 255));
+        }
+}
+
+void TestFigurePainter::vertexMoved_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("row");
+    for (qreal ratio : {1.0, 1.25, 2.0})
+        for (int row : {0, 1, 17, 39})
+            QTest::addRow("ratio %g, row %d", ratio, row) << ratio << row;
+}
+
+// A vertex of a fan of many crossing lines of every slope moved: its lines
+// drawn again within its reach, and the picture there, are to the pixel
+// the figure drawn afresh.
+void TestFigurePainter::vertexMoved()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(int, row);
+    std::vector<Point> rows;
+    for (int i = 0; i < 40; ++i)
+        rows.push_back({double((i * 137) % 397), double((i * 89 + i * i) % 293)});
+    const QSize size(400, 300);
+    const DrawnFigure before{DrawnFigure::Base::Fan, int(rows.size()), -1, std::make_shared<const Fan>(fanOf(rows))};
+    Picture lines = FigurePainter::linesOf(before, rows, size), drawn(size, ratio), expected(size, ratio);
+    FigurePainter(drawn).drawFigure(before, rows, lines);
+
+    const Point from = rows[size_t(row)];
+    rows[size_t(row)] = {213, 151};
+    const DrawnFigure after{DrawnFigure::Base::Fan, int(rows.size()), -1, std::make_shared<const Fan>(fanOf(rows))};
+    const QRect reach = FigurePainter::reachOfMove(rows, row, from);
+    lines.clear(reach);
+    FigurePainter(lines, reach).drawFan(*after.fan);
+    FigurePainter(drawn, reach).drawFigure(after, rows, lines);
+
+    FigurePainter(expected).drawFigure(after, rows);
     QCOMPARE(drawn.image(), expected.image());
 }
 

@@ -700,12 +700,14 @@ void WindowTest::zoomedWindow()
 
 void WindowTest::marksOverCanvas_data()
 {
-    QTest::addColumn<QString>("steps"); // "n" the key N on the canvas, "p" the pointer over it, "o" off it, "s" a new start
+    QTest::addColumn<QString>("steps"); // "n" and "g" the keys N and G on the canvas, "p" the pointer over it, "o" off it, "s" a new start
     QTest::addColumn<bool>("marked");   // the canvas shows more than its picture
     QTest::newRow("as it starts") << "" << false;
     QTest::newRow("N: the vertices' numbers") << "n" << true;
     QTest::newRow("N twice: none") << "n n" << false;
     QTest::newRow("the numbers at the next start") << "n s" << true;
+    QTest::newRow("G: the grid, at the next start") << "g s" << true;
+    QTest::newRow("G twice: none") << "g g" << false;
     QTest::newRow("the pointer's coordinates") << "p" << true;
     QTest::newRow("the pointer gone") << "p o" << false;
 }
@@ -721,6 +723,7 @@ void WindowTest::marksOverCanvas()
         QEvent leave(QEvent::Leave);
         switch (step.at(0).unicode()) {
         case u'n': canvas->setFocus(); QTest::keyClick(canvas, Qt::Key_N); break;
+        case u'g': canvas->setFocus(); QTest::keyClick(canvas, Qt::Key_G); break;
         case u'p': QTest::mouseMove(canvas, canvas->contentsRect().center()); break;
         case u'o': QCoreApplication::sendEvent(canvas, &leave); break;
         case u's':
@@ -743,6 +746,8 @@ void WindowTest::marksOverCanvas()
     QCOMPARE(copied, drawn.image());
     if (m_window->findChild<QAction *>(QStringLiteral("vertexNumbersAction"))->isChecked())
         QTest::keyClick(canvas, Qt::Key_N);
+    if (m_window->findChild<QAction *>(QStringLiteral("gridAction"))->isChecked())
+        QTest::keyClick(canvas, Qt::Key_G);
 }
 
 void WindowTest::notesFollowTheBoard_data()

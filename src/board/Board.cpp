@@ -4,6 +4,8 @@
 #include "Board.h"
 
 #include "AreaReport.h"
+#include "BoardMove.h"
+#include "BoardStep.h"
 #include "ContourOrder.h"
 #include "ContourWarning.h"
 #include "IntegerVector.h"
@@ -19,16 +21,6 @@ namespace {
 bool sameText(const QString &a, const QString &b)
 {
     return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
-}
-
-// What a report keeps: its text, and the vertices of the polygon it describes.
-template <typename Shown>
-qint64 reportBytes(const Shown &shown)
-{
-    const qint64 vertices = shown.reportedVertices ? qint64(shown.reportedVertices->size() * sizeof(Point)) : 0;
-    const LinedText &report = shown.report;
-    return qint64(report.text.size()) * qint64(sizeof(QChar)) + qint64(report.lineStarts.size()) * qint64(sizeof(qsizetype))
-           + vertices;
 }
 
 bool sameFigure(const DrawnFigure &a, const DrawnFigure &b)
@@ -48,35 +40,6 @@ bool Board::Shown::looksLike(const Shown &other) const
     return selectedRow == other.selectedRow && closed == other.closed && figure.looksLike(other.figure)
            && sameText(report.text, other.report.text);
 }
-
-// One step of the history: how the rows changed, and what the user saw
-// before and after. The fan is not kept: it is drawn again from the rows.
-class Board::Step : public BoardHistory::Step
-{
-public:
-    Step(Board &board, RowsChange rows, Shown before, Shown after)
-        : m_board(board), m_rows(std::move(rows)), m_before(std::move(before)), m_after(std::move(after))
-    {
-        m_before.figure.fan.reset();
-        m_after.figure.fan.reset();
-    }
-
-    void undo() override { m_board.restore(m_rows, true, m_before); }
-    void redo() override { m_board.restore(m_rows, false, m_after); }
-
-    qint64 keptBytes() const override
-    {
-        const bool madeReport = m_after.report.text.constData() != m_before.report.text.constData();
-        return qint64(sizeof(Step)) + m_rows.bytes() + (madeReport ? reportBytes(m_after) : 0);
-    }
-    qint64 foundBytes() const override { return reportBytes(m_before); }
-
-private:
-    Board &m_board;
-    RowsChange m_rows;
-    Shown m_before;
-    Shown m_after;
-};
 
 Board::Board(QString report, QObject *parent)
     : QObject(parent)
@@ -100,6 +63,7 @@ std::optional<QPoint> Board::lastPlaced() const
 template <typename Edit>
 void Board::change(Edit edit)
 {
+    putDown();
     const Shown before = m_shown;
     const std::optional<QPoint> placedBefore = lastPlaced();
     RowsChange rows = edit();
@@ -132,6 +96,9 @@ void Board::announce(const Shown &before, bool redraw)
 // The board as the step left it or found it.
 void Board::restore(const RowsChange &rows, bool undo, const Shown &shown)
 {
+    // The rows as the step left them or found them, not with a vertex on
+    // its way.
+    putBack();
     const Shown before = m_shown;
     // No selection while the rows move under it.
     setSelectedRow(-1);
@@ -212,6 +179,7 @@ void Board::selectRow(int row)
 {
     if (row < 0 || row >= m_vertices.vertexCount() || row == selectedRow())
         return;
+    putDown();
     setSelectedRow(row);
     m_shown.closed = false;
     m_shown.figure = {DrawnFigure::Base::Vertices, m_vertices.vertexCount(), row, nullptr};
@@ -404,6 +372,90 @@ Placement Board::moveVertex(int row, VertexModel::Column column, QStringView coo
         return RowsChange::moved(row, from, to);
     });
     return placement;
+}
+
+bool Board::canTakeVertices() const
+{
+    const DrawnFigure &figure = m_shown.figure;
+    return isClosed() && figure.base == DrawnFigure::Base::Fan && figure.fan
+           && figure.baseVertices == m_vertices.vertexCount() && !m_shown.reportOutOfDate;
+}
+
+bool Board::takeVertex(int row)
+{
+    if (m_move && m_move->row() == row)
+        return true;
+    putDown();
+    if (!canTakeVertices() || row < 0 || row >= m_vertices.vertexCount())
+        return false;
+    m_move = std::make_unique<Move>(*this, row);
+    emit takenRowChanged(row);
+    return true;
+}
+
+int Board::takenRow() const
+{
+    return m_move ? m_move->row() : -1;
+}
+
+void Board::moveTaken(QPoint to)
+{
+    if (!m_move)
+        return;
+    const QPoint onCanvas(std::clamp(to.x(), m_area.left(), m_area.right()),
+                          std::clamp(to.y(), m_area.top(), m_area.bottom()));
+    const int row = m_move->row();
+    const Point from = points()[size_t(row)];
+    if (VertexModel::pointAt(onCanvas) == from)
+        return;
+    m_vertices.move(row, VertexModel::pointAt(onCanvas));
+    m_move->follow(from);
+}
+
+void Board::putDown()
+{
+    endMove(false);
+}
+
+void Board::putBack()
+{
+    endMove(true);
+}
+
+// A vertex put down where it was taken, or put back there, leaves the board
+// as it was, its report the very text it was.
+void Board::endMove(bool back)
+{
+    if (!m_move)
+        return;
+    m_move->catchUp();
+    const int row = m_move->row();
+    const Point at = points()[size_t(row)];
+    if (at == m_move->from()) {
+        m_shown = m_move->before();
+    } else if (back) {
+        // Those who follow see the vertex back as one more move.
+        m_vertices.move(row, m_move->from());
+        m_shown = m_move->before();
+        emit vertexMoved(row, QPoint(int(at.x), int(at.y)));
+        emit reportChanged();
+    } else {
+        m_history.record(std::make_shared<Step>(*this, RowsChange::moved(row, m_move->from(), at), m_move->before(), m_shown));
+    }
+    m_move.reset();
+    emit takenRowChanged(-1);
+}
+
+void Board::undo()
+{
+    putDown();
+    m_history.undo();
+}
+
+void Board::redo()
+{
+    putDown();
+    m_history.redo();
 }
 
 // The vertices of a text's lines, each where a press would place it, as

@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <memory>
 #include <optional>
 
 class RowsChange;
@@ -29,7 +30,8 @@ class RowsChange;
 //
 // The board is closed from the end of an area computation until it is
 // reopened by picking a vertex, deleting one or clearing the board; while it
-// is closed, it takes no vertices.
+// is closed, it takes no vertices, but a vertex of its polygon can be taken
+// and moved, the polygon and its report following it.
 class Board : public QObject
 {
     Q_OBJECT
@@ -111,6 +113,29 @@ public:
     // polygon goes as after a deletion, the board reopens, the report stays.
     Placement moveVertex(int row, VertexModel::Column column, QStringView coordinate);
 
+    // Whether a vertex of the polygon shown can be taken to be moved: on a
+    // closed board whose report describes the rows as they stand.
+    bool canTakeVertices() const;
+    // A vertex taken to be moved; false, with nothing changed, where none
+    // can be or there is no such row. A vertex taken before is put down
+    // first, unless it is this one.
+    bool takeVertex(int row);
+    // The taken vertex to a pixel, the nearest one on the canvas: its row
+    // and number stay, and the figure and the report follow, as "Поред"
+    // computes them for the rows as they stand. No step of the history.
+    void moveTaken(QPoint to);
+    // The taken vertex stays where it is: the whole move, from where it was
+    // taken, one step of the history; none when it is back there. Any other
+    // command puts it down first.
+    void putDown();
+    // The taken vertex back where it was taken, the board as it was then.
+    void putBack();
+    // The taken vertex's row; -1 while none is taken.
+    int takenRow() const;
+    // One step back or forward in the history, a taken vertex put down first.
+    void undo();
+    void redo();
+
 signals:
     void reportChanged();
     // The picture is to be drawn afresh from the figure and the rows.
@@ -120,6 +145,10 @@ signals:
     void selectedRowChanged(int row);
     void lastPlacedChanged();
     void reportOutOfDateChanged(bool outOfDate);
+    // The taken vertex moved from `from`: its dot and the lines that end at
+    // it moved with it, the rest of the figure stayed.
+    void vertexMoved(int row, QPoint from);
+    void takenRowChanged(int row);
 
 private:
     // What the user sees of the board besides its rows.
@@ -135,6 +164,7 @@ private:
         bool looksLike(const Shown &other) const;
     };
     class Step;
+    class Move;
 
     template <typename Edit>
     void change(Edit edit);
@@ -146,10 +176,12 @@ private:
     void setSelectedRow(int row);
     void restore(const RowsChange &rows, bool undo, const Shown &shown);
     void announce(const Shown &before, bool redraw);
+    void endMove(bool back);
 
     VertexModel m_vertices;
     Shown m_shown;
     QPoint m_lastPlaced;
     QRect m_area;
     BoardHistory m_history;
+    std::unique_ptr<Move> m_move;
 };

@@ -49,3 +49,18 @@ struct Fan {
 };
 
 Fan fanOf(const std::vector<Point> &points);
+
+// Which of a fan's triangles, by index from 0: those from `first` up to
+// `last`, without it.
+struct TriangleRange {
+    int first = 0;
+    int last = 0;
+};
+
+// The fan of `points` made from `fan`, the fan of the same points but with
+// row `row` somewhere else: the triangles that share that vertex (two, or
+// one at the ends; every one for vertex 1) measured afresh, the total summed
+// again in the fan's order and the closing side; to the last bit the fan
+// that fanOf(points) makes, for a fraction of the work on a large board.
+// Returns the triangles measured afresh.
+TriangleRange refanAfterMove(Fan &fan, const std::vector<Point> &points, int row);

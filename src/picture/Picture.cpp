@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
+#include <utility>
 #include <cmath>
 
 namespace {
@@ -69,14 +71,16 @@ qsizetype pixelsPerLine(const QImage &image)
 // Where a walk along a line stands: in the picture's memory, where a step
 // along X is the next pixel and a step along Y the next row,
 struct PixelWalk {
-    QRgb *at;
+    QRgb *bits;
+    qsizetype at;
     int xStep;
     qsizetype yStep;
     QRgb pixel;
 
-    void plot() { *at = pixel; }
+    void plot() { bits[at] = pixel; }
     void stepX() { at += xStep; }
     void stepY() { at += yStep; }
+    void jump(int xSteps, int ySteps) { at += xSteps * xStep + ySteps * yStep; }
 };
 
 // or at a logical pixel, which `plotAt` fills.
@@ -89,24 +93,88 @@ struct PointWalk {
     void plot() { plotAt(at); }
     void stepX() { at.rx() += step.x(); }
     void stepY() { at.ry() += step.y(); }
+    void jump(int xSteps, int ySteps) { at += QPoint(xSteps * step.x(), ySteps * step.y()); }
 };
 template <typename Plot>
 PointWalk(QPoint, QPoint, Plot) -> PointWalk<Plot>;
 
+// Which of a walk's steps are plotted: `first` to `last`, both included.
+struct StepRange {
+    qint64 first = 0;
+    qint64 last = std::numeric_limits<int>::max();
+};
+
+// a / b rounded down and up, for b > 0.
+qint64 floorDivision(qint64 a, qint64 b)
+{
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+qint64 ceilDivision(qint64 a, qint64 b)
+{
+    return -floorDivision(-a, b);
+}
+
+// Bresenham's walk below goes a step along its major axis every time, and
+// one along the minor axis as well whenever (2m + 1)·major ≤ 2·minor·s, m
+// the steps along it so far and s the steps in all: after s steps, m is
+// this.
+qint64 minorSteps(qint64 steps, qint64 major, qint64 minor)
+{
+    return major == 0 ? 0 : floorDivision(2 * minor * steps + major, 2 * major);
+}
+
+// The steps of a walk from `from` to `to` whose pixels lie in `within`: a
+// few of a long line, where they cross a small rectangle.
+StepRange stepsWithin(QPoint from, QPoint to, const QRect &within)
+{
+    const bool alongX = std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y());
+    const auto axis = [alongX](QPoint p, bool major) { return major == alongX ? p.x() : p.y(); };
+    const qint64 major = std::abs(axis(to, true) - axis(from, true));
+    const qint64 minor = std::abs(axis(to, false) - axis(from, false));
+    // How far along each axis the walk may go, in steps of its own.
+    const auto reach = [&](bool onMajor) {
+        const qint64 start = axis(from, onMajor), lowest = axis(within.topLeft(), onMajor),
+                     highest = axis(within.bottomRight(), onMajor);
+        return axis(to, onMajor) >= start ? std::pair(lowest - start, highest - start)
+                                          : std::pair(start - highest, start - lowest);
+    };
+    const auto [majorLow, majorHigh] = reach(true);
+    const auto [minorLow, minorHigh] = reach(false);
+    StepRange range{std::max<qint64>(0, majorLow), std::min(major, majorHigh)};
+    if (minor == 0) {
+        if (minorLow > 0 || minorHigh < 0)
+            return {1, 0};
+    } else {
+        range.first = std::max(range.first, ceilDivision(2 * major * minorLow - major, 2 * minor));
+        range.last = std::min(range.last, floorDivision(2 * major * (minorHigh + 1) - major - 1, 2 * minor));
+    }
+    return range;
+}
+
 // Bresenham's walk from one end pixel to the other, both included: as many
 // steps as the line is long along its major axis, each along X, Y or both,
-// the pixels plotted where the pattern is on.
+// the pixels plotted where the pattern is on; those of `range` alone,
+// the walk starting at the first of them as if it had come all the way.
 template <typename Walk>
-void walkLine(QPoint from, QPoint to, const Pattern &pattern, Walk walk)
+void walkLine(QPoint from, QPoint to, const Pattern &pattern, Walk walk, StepRange range = {})
 {
     const int dx = std::abs(to.x() - from.x());
     const int dy = -std::abs(to.y() - from.y());
-    int error = dx + dy;
-    int phase = 0;
-    for (int steps = std::max(dx, -dy);; --steps) {
+    const int first = int(std::max<qint64>(range.first, 0));
+    const int last = int(std::min<qint64>(range.last, std::max(dx, -dy)));
+    if (first > last)
+        return;
+    const bool alongX = dx >= -dy;
+    const int minor = int(minorSteps(first, alongX ? dx : -dy, alongX ? -dy : dx));
+    const int xSteps = alongX ? first : minor, ySteps = alongX ? minor : first;
+    walk.jump(xSteps, ySteps);
+    int error = dx + dy + xSteps * dy + ySteps * dx;
+    int phase = first % pattern.period;
+    for (int step = first;; ++step) {
         if (pattern.on[phase])
             walk.plot();
-        if (steps == 0)
+        if (step == last)
             return;
         phase = phase + 1 == pattern.period ? 0 : phase + 1;
         const int twice = 2 * error;
@@ -145,20 +213,35 @@ QRect Picture::clear()
     return area();
 }
 
+QRect Picture::clear(const QRect &part)
+{
+    const QRect cleared = part & area();
+    if (!cleared.isEmpty())
+        fillDevicePixels(devicePixelsCovering(cleared), Paper);
+    return cleared;
+}
+
 QRect Picture::drawDot(QPointF centre, int width, const QColor &colour)
 {
-    return plotDots(&centre, 1, width, colour);
+    return plotDots(&centre, 1, width, colour, m_image.rect());
 }
 
 QRect Picture::drawDots(const QPointF *centres, qsizetype count, int width, const QColor &colour)
 {
-    return plotDots(centres, count, width, colour);
+    return plotDots(centres, count, width, colour, m_image.rect());
+}
+
+QRect Picture::drawDots(const QPointF *centres, qsizetype count, int width, const QColor &colour, const QRect &within)
+{
+    const QRect part = within & area();
+    return part.isEmpty() ? QRect() : plotDots(centres, count, width, colour, devicePixelsCovering(part));
 }
 
 // A dot is the device pixels whose centres lie within half the width of the
 // centre of the logical pixel at its centre. A full board plots 32,767 dots
-// in one call: the image is detached once for all.
-QRect Picture::plotDots(const QPointF *centres, qsizetype count, int width, const QColor &colour)
+// in one call: the image is detached once for all. Only the device pixels
+// of `frame` are plotted.
+QRect Picture::plotDots(const QPointF *centres, qsizetype count, int width, const QColor &colour, const QRect &frame)
 {
     if (m_image.isNull() || count == 0)
         return {};
@@ -167,30 +250,30 @@ QRect Picture::plotDots(const QPointF *centres, qsizetype count, int width, cons
     const QRgb pixel = colour.rgb();
     QRgb *bits = reinterpret_cast<QRgb *>(m_image.bits());
     const qsizetype stride = pixelsPerLine(m_image);
-    const int frameWidth = m_image.width(), frameHeight = m_image.height();
+    const int imageWidth = m_image.width(), imageHeight = m_image.height();
     QRect touched;
     for (const QPointF *centre = centres; centre != centres + count; ++centre) {
         const double left = (centre->x() + 0.5) * ratio - radius;
         const double top = (centre->y() + 0.5) * ratio - radius;
         // Far outside, or not a number: nothing to draw, and no integer overflow.
-        if (!(left + 2 * radius >= 0 && top + 2 * radius >= 0 && left < frameWidth && top < frameHeight))
+        if (!(left + 2 * radius >= 0 && top + 2 * radius >= 0 && left < imageWidth && top < imageHeight))
             continue;
         const int x = int(std::floor(left)), y = int(std::floor(top));
         const QPointF fraction(left - x, top - y);
         const DotStamp &stamp = stampFor(width, fraction);
         const QRect box(QPoint(x, y), stamp.box);
-        if (x >= 0 && y >= 0 && box.right() < frameWidth && box.bottom() < frameHeight) {
+        if (frame.contains(box)) {
             QRgb *origin = bits + y * stride + x;
             for (qsizetype offset : stamp.offsets)
                 origin[offset] = pixel;
-        } else {
+        } else if (box.intersects(frame)) {
             for (QPoint p : stamp.pixels) {
                 const QPoint at = QPoint(x, y) + p;
-                if (at.x() >= 0 && at.y() >= 0 && at.x() < frameWidth && at.y() < frameHeight)
+                if (frame.contains(at))
                     bits[at.y() * stride + at.x()] = pixel;
             }
         }
-        touched |= box;
+        touched |= box & frame;
     }
     return logicalArea(touched);
 }
@@ -224,6 +307,11 @@ const Picture::DotStamp &Picture::stampFor(int width, QPointF fraction)
 
 QRect Picture::drawLine(QPointF from, QPointF to, LineStyle style, const QColor &colour)
 {
+    return drawLine(from, to, style, colour, area());
+}
+
+QRect Picture::drawLine(QPointF from, QPointF to, LineStyle style, const QColor &colour, const QRect &within)
+{
     if (m_image.isNull() || !isFinite(from) || !isFinite(to))
         return {};
     // Only the part that can touch the picture is walked: a line far outside
@@ -234,32 +322,32 @@ QRect Picture::drawLine(QPointF from, QPointF to, LineStyle style, const QColor 
         return {};
     const QPoint start = (from + t0 * delta).toPoint();
     const QPoint end = (from + t1 * delta).toPoint();
-    drawPixels(start, end, style, colour.rgb());
+    if (!QRect(start, end).normalized().intersects(within))
+        return {};
+    drawPixels(start, end, style, colour.rgb(), within & area());
     // Both end pixels, whichever way the line runs.
-    return (QRect(start, QSize(1, 1)) | QRect(end, QSize(1, 1))) & area();
+    return (QRect(start, QSize(1, 1)) | QRect(end, QSize(1, 1))) & within & area();
 }
 
-// The line's pixels, both ends included, in logical pixels. A line
-// wholly inside, as every line of a board's figure is, is drawn without a
-// check per pixel; at one device pixel a logical pixel, by a pointer into
+// The line's pixels in `within`, both ends included, in logical pixels.
+// Only the steps whose pixels lie there are walked, all of them for a line
+// wholly inside, as every line of a board's figure is: no pixel needs a
+// check. At one device pixel a logical pixel, the walk is a pointer into
 // the pixels that steps to the next one or to the next row.
-void Picture::drawPixels(QPoint from, QPoint to, LineStyle style, QRgb pixel)
+void Picture::drawPixels(QPoint from, QPoint to, LineStyle style, QRgb pixel, const QRect &within)
 {
     const Pattern &pattern = patternOf(style);
     const QPoint step(from.x() < to.x() ? 1 : -1, from.y() < to.y() ? 1 : -1);
+    const StepRange steps = within.contains(from) && within.contains(to) ? StepRange{} : stepsWithin(from, to, within);
     // Across the line, its pixels are as wide at every pixel.
     const Across across = std::abs(to.x() - from.x()) >= std::abs(to.y() - from.y()) ? Across::Rows : Across::Columns;
-    if (!area().contains(from) || !area().contains(to)) {
-        const QRect inside = m_image.rect();
-        const auto fillInside = [&](QPoint p) { fillDevicePixels(stroked(devicePixelsOf(p), across) & inside, pixel); };
-        walkLine(from, to, pattern, PointWalk{from, step, fillInside});
-    } else if (m_grid) {
+    if (m_grid) {
         const auto fill = [&](QPoint p) { fillDevicePixels(stroked(m_grid->blockOf(p), across), pixel); };
-        walkLine(from, to, pattern, PointWalk{from, step, fill});
+        walkLine(from, to, pattern, PointWalk{from, step, fill}, steps);
     } else {
         const qsizetype stride = pixelsPerLine(m_image);
-        QRgb *start = reinterpret_cast<QRgb *>(m_image.bits()) + from.y() * stride + from.x();
-        walkLine(from, to, pattern, PixelWalk{start, step.x(), step.y() * stride, pixel});
+        QRgb *bits = reinterpret_cast<QRgb *>(m_image.bits());
+        walkLine(from, to, pattern, PixelWalk{bits, from.y() * stride + from.x(), step.x(), step.y() * stride, pixel}, steps);
     }
 }
 
@@ -272,6 +360,11 @@ QRect Picture::devicePixelsOf(QPoint logical) const
     const auto firstInside = [ratio](int x) { return int(std::ceil(x * ratio - 0.5)); };
     return QRect(QPoint(firstInside(logical.x()), firstInside(logical.y())),
                  QPoint(firstInside(logical.x() + 1) - 1, firstInside(logical.y() + 1) - 1));
+}
+
+QRect Picture::devicePixelsCovering(const QRect &logical) const
+{
+    return (devicePixelsOf(logical.topLeft()) | devicePixelsOf(logical.bottomRight())) & m_image.rect();
 }
 
 // A line's pixel: its device pixels along the line, and the stroke's
@@ -324,21 +417,40 @@ Picture Picture::atRatio(qreal ratio) const
     Picture larger(m_size, ratio);
     if (!larger.m_grid || m_image.isNull() || devicePixelRatio() != 1)
         return larger.m_grid ? larger : *this;
-    // A line's direction at a pixel is read from its neighbours: one above
-    // or below and none beside, a column; else a row, unless it meets
-    // another line there.
+    larger.takeOver(*this, area());
+    return larger;
+}
+
+// A line's direction at a pixel is read from its neighbours: one above or
+// below and none beside, a column; else a row, unless it meets another line
+// there. A pixel next to the part changed may have changed its direction.
+QRect Picture::takeOver(const Picture &lines, const QRect &part)
+{
+    if (lines.devicePixelRatio() != 1 || lines.size() != m_size)
+        return {};
+    if (!m_grid) {
+        const QRect taken = part & area();
+        for (int y = taken.top(); y <= taken.bottom(); ++y)
+            std::copy_n(reinterpret_cast<const QRgb *>(lines.m_image.constScanLine(y)) + taken.left(), taken.width(),
+                        reinterpret_cast<QRgb *>(m_image.scanLine(y)) + taken.left());
+        return taken;
+    }
+    const QRect taken = part.adjusted(-1, -1, 1, 1) & area();
+    if (taken.isEmpty())
+        return {};
+    fillDevicePixels(devicePixelsCovering(taken), Paper);
     const int width = m_size.width(), height = m_size.height();
     const auto inked = [&](int x, int y) {
         return x >= 0 && y >= 0 && x < width && y < height
-            && reinterpret_cast<const QRgb *>(m_image.constScanLine(y))[x] != Paper;
+            && reinterpret_cast<const QRgb *>(lines.m_image.constScanLine(y))[x] != Paper;
     };
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
+    for (int y = taken.top(); y <= taken.bottom(); ++y)
+        for (int x = taken.left(); x <= taken.right(); ++x) {
             if (!inked(x, y))
                 continue;
             const bool beside = inked(x - 1, y) || inked(x + 1, y), aboveOrBelow = inked(x, y - 1) || inked(x, y + 1);
             const Across across = aboveOrBelow ? (beside ? Across::Neither : Across::Columns) : Across::Rows;
-            larger.fillDevicePixels(larger.stroked(larger.m_grid->blockOf({x, y}), across), m_image.pixel(x, y));
+            fillDevicePixels(stroked(m_grid->blockOf({x, y}), across), lines.m_image.pixel(x, y));
         }
-    return larger;
+    return taken;
 }

@@ -42,18 +42,24 @@ public:
     qreal devicePixelRatio() const { return m_image.devicePixelRatio(); }
     const QImage &image() const { return m_image; }
 
-    // Erases the picture to white.
+    // Erases the picture to white, or a part of it.
     QRect clear();
+    QRect clear(const QRect &part);
     // A round dot `width` pixels across, centred on the pixel at `centre`.
     QRect drawDot(QPointF centre, int width, const QColor &colour);
     // The same for many dots at once, as fast as the pixels can be written.
     QRect drawDots(const QPointF *centres, qsizetype count, int width, const QColor &colour);
+    // Their pixels in `within` alone.
+    QRect drawDots(const QPointF *centres, qsizetype count, int width, const QColor &colour, const QRect &within);
     // A line one logical pixel wide, both end pixels included; the style's
     // pattern starts afresh at its first pixel. At a ratio its pixels are
     // the ratio's whole device pixels wide across it, wherever it runs:
     // every line equally wide, where the pixels themselves, at 175 %, are
     // one or two device pixels in turn.
     QRect drawLine(QPointF from, QPointF to, LineStyle style, const QColor &colour);
+    // Its pixels in `within` alone, the very pixels the whole line has there:
+    // a part of the picture drawn again.
+    QRect drawLine(QPointF from, QPointF to, LineStyle style, const QColor &colour, const QRect &within);
 
     // The picture at another size or device pixel ratio: what was drawn
     // stays where it was, and a larger area is white.
@@ -65,6 +71,10 @@ public:
     // black one). A full board's fan is drawn so at a zoom in the time it
     // takes at 100 %.
     Picture atRatio(qreal ratio) const;
+    // The part of `lines`, drawn at one device pixel a pixel, in place of
+    // the same part of this picture, as atRatio() gives it at this ratio;
+    // returns the pixels taken over, at a ratio a pixel more all round.
+    QRect takeOver(const Picture &lines, const QRect &part);
 
     // The same pixels, at the same ratio.
     friend bool operator==(const Picture &a, const Picture &b) { return a.m_image == b.m_image; }
@@ -106,10 +116,11 @@ private:
     // Which way a line's pixel is cut to the stroke's width.
     enum class Across { Rows, Columns, Neither };
 
-    QRect plotDots(const QPointF *centres, qsizetype count, int width, const QColor &colour);
+    QRect plotDots(const QPointF *centres, qsizetype count, int width, const QColor &colour, const QRect &frame);
     const DotStamp &stampFor(int width, QPointF fraction);
-    void drawPixels(QPoint from, QPoint to, LineStyle style, QRgb pixel);
+    void drawPixels(QPoint from, QPoint to, LineStyle style, QRgb pixel, const QRect &within);
     QRect devicePixelsOf(QPoint logical) const;
+    QRect devicePixelsCovering(const QRect &logical) const;
     QRect stroked(const QRect &block, Across across) const;
     void fillDevicePixels(const QRect &pixels, QRgb pixel);
     QRect logicalArea(const QRect &devicePixels) const;

@@ -7,6 +7,7 @@
 #include "ReportLayout.h"
 #include "TextWriter.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -52,6 +53,17 @@ void writeTriangle(TextWriter &text, NumberWriter &numbers, const FanTriangle &t
     text.endLine();
 }
 
+void writeTotal(TextWriter &text, NumberWriter &numbers, const Fan &fan, QStringView afterTotal)
+{
+    text.append(u"Лице на изпъкналия многоъгълник = ");
+    numbers.writeStandard(fan.total);
+    text.endLine();
+    if (afterTotal.endsWith(u"\r\n")) {
+        text.append(afterTotal.chopped(2));
+        text.endLine();
+    }
+}
+
 } // namespace
 
 QString areaReport(const Fan &fan, QList<qsizetype> *lineStarts, QStringView afterTotal)
@@ -66,12 +78,31 @@ QString areaReport(const Fan &fan, QList<qsizetype> *lineStarts, QStringView aft
     NumberWriter numbers(text);
     for (const FanTriangle &t : fan.triangles)
         writeTriangle(text, numbers, t);
-    text.append(u"Лице на изпъкналия многоъгълник = ");
-    numbers.writeStandard(fan.total);
-    text.endLine();
-    if (warning) {
-        text.append(afterTotal.chopped(2));
-        text.endLine();
-    }
+    writeTotal(text, numbers, fan, afterTotal);
     return text.take();
+}
+
+LinedText areaReportAfter(const LinedText &before, const Fan &fan, TriangleRange changed, QStringView afterTotal)
+{
+    const int triangles = int(fan.triangles.size());
+    const int totalLine = firstLineOf({ReportPart::Total, -1}, triangles);
+    const bool sameShape = before.lineCount() == reportLineCount(triangles, false)
+                           || before.lineCount() == reportLineCount(triangles, true);
+    LinedText report;
+    if (!sameShape || changed.first < 0 || changed.last > triangles) {
+        report.text = areaReport(fan, &report.lineStarts, afterTotal);
+        return report;
+    }
+    const int lineCount = reportLineCount(triangles, afterTotal.endsWith(u"\r\n"));
+    report.lineStarts.reserve(lineCount + 1);
+    TextWriter text(before.text.size() + (changed.last - changed.first) * CharactersPerTriangle + afterTotal.size() + 64,
+                    &report.lineStarts);
+    NumberWriter numbers(text);
+    text.appendLines(before, 0, changed.first * LinesPerTriangle);
+    for (int i = changed.first; i < changed.last; ++i)
+        writeTriangle(text, numbers, fan.triangles[size_t(i)]);
+    text.appendLines(before, std::max(changed.first, changed.last) * LinesPerTriangle, totalLine);
+    writeTotal(text, numbers, fan, afterTotal);
+    report.text = text.take();
+    return report;
 }

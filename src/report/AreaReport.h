@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Fan.h"
+#include "LinedText.h"
 
 #include <QList>
 #include <QString>
@@ -17,3 +18,9 @@
 // total (the contour's warning, CR LF ended) is written with it, so that
 // the report is made once, in one piece.
 QString areaReport(const Fan &fan, QList<qsizetype> *lineStarts = nullptr, QStringView afterTotal = {});
+
+// The report of `fan` written from `before`, the report of a fan of as many
+// triangles that differ from it only in `changed` (a vertex moved): those
+// blocks written anew, the others copied, then the total and the line to
+// follow it. The same text and line starts as areaReport(fan, ...).
+LinedText areaReportAfter(const LinedText &before, const Fan &fan, TriangleRange changed, QStringView afterTotal = {});

@@ -34,6 +34,18 @@ void TextWriter::endLine()
         m_lineStarts->append(written());
 }
 
+void TextWriter::appendLines(const LinedText &text, int first, int last)
+{
+    if (first >= last)
+        return;
+    const qsizetype from = text.lineStart(first);
+    const qsizetype shift = written() - from;
+    append(QStringView(text.text).sliced(from, text.lineBreakEnd(last - 1) - from));
+    if (m_lineStarts)
+        for (int line = first + 1; line <= last; ++line)
+            m_lineStarts->append(line < text.lineCount() ? text.lineStart(line) + shift : written());
+}
+
 QString TextWriter::take()
 {
     const qsizetype size = written();

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "LinedText.h"
+
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -36,6 +38,10 @@ public:
     }
     // CR LF: the line ends, and the next one starts after it.
     void endLine();
+    // Whole lines of a text written before, `first` up to `last` without it,
+    // each with its line end, and where they start: a report written again
+    // around a few lines is copied, not written.
+    void appendLines(const LinedText &text, int first, int last);
 
     // The text written, in storage of its own size.
     QString take();

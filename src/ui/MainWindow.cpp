@@ -44,8 +44,7 @@ const QColor Green(0, 255, 0);
 const QColor Red(255, 0, 0);
 const QColor Magenta(255, 0, 255);
 
-// The canvas's marks as the recovery file keeps them.
-const QString VertexNumbersMark = QStringLiteral("vertex-numbers");
+// How the recovery file keeps a mark of the canvas's shown.
 const QString Shown = QStringLiteral("shown");
 
 QString shownOrHidden(bool shown)
@@ -92,13 +91,24 @@ MainWindow::MainWindow(QWidget *parent)
     m_hints = new CanvasHints(m_board, *m_ui->canvas, this);
     AccessibleReportView::follow(m_ui->report);
     m_board.setArea(m_ui->canvas->area());
+    m_canvasSwitches = {
+        {m_ui->vertexNumbersAction, QStringLiteral("vertex-numbers"), &Canvas::setVertexNumbersShown,
+         &ViewSettings::vertexNumbersShown, &ViewSettings::setVertexNumbersShown},
+        {m_ui->gridAction, QStringLiteral("grid"), &Canvas::setGridShown, &ViewSettings::gridShown,
+         &ViewSettings::setGridShown},
+    };
     m_commands = commandTable();
     paintColours();
     showVertexViews();
     connectCommands();
 
     m_ui->canvas->follow(m_board);
-    const auto showReport = [this] { m_ui->report->setText(m_board.reportLines()); };
+    // A vertex on its way changes the report's numbers, not its lines: the
+    // box keeps its place.
+    const auto showReport = [this] {
+        m_board.takenRow() >= 0 ? m_ui->report->followText(m_board.reportLines())
+                                : m_ui->report->setText(m_board.reportLines());
+    };
     connect(&m_board, &Board::reportChanged, this, showReport);
     showReport();
     m_ui->report->setTextBoxCaptions(Messages::copyCaption(), Messages::selectAllCaption());
@@ -107,8 +117,17 @@ MainWindow::MainWindow(QWidget *parent)
         connect(&m_board, changed, this, &MainWindow::describeCanvasLater);
     connect(&m_board, &Board::verticesPlaced, this, &MainWindow::describeCanvasLater);
     connect(&m_board, &Board::selectedRowChanged, this, &MainWindow::describeCanvasLater);
+    connect(&m_board, &Board::takenRowChanged, this, &MainWindow::describeCanvasLater);
+    connect(&m_board, &Board::vertexMoved, this, [this](int row) {
+        describeCanvasLater();
+        m_ui->numberList->scrollTo(m_ui->numberList->model()->index(row, 0));
+    });
     describeCanvas();
     connect(m_ui->canvas, &Canvas::pressed, this, &MainWindow::placeVertex);
+    connect(m_ui->canvas, &Canvas::vertexTaken, &m_board, &Board::takeVertex);
+    connect(m_ui->canvas, &Canvas::takenMoved, &m_board, &Board::moveTaken);
+    connect(m_ui->canvas, &Canvas::takenPutDown, &m_board, &Board::putDown);
+    connect(m_ui->canvas, &Canvas::takenPutBack, &m_board, &Board::putBack);
     connect(m_ui->canvas, &Canvas::pasteRequested, this, [this] {
         placeVertexText(QGuiApplication::clipboard()->text(), Messages::Source::Clipboard);
     });
@@ -118,8 +137,10 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_ui->canvas, &Canvas::fileDropped, this, &MainWindow::openVertexFile);
     new MenuBarKeyboard(m_ui->menuBar);
     m_ui->canvas->setCoordinatesText(&Messages::pixelCoordinates);
-    m_ui->vertexNumbersAction->setChecked(ViewSettings::vertexNumbersShown());
-    m_ui->canvas->setVertexNumbersShown(m_ui->vertexNumbersAction->isChecked());
+    for (const CanvasSwitch &mark : m_canvasSwitches) {
+        mark.action->setChecked(mark.remembered());
+        (m_ui->canvas->*mark.show)(mark.action->isChecked());
+    }
 
     m_ui->report->setFocus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -155,7 +176,6 @@ std::vector<MainWindow::Command> MainWindow::commandTable()
 {
     using Messages::Document;
     Ui::MainWindow &ui = *m_ui;
-    QUndoStack *history = &m_board.history();
     return {
         {ui.orderContourAction, ui.contourButton, Orange, MenuBar, std::bind(&Board::orderContour, &m_board)},
         {ui.connectInOrderAction, ui.inOrderButton, Green, MenuBar, std::bind(&Board::connectInOrder, &m_board)},
@@ -173,12 +193,12 @@ std::vector<MainWindow::Command> MainWindow::commandTable()
         {ui.presentationAction, nullptr, {}, CanvasMenu | ReportMenu | ListMenu,
          std::bind(&MainWindow::showPresentation, this)},
         {ui.practiceAction, nullptr, {}, CanvasMenu | ReportMenu, std::bind(&MainWindow::showPractice, this)},
-        {ui.vertexNumbersAction, nullptr, {}, CanvasMenu,
-         [this] { showVertexNumbers(m_ui->vertexNumbersAction->isChecked()); }},
+        {ui.vertexNumbersAction, nullptr, {}, CanvasMenu, std::bind(&MainWindow::switchCanvasMark, this, ui.vertexNumbersAction)},
+        {ui.gridAction, nullptr, {}, CanvasMenu, std::bind(&MainWindow::switchCanvasMark, this, ui.gridAction)},
         {ui.savePictureAction, nullptr, {}, ReportMenu | CanvasMenu,
          std::bind(&Documents::saveAs, &m_documents, Document::Picture)},
-        {ui.undoAction, nullptr, {}, Shortcut, std::bind(&QUndoStack::undo, history)},
-        {ui.redoAction, nullptr, {}, Shortcut, std::bind(&QUndoStack::redo, history)},
+        {ui.undoAction, nullptr, {}, Shortcut, std::bind(&Board::undo, &m_board)},
+        {ui.redoAction, nullptr, {}, Shortcut, std::bind(&Board::redo, &m_board)},
         {ui.zoomInAction, nullptr, {}, Shortcut, [this] { m_zoom->zoomIn(); }},
         {ui.zoomOutAction, nullptr, {}, Shortcut, [this] { m_zoom->zoomOut(); }},
         {ui.zoomResetAction, nullptr, {}, Shortcut, [this] { m_zoom->reset(); }},
@@ -339,12 +359,16 @@ void MainWindow::showPractice()
     m_practice->open();
 }
 
-void MainWindow::showVertexNumbers(bool shown)
+// As its action now says: shown or not, remembered, kept for recovery.
+void MainWindow::switchCanvasMark(QAction *action)
 {
-    m_ui->canvas->setVertexNumbersShown(shown);
-    ViewSettings::setVertexNumbersShown(shown);
-    if (m_recovery)
-        m_recovery->setMark(VertexNumbersMark, shownOrHidden(shown));
+    for (const CanvasSwitch &mark : m_canvasSwitches)
+        if (mark.action == action) {
+            (m_ui->canvas->*mark.show)(action->isChecked());
+            mark.remember(action->isChecked());
+            if (m_recovery)
+                m_recovery->setMark(mark.keptAs, shownOrHidden(action->isChecked()));
+        }
 }
 
 void MainWindow::keepForRecovery(const QString &folder, bool restore)
@@ -353,15 +377,17 @@ void MainWindow::keepForRecovery(const QString &folder, bool restore)
     connect(m_recovery.get(), &BoardRecovery::keepingFailed, this, [this](const QString &folder, const QString &reason) {
         m_hints->hint(Messages::notKept(folder, reason), 3 * CanvasHints::HintMilliseconds);
     });
-    m_recovery->setMark(VertexNumbersMark, shownOrHidden(m_ui->vertexNumbersAction->isChecked()));
+    for (const CanvasSwitch &mark : m_canvasSwitches)
+        m_recovery->setMark(mark.keptAs, shownOrHidden(mark.action->isChecked()));
     const BoardRecovery::Restoring restored = restore ? m_recovery->restore() : BoardRecovery::Restoring();
     switch (restored.outcome) {
     case BoardRecovery::Restoring::Nothing: break;
     case BoardRecovery::Restoring::Restored:
-        if (const auto numbers = restored.marks.find(VertexNumbersMark); numbers != restored.marks.end()) {
-            m_ui->vertexNumbersAction->setChecked(numbers->second == Shown);
-            showVertexNumbers(numbers->second == Shown);
-        }
+        for (const CanvasSwitch &mark : m_canvasSwitches)
+            if (const auto kept = restored.marks.find(mark.keptAs); kept != restored.marks.end()) {
+                mark.action->setChecked(kept->second == Shown);
+                switchCanvasMark(mark.action);
+            }
         m_hints->notice(Messages::boardRestored(m_board.reportedVertices() != nullptr));
         break;
     case BoardRecovery::Restoring::Unreadable:

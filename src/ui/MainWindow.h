@@ -18,6 +18,7 @@ class MainWindow;
 }
 
 class BoardRecovery;
+class Canvas;
 class CanvasHints;
 class HelpWindow;
 class LessonMarks;
@@ -81,6 +82,16 @@ private:
         std::function<void()> run;
     };
 
+    // A mark of the canvas's the user shows or hides by a checkable action:
+    // remembered for the next start, kept with the board for recovery.
+    struct CanvasSwitch {
+        QAction *action;
+        QString keptAs; // the mark's key in the recovery file
+        void (Canvas::*show)(bool);
+        bool (*remembered)();
+        void (*remember)(bool);
+    };
+
     std::vector<Command> commandTable();
     void connectCommands();
     void showVertexViews();
@@ -96,7 +107,7 @@ private:
     void showHelp();
     void showPresentation();
     void showPractice();
-    void showVertexNumbers(bool shown);
+    void switchCanvasMark(QAction *action);
     void openContextMenu();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
@@ -104,6 +115,7 @@ private:
     std::unique_ptr<BoardRecovery> m_recovery; // goes before the board
     Documents m_documents;
     std::vector<Command> m_commands;
+    std::vector<CanvasSwitch> m_canvasSwitches;
     HelpWindow *m_help = nullptr;
     LessonMarks *m_lesson = nullptr;
     PresentationWindow *m_presentation = nullptr;

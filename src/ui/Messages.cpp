@@ -231,10 +231,14 @@ QString canvasDescription(const Board &board)
     QString words = n == 0 ? QStringLiteral("Няма върхове.")
                   : n == 1 ? QStringLiteral("1 връх.")
                            : QStringLiteral("%1 върха.").arg(n);
-    if (const int picked = board.selectedRow(); picked >= 0) {
-        const Point p = board.points()[picked];
-        words += QStringLiteral(" Избран е връх %1 (%2, %3).").arg(picked + 1).arg(qint64(p.x)).arg(qint64(p.y));
-    }
+    const auto vertex = [&](int row) {
+        const Point p = board.points()[size_t(row)];
+        return QStringLiteral("връх %1 (%2, %3).").arg(row + 1).arg(qint64(p.x)).arg(qint64(p.y));
+    };
+    if (const int picked = board.selectedRow(); picked >= 0)
+        words += QStringLiteral(" Избран е ") + vertex(picked);
+    if (const int taken = board.takenRow(); taken >= 0)
+        words += QStringLiteral(" Хванат е ") + vertex(taken);
     const DrawnFigure &figure = board.figure();
     if (board.isClosed() && figure.base == DrawnFigure::Base::Fan && figure.fan) {
         // The report's total line and its warning, if any: its lines from the

@@ -85,8 +85,8 @@ QString reportOutOfDate();
 QString reportOutOfDateDescription();
 
 // What a screen reader says of the canvas: how many vertices it holds, the
-// picked one, and once the polygon is computed, its total and the report's
-// warning, if any.
+// picked one, the one taken to be moved, and once the polygon is computed,
+// its total and the report's warning, if any.
 QString canvasDescription(const Board &board);
 
 // A triangle of the fan under the pointer: its vertices and its two areas,

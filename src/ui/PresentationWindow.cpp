@@ -32,9 +32,12 @@ PresentationWindow::PresentationWindow(const Board &board, QWidget *mainWindow)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setFont(QFont(QStringLiteral("Times New Roman")));
-    for (auto changed : {&Board::reportChanged, &Board::figureChanged})
-        connect(&board, changed, this, &PresentationWindow::restart);
+    connect(&board, &Board::figureChanged, this, &PresentationWindow::restart);
     connect(&board, &Board::verticesPlaced, this, &PresentationWindow::restart);
+    // A vertex on its way leaves the class where it is, the step's numbers
+    // following it.
+    connect(&board, &Board::reportChanged, this, [this] { m_board.takenRow() >= 0 ? follow() : restart(); });
+    connect(&board, &Board::vertexMoved, this, &PresentationWindow::follow);
     restart();
 }
 
@@ -61,12 +64,18 @@ int PresentationWindow::lastStep() const
     return int(figure.fan->triangles.size()) + 1;
 }
 
-// A new figure: step 0, the picture drawn afresh, the running sums of |D|
-// added in the report's order, so that the last is the report's total.
+// A new figure: step 0, and the figure followed.
 void PresentationWindow::restart()
 {
     m_step = 0;
     m_typed.clear();
+    follow();
+}
+
+// The picture drawn afresh, the running sums of |D| added in the report's
+// order, so that the last is the report's total.
+void PresentationWindow::follow()
+{
     m_layout.reset();
     m_picture.forget();
     m_runningTotals.clear();

@@ -33,7 +33,8 @@ struct FanTriangle;
 // its last digit) and Enter go to that triangle, the last one for a number
 // past it; B blanks the screen to black and W to white until the next key,
 // which does nothing else; Escape leaves. It follows the board: a new
-// computation, or any change of the figure, starts it at step 0.
+// computation, or any change of the figure, starts it at step 0; a vertex
+// of the polygon moved keeps the step, its numbers and picture following.
 //
 // A screen reader reads the step's text as the window's description.
 //
@@ -64,6 +65,7 @@ private:
     enum class Blank { None, Black, White };
 
     void restart();
+    void follow();
     void goTo(int step);
     void describe();
     const PresentationLayout &layout();

@@ -9,6 +9,12 @@ namespace {
 
 const QString ZoomKey = QStringLiteral("view/zoomPercent");
 const QString NumbersKey = QStringLiteral("view/vertexNumbers");
+const QString GridKey = QStringLiteral("view/grid");
+
+bool isShown(const QString &key)
+{
+    return QSettings().value(key).toString() == QLatin1String("true");
+}
 
 } // namespace
 
@@ -26,10 +32,20 @@ void ViewSettings::setZoomPercent(int percent)
 
 bool ViewSettings::vertexNumbersShown()
 {
-    return QSettings().value(NumbersKey).toString() == QLatin1String("true");
+    return isShown(NumbersKey);
 }
 
 void ViewSettings::setVertexNumbersShown(bool shown)
 {
     QSettings().setValue(NumbersKey, shown);
+}
+
+bool ViewSettings::gridShown()
+{
+    return isShown(GridKey);
+}
+
+void ViewSettings::setGridShown(bool shown)
+{
+    QSettings().setValue(GridKey, shown);
 }

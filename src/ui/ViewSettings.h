@@ -5,8 +5,8 @@
 
 // What the window remembers for the next start, in the user's settings of
 // the program (the application's and organisation's name, "Zarvelon"): its zoom and whether the canvas shows the
-// vertices' numbers. A missing or unreadable setting gives 100 % and no
-// numbers.
+// vertices' numbers and the grid. A missing or unreadable setting gives
+// 100 %, no numbers and no grid.
 namespace ViewSettings {
 
 int zoomPercent();
@@ -14,5 +14,8 @@ void setZoomPercent(int percent);
 
 bool vertexNumbersShown();
 void setVertexNumbersShown(bool shown);
+
+bool gridShown();
+void setGridShown(bool shown);
 
 } // namespace ViewSettings

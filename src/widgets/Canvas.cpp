@@ -4,6 +4,7 @@
 #include "Canvas.h"
 
 #include "Board.h"
+#include "FigurePainter.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -12,6 +13,23 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// How far off a dot a press still takes it, in the picture's pixels: a
+// finger on a classroom's board is no mouse.
+constexpr int GrabMargin = 4;
+
+// The taken vertex's ring, round the middle of its pixel.
+QRectF ringReach(QPoint vertex)
+{
+    return QRectF(QPointF(vertex) - QPointF(8.5, 8.5), QSizeF(18, 18));
+}
+
+} // namespace
 
 Canvas::Canvas(QWidget *parent)
     : PictureFrame(parent)
@@ -30,6 +48,15 @@ void Canvas::follow(const Board &board)
     connect(&board, &Board::verticesPlaced, this,
             [this](int first, int count) { showDrawn(picture().drawPlaced(first, count)); });
     connect(&board, &Board::lastPlacedChanged, this, &Canvas::placeCrosshair);
+    connect(&board, &Board::vertexMoved, this, [this](int row, QPoint from) {
+        showDrawn(picture().drawMoved(row, from));
+        ringTaken();
+    });
+    connect(&board, &Board::takenRowChanged, this, [this](int row) {
+        if (row < 0)
+            endDrag();
+        ringTaken();
+    });
     showDrawn(picture().drawFigure());
     placeCrosshair();
 }
@@ -59,6 +86,7 @@ void Canvas::pictureFitted()
 void Canvas::paintOver(QPainter &painter, const QRect &target)
 {
     const QFont font = pictureFont();
+    m_grid.paint(painter, area(), zoom(), font, palette());
     if (!m_mark.isEmpty())
         m_mark.paint(painter, font);
     if (m_numbersShown && m_board) {
@@ -67,6 +95,12 @@ void Canvas::paintOver(QPainter &painter, const QRect &target)
         for (const CanvasMark::Label &label : m_mark.labels)
             named << label.vertex;
         m_numbers.paint(painter, m_board->points(), area(), font, exposed, named);
+    }
+    if (m_ringed) {
+        CanvasMark ring;
+        ring.rings << QPointF(*m_ringed);
+        ring.ink = palette().color(QPalette::Highlight);
+        ring.paint(painter, font);
     }
     m_coordinates.paint(painter, coordinatedPixels(), area(), font, palette());
     if (!m_notePlacedIn.isValid())
@@ -82,6 +116,14 @@ void Canvas::setVertexNumbersShown(bool shown)
     if (shown == m_numbersShown)
         return;
     m_numbersShown = shown;
+    update(contentsRect());
+}
+
+void Canvas::setGridShown(bool shown)
+{
+    if (shown == m_grid.isShown())
+        return;
+    m_grid.setShown(shown);
     update(contentsRect());
 }
 
@@ -144,7 +186,9 @@ void Canvas::paintFocus(QPainter &painter) const
 std::vector<QPoint> Canvas::coordinatedPixels() const
 {
     std::vector<QPoint> pixels;
-    if (const std::optional<QPoint> pointer = pointerPixel())
+    if (m_dragging)
+        pixels.push_back(takenPosition());
+    else if (const std::optional<QPoint> pointer = pointerPixel())
         pixels.push_back(*pointer);
     if (showsKeyboardMarks())
         pixels.push_back(m_crosshair.position());
@@ -206,16 +250,18 @@ void Canvas::keyPressEvent(QKeyEvent *event)
         emit pasteRequested();
         return;
     }
+    if (moveVertexByKeys(*event))
+        return;
     if (const QPoint step = KeyboardCrosshair::stepOf(*event); !step.isNull()) {
         setKeyboardInUse(true);
-        moveCrosshair(m_crosshair.position() + step, false);
+        moveCrosshair(m_grid.snapped(m_crosshair.position() + m_grid.stepOf(step), area()), false);
         return;
     }
     switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        emit pressed(m_crosshair.position(), Qt::LeftButton);
+        emit pressed(m_grid.snapped(m_crosshair.position(), area()), Qt::LeftButton);
         break;
     default:
         PictureFrame::keyPressEvent(event);
@@ -241,10 +287,83 @@ void Canvas::focusInEvent(QFocusEvent *event)
     update();
 }
 
+// A vertex taken, by the keyboard or the mouse, is put down: its moves are
+// one step of the history.
 void Canvas::focusOutEvent(QFocusEvent *event)
 {
     PictureFrame::focusOutEvent(event);
+    if (m_board && m_board->takenRow() >= 0)
+        emit takenPutDown();
     update();
+}
+
+bool Canvas::moveVertexByKeys(const QKeyEvent &event)
+{
+    if (!m_board || !m_board->canTakeVertices())
+        return false;
+    const int count = m_board->vertices().vertexCount(), taken = m_board->takenRow();
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    const int key = event.key();
+    if ((key == Qt::Key_PageUp || key == Qt::Key_PageDown) && modifiers == Qt::NoModifier && count > 0) {
+        const int step = key == Qt::Key_PageDown ? 1 : -1;
+        emit vertexTaken(taken < 0 ? (step > 0 ? 0 : count - 1) : (taken + step + count) % count);
+    } else if (key == Qt::Key_Escape && taken >= 0) {
+        emit takenPutBack();
+    } else if (const QPoint step = KeyboardCrosshair::stepOf(event); (modifiers & Qt::AltModifier) && taken >= 0 && !step.isNull()) {
+        emit takenMoved(m_grid.snapped(takenPosition() + m_grid.stepOf(step), area()));
+    } else {
+        return false;
+    }
+    // The crosshair stands on the vertex, also when it is put back, its
+    // coordinates beside it.
+    setKeyboardInUse(true);
+    if (const int row = std::max(taken, m_board->takenRow()); row >= 0) {
+        const Point p = m_board->points()[size_t(row)];
+        moveCrosshair(QPoint(int(p.x), int(p.y)), false);
+    }
+    return true;
+}
+
+int Canvas::takeableDotAt(QPoint pixel) const
+{
+    return m_board && m_board->canTakeVertices() ? FigurePainter::dotAt(m_board->points(), pixel, GrabMargin) : -1;
+}
+
+QPoint Canvas::takenPosition() const
+{
+    const Point p = m_board->points()[size_t(m_board->takenRow())];
+    return QPoint(int(p.x), int(p.y));
+}
+
+void Canvas::ringTaken()
+{
+    const std::optional<QPoint> ringed = m_board->takenRow() >= 0 ? std::optional(takenPosition()) : std::nullopt;
+    if (ringed == m_ringed)
+        return;
+    if (m_ringed)
+        update(onWidget(ringReach(*m_ringed)));
+    m_ringed = ringed;
+    if (m_ringed)
+        update(onWidget(ringReach(*m_ringed)));
+}
+
+void Canvas::shapePointer(std::optional<QPoint> pixel)
+{
+    if (m_dragging)
+        setCursor(Qt::ClosedHandCursor);
+    else if (pixel && takeableDotAt(*pixel) >= 0)
+        setCursor(Qt::OpenHandCursor);
+    else
+        unsetCursor();
+}
+
+// However the drag ends: the button released, Escape, or the board's
+// vertex put down by a command.
+void Canvas::endDrag()
+{
+    if (!std::exchange(m_dragging, false))
+        return;
+    shapePointer(pointerPixel());
 }
 
 void Canvas::mousePressEvent(QMouseEvent *event)
@@ -254,13 +373,42 @@ void Canvas::mousePressEvent(QMouseEvent *event)
     setPointer(std::nullopt); // the new dot in sight, until the pointer moves on
     if (!picture().area().contains(at))
         return; // a press on the border is not on the board
-    emit pressed(at, event->button());
+    // A drag is a step of its own, after the keyboard's moves.
+    if (const int row = event->button() == Qt::LeftButton ? takeableDotAt(at) : -1; row >= 0) {
+        emit takenPutDown();
+        emit vertexTaken(row);
+        if (m_board->takenRow() == row) {
+            m_dragging = true;
+            m_grab = takenPosition() - at;
+            shapePointer(at);
+            return;
+        }
+    }
+    emit pressed(m_grid.snapped(at, area()), event->button());
 }
 
 void Canvas::mouseMoveEvent(QMouseEvent *event)
 {
-    setPointer(event->globalPosition());
+    if (m_dragging) {
+        const QPoint at = picture().pixelAt(event->position());
+        const QRect before = coordinatesArea(takenPosition());
+        emit takenMoved(m_grid.snapped(at + m_grab, area()));
+        update(before | coordinatesArea(takenPosition()));
+    } else {
+        setPointer(event->globalPosition());
+        shapePointer(pointerPixel());
+    }
     PictureFrame::mouseMoveEvent(event);
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_dragging && event->button() == Qt::LeftButton) {
+        emit takenPutDown();
+        endDrag();
+        setPointer(event->globalPosition());
+    }
+    PictureFrame::mouseReleaseEvent(event);
 }
 
 void Canvas::leaveEvent(QEvent *event)

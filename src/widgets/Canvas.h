@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "CanvasGrid.h"
 #include "CanvasMark.h"
 #include "CanvasNote.h"
 #include "KeyboardCrosshair.h"
@@ -31,6 +32,19 @@ class Board;
 // Each press of a mouse button places a vertex; the second press of a
 // double-click, which the system reports as a double-click, places none:
 // a pupil who double-clicks means one vertex.
+//
+// On a board that shows its computed polygon, a vertex's dot can be taken
+// and moved: the pointer is an open hand over a dot, a press takes it and
+// the pointer, a closed hand, drags it until the button is released, or
+// Escape puts it back. From the keyboard, Page Up and Page Down take the
+// vertex before or after the one taken (ringed), Alt with an arrow moves it
+// a pixel, with Shift ten, and Escape puts it back where it was taken. The
+// board does the moving; the canvas says what the user asked.
+//
+// A grid can lie over the picture (CanvasGrid): while it shows, a press
+// places a vertex at its nearest point, a drag moves a vertex from point to
+// point, and the keys move the crosshair and a vertex ten pixels, to the
+// grid's points.
 //
 // On the focused canvas the arrow keys move a crosshair (1 pixel, 10 with
 // Shift), and Space or Enter presses the left button there. The crosshair and
@@ -79,10 +93,19 @@ public:
     // The text that tells a pixel's coordinates, shown beside the pointer
     // over the picture and beside the crosshair; none, none shown.
     void setCoordinatesText(std::function<QString(QPoint)> text) { m_coordinates.setText(std::move(text)); }
+    void setGridShown(bool shown);
+    bool gridShown() const { return m_grid.isShown(); }
 
 signals:
-    // A mouse button was pressed on the inner area, at a whole pixel.
+    // A mouse button was pressed on the inner area, at a whole pixel (the
+    // grid's nearest point while it shows), not on a dot taken.
     void pressed(QPoint position, Qt::MouseButton button);
+    // The user took a vertex's dot, moved the vertex taken to a pixel of the
+    // picture, put it down or back.
+    void vertexTaken(int row);
+    void takenMoved(QPoint to);
+    void takenPutDown();
+    void takenPutBack();
     // Ctrl+V on the canvas.
     void pasteRequested();
     // A file, or else a text, dropped on the canvas.
@@ -95,6 +118,7 @@ protected:
     void paintOver(QPainter &painter, const QRect &target) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -131,6 +155,17 @@ private:
     std::optional<QPoint> pointerPixel() const;
     void setPointer(std::optional<QPointF> global);
     void placeNote();
+    // Page Up, Page Down, Alt with an arrow and Escape on a vertex to move;
+    // false for any other key.
+    bool moveVertexByKeys(const QKeyEvent &event);
+    // The row of the dot a press there would take; -1 for none.
+    int takeableDotAt(QPoint pixel) const;
+    QPoint takenPosition() const;
+    // The ring round the taken vertex follows it, and the pointer's shape
+    // the pointer: over a dot to take, dragging, or neither.
+    void ringTaken();
+    void shapePointer(std::optional<QPoint> pixel);
+    void endDrag();
 
     const Board *m_board = nullptr;
     VertexNumbers m_numbers;
@@ -144,4 +179,8 @@ private:
     std::function<QString(QPoint)> m_toolTipAt;
     KeyboardCrosshair m_crosshair;
     bool m_keyboardInUse = false; // the focus came by the keyboard, or an arrow key was pressed
+    CanvasGrid m_grid;
+    bool m_dragging = false;
+    QPoint m_grab;                  // from the pointer's pixel to the dragged vertex
+    std::optional<QPoint> m_ringed; // where the taken vertex's ring is painted
 };

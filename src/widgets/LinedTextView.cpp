@@ -28,10 +28,10 @@ LinedTextView::LinedTextView(QWidget *parent)
 
 LinedTextView::~LinedTextView() = default;
 
-void LinedTextView::showText(const LinedText &text)
+void LinedTextView::showText(const LinedText &text, TextRow top)
 {
     m_lines.setText(text);
-    m_rows.setTop({});
+    m_rows.setTop({std::min(top.line, text.lineCount() - 1), top.row});
     layOut();
 }
 

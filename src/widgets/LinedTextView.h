@@ -57,8 +57,9 @@ protected:
     const ShownRows &rows() const { return m_rows; }
     // The rows a page holds, at least one.
     int rowsInView() const;
-    // Shows the text from its top.
-    void showText(const LinedText &text);
+    // Shows the text from its top, or from the row `top` as far as it has one.
+    void showText(const LinedText &text, TextRow top = {});
+    TextRow topRow() const { return m_rows.top(); }
     // Scrolls the row that shows the position into view.
     void reveal(qsizetype position);
     // The rows in view changed.

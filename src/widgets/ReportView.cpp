@@ -32,11 +32,24 @@ void ReportView::setText(const QString &text)
 
 void ReportView::setText(const LinedText &text)
 {
+    replaceText(text, {}, 0);
+}
+
+void ReportView::followText(const LinedText &text)
+{
+    const int line = std::min(lineOf(cursorPosition()), text.lineCount() - 1);
+    const qsizetype column = cursorPosition() - lineStart(lineOf(cursorPosition()));
+    replaceText(text, topRow(), std::min(text.lineStart(line) + column, text.lineEnd(line)));
+}
+
+void ReportView::replaceText(const LinedText &text, TextRow top, qsizetype caret)
+{
     emit textAboutToBeReplaced();
     m_lineFeedOffsets.reset();
     m_caret.reset();
     m_mouse.stop();
-    showText(text);
+    showText(text, top);
+    m_caret.select(caret, caret);
     restartBlinking();
     emit textReplaced();
     emit cursorPositionChanged();

@@ -24,7 +24,7 @@ class QHelpEvent;
 // exactly what was set, CR LF included; each line end (CR LF, CR or LF)
 // shows as a line break, and each line wraps at the box's width. After
 // every setText the box shows the top of its text with the caret at the
-// start.
+// start; followText keeps the place.
 //
 // Positions are indices into text(). The caret and the selection move by
 // keyboard and mouse as in any text box that cannot be edited: the arrow,
@@ -56,6 +56,10 @@ public:
     void setText(const QString &text);
     // Takes the line starts as they are: they must be those of the text.
     void setText(const LinedText &text);
+    // The same text with other numbers in it, as a vertex moves: the lines
+    // in view stay, and the caret on its line, as near its column as the
+    // line allows.
+    void followText(const LinedText &text);
 
     qsizetype cursorPosition() const { return m_caret.position(); }
     qsizetype anchorPosition() const { return m_caret.anchor(); }
@@ -122,6 +126,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    void replaceText(const LinedText &text, TextRow top, qsizetype caret);
     void showChange(TextCaret::Change change, bool reveal);
     void revealCursor() { reveal(cursorPosition()); }
 

@@ -53,6 +53,17 @@ QRect ZoomedPicture::drawPlaced(int first, int count)
     return FigurePainter(m_picture).drawVertices(m_board->points().data() + first, count);
 }
 
+QRect ZoomedPicture::drawMoved(int row, QPoint from)
+{
+    const DrawnFigure &figure = m_board->figure();
+    if (figure.base != DrawnFigure::Base::Fan || !figure.fan || m_lines.size() != m_picture.size())
+        return drawFigure();
+    const QRect reach = FigurePainter::reachOfMove(m_board->points(), row, VertexModel::pointAt(from));
+    m_lines.clear(reach);
+    FigurePainter(m_lines, reach).drawFan(*figure.fan);
+    return FigurePainter(m_picture, reach).drawFigure(figure, m_board->points(), m_lines);
+}
+
 // The board's figure on a picture of the canvas's size, its lines those
 // kept for that size, drawn once.
 void ZoomedPicture::drawFigureAfresh(Picture &picture) const

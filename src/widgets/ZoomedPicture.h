@@ -50,6 +50,9 @@ public:
     // `first` on; each returns the pixels it changed.
     QRect drawFigure();
     QRect drawPlaced(int first, int count);
+    // The figure where vertex `row` of the polygon moved from `from`: only
+    // the reach of its dot and lines drawn again, the rest as it was.
+    QRect drawMoved(int row, QPoint from);
 
     // From the picture's coordinates to the canvas's, and a rectangle of
     // the picture on the canvas, whole pixels round it.

@@ -350,6 +350,19 @@ copy_vertices() { # into a file
     wait_until "$patience" clipboard_changed || fail "\"Копирай всички върхове\" copied nothing"
     clipboard >"$1"
 }
+# A pentagon placed and "Контур": its report in `pentagon_report`, its rows
+# in a file.
+computed_pentagon() { # rows' file
+    for vertex in "150 40" "250 30" "300 100" "220 150" "120 120"; do
+        # shellcheck disable=SC2086 # its X and Y
+        place_vertex $vertex
+    done
+    press Контур
+    copy_report
+    wait_until "$patience" clipboard_changed || fail "the pentagon's report was not copied"
+    mapfile -t pentagon_report < <(clipboard)
+    copy_vertices "$1"
+}
 notice_shown() {
     take_screenshot "$work" && convert "$work/shot.png" -crop "${inner_width}x30+$inner_x+$((inner_y + inner_height - 30))" \
         -format %c histogram:info:- | grep -qi '#FFFFDC'
@@ -358,15 +371,7 @@ stop_process "$app_pid"
 rm -rf "$work/data"
 kept=$work/data/Zarvelon/Zarvelon/recovery-1.txt
 start_program
-for vertex in "150 40" "250 30" "300 100" "220 150" "120 120"; do
-    # shellcheck disable=SC2086 # its X and Y
-    place_vertex $vertex
-done
-press Контур
-copy_report
-wait_until "$patience" clipboard_changed || fail "the pentagon's report was not copied"
-mapfile -t pentagon_report < <(clipboard)
-copy_vertices "$work/pentagon.txt"
+computed_pentagon "$work/pentagon.txt"
 wait_until "$patience" grep -qx 'computed=contour' "$kept" || fail "no recovery file of the computed pentagon"
 kill -KILL "$app_pid"
 wait "$app_pid" 2>/dev/null
@@ -387,4 +392,51 @@ wait_until "$patience" locate_inner_area "$work" "Платно" || fail "the can
 canvas_pixel_is ffffff 150 40 || fail "the start after a clean close shows a vertex"
 notice_shown && fail "the start after a clean close shows a notice"
 echo "ok: a clean close removes the recovery file, and the next start is empty"
+
+# --- a vertex moved with the mouse, and the grid --------------------------------
+
+# After "Контур" on a pentagon, vertex 3 dragged by (+20, +10) by a press,
+# moves and a release: its row, the picture and the report follow as
+# "Поред" gives them for the moved rows; one Ctrl+Z brings all three back.
+computed_pentagon "$work/undragged.txt"
+read -r x3 y3 < <(sed -n 3p "$work/undragged.txt")
+timeout 5 xdotool mousemove "$(canvas_x "$x3")" "$(canvas_y "$y3")" mousedown 1 \
+    mousemove "$(canvas_x $((x3 + 10)))" "$(canvas_y $((y3 + 5)))" \
+    mousemove "$(canvas_x $((x3 + 20)))" "$(canvas_y $((y3 + 10)))" mouseup 1 || fail "xdotool could not drag vertex 3"
+wait_until "$patience" canvas_pixel_is 000000 $((x3 + 20)) $((y3 + 10)) || fail "no dot where vertex 3 was dragged"
+copy_vertices "$work/dragged.txt"
+sed "3s/.*/$((x3 + 20))\t$((y3 + 10))/" "$work/undragged.txt" | cmp -s - "$work/dragged.txt" \
+    || fail "the dragged rows are not the pentagon's with vertex 3 moved: $(cat -A "$work/dragged.txt")"
+copy_report
+wait_until "$patience" clipboard_changed || fail "the dragged pentagon's report was not copied"
+mapfile -t dragged_report < <(clipboard)
+keys ctrl+z
+wait_until "$patience" canvas_pixel_is ffffff $((x3 + 20)) $((y3 + 10)) || fail "Ctrl+Z left the dragged dot"
+expect_report "Ctrl+Z after a drag gives back the report before it" "${pentagon_report[@]}"
+press Чисти
+set_clipboard "$(cat "$work/dragged.txt")"
+focus_canvas
+keys ctrl+v
+press Поред
+expect_report "the report after a drag is that of \"Поред\" on the dragged rows" "${dragged_report[@]}"
+
+# With the grid (G on the canvas), a press at (127, 83) places the vertex
+# (130, 80); the grid shows on the screen, not in the picture copied.
+press Чисти
+focus_canvas
+keys g
+click_canvas 127 83
+# The grid's lines run through the dot's middle, over it.
+wait_until "$patience" canvas_pixel_is 000000 131 81 || fail "no dot at the grid's point (130, 80)"
+copy_vertices "$work/grid.txt"
+printf '130\t80\n' | cmp -s - "$work/grid.txt" || fail "a press over the grid placed $(cat -A "$work/grid.txt")"
+focus_canvas
+keys ctrl+c
+wait_until "$patience" sh -c 'timeout 5 xclip -o -selection clipboard -t TARGETS | grep -qx image/png' \
+    || fail "Ctrl+C on the canvas put no image on the clipboard"
+timeout 10 xclip -o -selection clipboard -t image/png >"$work/copied.png" 2>/dev/null || fail "no picture copied"
+[ "$(convert "$work/copied.png" -format '%[hex:u.p{50,120}]' info:)" = FFFFFF ] || fail "the copied picture shows the grid"
+canvas_pixel_is ffffff 50 120 && fail "the grid does not show on the canvas"
+keys g
+echo "ok: a drag follows \"Поред\" and is undone whole; the grid places (130, 80), and stays out of the copy"
 echo "PASS"
