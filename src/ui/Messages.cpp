@@ -100,7 +100,8 @@ QString notPlaced(const Placement &placement, Source source, const QRect &area, 
 
 QString boardClosed()
 {
-    return QStringLiteral("Лицето вече е изчислено. За нов връх изберете ред от списъците или натиснете „Чисти“.");
+    return QStringLiteral("Лицето вече е изчислено: връх се премества, като го хванете и влачите. За нов връх "
+                          "изберете ред от списъците или натиснете „Чисти“.");
 }
 
 QString nothingPicked(int vertices)
