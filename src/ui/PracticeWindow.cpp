@@ -123,11 +123,12 @@ PracticeWindow::PracticeWindow(Board &board, QWidget *mainWindow)
     m_solve = pushButton(words(PracticeText::Solve), this);
     auto *newTask = pushButton(words(PracticeText::NewTask), this);
     auto *variantLabel = new QLabel(words(PracticeText::Variant), this);
-    m_variantField = new QLineEdit(this);
+    // As wide as a variant number in its font at every zoom.
+    m_variantField = new AnswerField(QString::number(Task::LastVariant), this);
+    m_variantField->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_variantField->setValidator(new QIntValidator(Task::FirstVariant, Task::LastVariant, m_variantField));
     m_variantField->setMaxLength(4);
     m_variantField->setAccessibleName(words(PracticeText::Variant).chopped(1));
-    m_variantField->setMaximumWidth(m_variantField->fontMetrics().horizontalAdvance(QStringLiteral("000000")) * 2);
     variantLabel->setBuddy(m_variantField);
     auto *openTyped = pushButton(words(PracticeText::OpenVariant), this);
     for (QWidget *widget : std::initializer_list<QWidget *>{m_check, m_solve, newTask})
