@@ -11,6 +11,7 @@
 #include "PictureFrame.h"
 #include "VertexNumbers.h"
 
+#include <QPointer>
 #include <QRect>
 
 #include <functional>
@@ -167,7 +168,9 @@ private:
     void shapePointer(std::optional<QPoint> pixel);
     void endDrag();
 
-    const Board *m_board = nullptr;
+    // Cleared when the board goes: the window's board may be destroyed
+    // before its canvas, which still takes a focus change as it closes.
+    QPointer<const Board> m_board;
     VertexNumbers m_numbers;
     bool m_numbersShown = false;
     PixelCoordinates m_coordinates;
